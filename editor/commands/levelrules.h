@@ -1,0 +1,25 @@
+#pragma once
+
+#include "levelset/levelset.h"
+
+#include <cstdint>
+
+namespace vrh {
+
+// Resize one step at the right or bottom edge within 12..32 x 8..32. No tile or position is
+// touched. The caller redraws the map whether or not the size changed.
+void decreaseWidth(LevelRecord& level);
+void increaseWidth(LevelRecord& level);
+void decreaseHeight(LevelRecord& level);
+void increaseHeight(LevelRecord& level);
+
+// Set Floor: over all 32 x 32 cells, a normal level's code 1 becomes 0, a hatchery level's
+// code 0 becomes 1; any other level type changes nothing. The caller redraws the map.
+void setFloor(LevelRecord& level);
+
+// 0 when every level of the set holds at most 10 alien holes (69, 70) and at most 5 security
+// guards (75) inside its size; otherwise the number, counted from 1, of the first that does
+// not. Never reads past the eighth record or outside the 32 x 32 grid.
+std::int16_t checkHolesAndGuards(const Levelset& levelset);
+
+} // namespace vrh

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "levelset.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <optional>
+
+namespace vrh {
+
+// The levelset file: a 52-byte header ("VRH0", the 3-character levelset name, numLevels,
+// reserved1, reserved2, 7 passcodes of 6 bytes), then numLevels level blocks of 16 header
+// bytes and height x width tiles, rows packed to the level's width.
+inline constexpr int kFileHeaderBytes = 52;
+
+// Lower-cases the file's own name only: folders keep their case, since this file system
+// tells case apart.
+QString lowerCaseFileName(const QString& path);
+
+// Whether a path (already through lowerCaseFileName) ends in a separator ('/' or '\') and a
+// file name of the form zvrhl???.vrh.
+bool isLevelsetFileName(const QString& path);
+
+// The 3-character levelset name written at offset 4, taken from the file's own name: the
+// three characters after a leading "zvrhl", otherwise its first three; upper-cased, padded
+// with blanks to 3.
+QByteArray levelsetNameFromPath(const QString& path);
+
+// The file's bytes for a levelset saved under the given 3-character name.
+QByteArray serializeLevelset(const Levelset& levelset, QByteArrayView name);
+
+// Writes the levelset to path atomically: the file appears whole with exactly the new length,
+// or an existing file stays untouched. Returns a message naming the reason on failure.
+// Does not run the holes and guards check and does not change fileName.
+std::optional<QString> writeLevelsetFile(const Levelset& levelset, const QString& path);
+
+// A read either gives a whole levelset or says why it refused; it never gives half a file.
+struct ReadResult {
+    std::optional<Levelset> levelset;
+    QString error; // set when levelset is empty
+};
+
+// Parses file bytes. The magic and the stored name are not checked; a count above 8 loads
+// the first 8 levels and keeps numLevels at 8; a count of 0 is valid. Refuses a file that
+// ends early (naming where) or a level wider or higher than 32. fileName stays "Untitled".
+ReadResult parseLevelset(QByteArrayView bytes);
+
+// Reads the file at path through parseLevelset; on success fileName is path as given.
+ReadResult readLevelsetFile(const QString& path);
+
+} // namespace vrh
