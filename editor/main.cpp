@@ -1,15 +1,14 @@
-#include "levelset/levelset.h"
+#include "assets/assets.h"
+#include "window/qtuserinterface.h"
+#include "window/startup.h"
 
 #include <QApplication>
-#include <QLabel>
 
-// Placeholder until the main window exists.
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QLabel label(QStringLiteral("The main window is still being built."));
-    label.setWindowTitle(vrh::windowTitle(vrh::kUntitled));
-    label.setMinimumSize(400, 100);
-    label.setAlignment(Qt::AlignCenter);
-    label.show();
+    QApplication::setWindowIcon(vrh::programIcon());
+    vrh::QtUserInterface userInterface;
+    const std::unique_ptr<vrh::frmMain> window = vrh::startEditor(userInterface, userInterface);
+    userInterface.setParentWindow(window.get());
     return app.exec();
 }

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "commands/userinterface.h"
+#include "levelset/editingstate.h"
+#include "levelset/levelset.h"
+
+#include <QString>
+
+namespace vrh {
+
+inline const QString kSavePrompt = QStringLiteral("Save current Levelset?");
+inline const QString kInvalidFileNameMessage =
+    QStringLiteral("Invalid file name! Must be of the format: zvrhl???.vrh, where ??? is the "
+                   "Levelset name.");
+inline const QString kHolesAndGuardsMessage =
+    QStringLiteral("Either too many Alien Holes or Security Guards on Level ");
+inline const QString kErrorTitle = QStringLiteral("Error!");
+inline const QString kLevelsetFilter = QStringLiteral("VRH Levelsets (zvrhl*.vrh)");
+
+// What the file commands ask of the window after they changed the levelset.
+class LevelsetView {
+public:
+    virtual ~LevelsetView() = default;
+    // Redraw the map of curLevel, rewrite the level label and show the level's properties.
+    virtual void showCurrentLevel() = 0;
+    // The window title changed.
+    virtual void setTitle(const QString& title) = 0;
+};
+
+// New, Open, Save, Save As and the close query on the window's levelset. A command that is
+// cancelled or refused leaves the levelset, fileName and the title as they were.
+class FileCommands {
+public:
+    FileCommands(Levelset& levelset, EditingState& state, MessageBoxes& messages,
+                 FileDialogs& dialogs, LevelsetView& view, QString initialFolder);
+
+    // The window's first load: a fresh levelset and the editing state at its start.
+    void formLoad();
+    // Reset to a fresh levelset and show it.
+    void newLevelset();
+
+    void fileNew();
+    void fileOpen();
+    // Each gives whether the levelset was written.
+    bool fileSave();
+    bool fileSaveAs();
+    // Whether the window may close.
+    bool queryUnload();
+
+    // Writes the levelset to file unless a level breaks the holes and guards limits; on
+    // success fileName and the title name file.
+    bool saveLevelset(const QString& file);
+
+private:
+    // The save prompt: whether the asking command goes on. A Yes whose save did not happen
+    // abandons the command, so nothing unsaved is lost.
+    bool savePrompt();
+    FileDialogSetup dialogSetup(const QString& title) const;
+    void showFileName();
+
+    Levelset& levelset_;
+    EditingState& state_;
+    MessageBoxes& messages_;
+    FileDialogs& dialogs_;
+    LevelsetView& view_;
+    QString initialFolder_;
+    QString lastName_;
+};
+
+} // namespace vrh

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+class QPainter;
+
+namespace vrh {
+
+class PictureView;
+
+// A 16 x 16 outline, 2 pixels wide inside the cell, laid over a picture view. It is never part
+// of the view's image: moving or hiding one repaints only the cells it left and entered.
+class MarkerFrame {
+public:
+    static constexpr int kSize = 16;
+    static constexpr int kLineWidth = 2;
+
+    MarkerFrame(PictureView& view, QString name, QColor colour, bool visible);
+
+    const QString& name() const { return name_; }
+    QColor colour() const { return colour_; }
+    bool isVisible() const { return visible_; }
+    QPoint position() const { return position_; } // pixels of the view's drawing area
+    QRect rect() const { return {position_, QSize(kSize, kSize)}; }
+
+    void setVisible(bool visible);
+    void setPosition(QPoint pixels);
+    // A map cell (column x, row y).
+    void setCell(int x, int y) { setPosition({x * kSize, y * kSize}); }
+    // A tile code on the palette, 8 codes a row.
+    void setTile(int code) { setCell(code % 8, code / 8); }
+
+    void paint(QPainter& painter) const;
+
+private:
+    PictureView& view_;
+    QString name_;
+    QColor colour_;
+    bool visible_;
+    QPoint position_;
+};
+
+} // namespace vrh

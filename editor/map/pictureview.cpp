@@ -1,0 +1,59 @@
+#include "pictureview.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace vrh {
+
+PictureView::PictureView(const QString& objectName, QSize drawingArea, QWidget* parent)
+    : QFrame(parent), image_(drawingArea, QImage::Format_RGB32) {
+    setObjectName(objectName);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(kBorder);
+    setFixedSize(drawingArea + QSize(2 * kBorder, 2 * kBorder));
+    image_.fill(Qt::black);
+    // The image covers the whole drawing area: nothing needs erasing first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureView::setImage(const QImage& image) {
+    image_ = image;
+    update();
+}
+
+MarkerFrame& PictureView::addMarker(const QString& name, QColor colour, bool visible) {
+    markers_.push_back(std::make_unique<MarkerFrame>(*this, name, colour, visible));
+    updateArea(markers_.back()->rect());
+    return *markers_.back();
+}
+
+QImage PictureView::composedImage() const {
+    QImage composed = image_.copy();
+    QPainter painter(&composed);
+    paintMarkers(painter, composed.rect());
+    return composed;
+}
+
+void PictureView::updateArea(const QRect& area) {
+    update(area.translated(kBorder, kBorder));
+}
+
+void PictureView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.translate(kBorder, kBorder);
+    const QRect area = event->rect().translated(-kBorder, -kBorder) & image_.rect();
+    painter.drawImage(area.topLeft(), image_, area);
+    paintMarkers(painter, area);
+    painter.resetTransform();
+    drawFrame(&painter);
+}
+
+void PictureView::paintMarkers(QPainter& painter, const QRect& area) const {
+    for (const auto& marker : markers_) {
+        if (marker->rect().intersects(area)) {
+            marker->paint(painter);
+        }
+    }
+}
+
+} // namespace vrh

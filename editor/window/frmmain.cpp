@@ -1,0 +1,174 @@
+#include "frmmain.h"
+
+#include "assets/assets.h"
+#include "map/drawlevel.h"
+#include "map/levelview.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace vrh {
+
+namespace {
+
+// Positions in the tables are in the client area, which begins with the toolbar.
+QRect clientRect(int left, int top, int width, int height) {
+    return {left, top - frmMain::kToolBarHeight, width, height};
+}
+
+template <typename Widget>
+Widget* place(Widget* widget, const QString& name, QRect geometry) {
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+const QColor kOrange(255, 128, 0);
+const QColor kLightGreen(128, 255, 128);
+const QColor kGreen(0, 192, 0);
+const QColor kLightBlue(128, 128, 255);
+const QColor kBlue(0, 0, 192);
+
+} // namespace
+
+frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), messages_(messages),
+      fileCommands_(levelset_, state_, messages, dialogs, *this,
+                    QCoreApplication::applicationDirPath()),
+      tileSheet_(prepareTileSheet(vrh::tileSheet())) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(kApplicationTitle);
+    setWindowIcon(programIcon());
+    createControls();
+    createMenus();
+    createToolBar();
+    connectPanel();
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createControls() {
+    sbStatusBar = new QStatusBar(this);
+    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    sbStatusBar->setFixedHeight(kStatusBarHeight);
+    sbStatusBar->setSizeGripEnabled(false);
+    setStatusBar(sbStatusBar);
+
+    tbToolBar = new QToolBar(this);
+    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar->setFixedHeight(kToolBarHeight);
+    tbToolBar->setMovable(false);
+    tbToolBar->setFloatable(false);
+    tbToolBar->setIconSize(QSize(16, 16));
+    tbToolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    addToolBar(Qt::TopToolBarArea, tbToolBar);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("clientArea"));
+    central->setFixedSize(kClientWidth, kClientHeight - kToolBarHeight - kStatusBarHeight);
+    setCentralWidget(central);
+
+    picLevel = new LevelView(central);
+    picLevel->move(clientRect(136, 32, 0, 0).topLeft());
+    picTiles = new TilePalette(QStringLiteral("picTiles"), tileSheet_, central);
+    picTiles->move(clientRect(664, 32, 0, 0).topLeft());
+    picTileset = new TilePalette(QStringLiteral("picTileset"), tileSheet_, central);
+    picTileset->hide();
+
+    // Added in painting order: the cursors lie on top.
+    shpStart = &picLevel->addMarker(QStringLiteral("shpStart"), kLightGreen, true);
+    shpFinish = &picLevel->addMarker(QStringLiteral("shpFinish"), kGreen, true);
+    shpPut = &picLevel->addMarker(QStringLiteral("shpPut"), kLightBlue, false);
+    shpTake = &picLevel->addMarker(QStringLiteral("shpTake"), kBlue, false);
+    levelCursor = &picLevel->addMarker(QStringLiteral("levelCursor"), kOrange, true);
+    shpPutType = &picTiles->addMarker(QStringLiteral("shpPutType"), kLightBlue, false);
+    shpTakeType = &picTiles->addMarker(QStringLiteral("shpTakeType"), kBlue, false);
+    tileCursor = &picTiles->addMarker(QStringLiteral("tileCursor"), kOrange, true);
+
+    createPanel(central);
+}
+
+void frmMain::createPanel(QWidget* central) {
+    lblLevelNum = place(new QLabel(central), QStringLiteral("lblLevelNum"),
+                        clientRect(8, 40, 113, 17));
+    lblLevelNum->setAlignment(Qt::AlignCenter);
+
+    fraLevelType = place(new QGroupBox(QStringLiteral("Level Type"), central),
+                         QStringLiteral("fraLevelType"), clientRect(8, 104, 121, 81));
+    optNormal = place(new QRadioButton(QStringLiteral("Normal"), fraLevelType),
+                      QStringLiteral("optNormal"), {8, 24, 105, 17});
+    optHatchery = place(new QRadioButton(QStringLiteral("Hatchery"), fraLevelType),
+                        QStringLiteral("optHatchery"), {8, 48, 105, 17});
+    optNormal->setChecked(true);
+
+    fraAlienType = place(new QGroupBox(QStringLiteral("Alien Type"), central),
+                         QStringLiteral("fraAlienType"), clientRect(8, 232, 121, 81));
+    optWeak = place(new QRadioButton(QStringLiteral("Normal"), fraAlienType),
+                    QStringLiteral("optWeak"), {8, 24, 105, 17});
+    optStrong = place(new QRadioButton(QStringLiteral("Strong"), fraAlienType),
+                      QStringLiteral("optStrong"), {8, 48, 105, 17});
+    optWeak->setChecked(true);
+
+    lblPasscode = place(new QLabel(QStringLiteral("Passcode:"), central),
+                        QStringLiteral("lblPasscode"), clientRect(8, 364, 57, 17));
+    txtPasscode = place(new QLineEdit(central), QStringLiteral("txtPasscode"),
+                        clientRect(64, 360, 65, 19));
+    txtPasscode->setMaxLength(5);
+    lblObjectives = place(new QLabel(QStringLiteral("Objectives:"), central),
+                          QStringLiteral("lblObjectives"), clientRect(8, 388, 57, 17));
+    txtObjectives = place(new QLineEdit(central), QStringLiteral("txtObjectives"),
+                          clientRect(64, 384, 65, 19));
+    txtObjectives->setMaxLength(3);
+    lblTime = place(new QLabel(QStringLiteral("Time:"), central), QStringLiteral("lblTime"),
+                    clientRect(8, 412, 57, 17));
+    txtTime = place(new QLineEdit(central), QStringLiteral("txtTime"),
+                    clientRect(64, 408, 65, 19));
+    txtTime->setMaxLength(3);
+
+    setTabOrder(optNormal, optHatchery);
+    setTabOrder(optHatchery, optWeak);
+    setTabOrder(optWeak, optStrong);
+    setTabOrder(optStrong, txtPasscode);
+    setTabOrder(txtPasscode, txtObjectives);
+    setTabOrder(txtObjectives, txtTime);
+}
+
+void frmMain::drawLevel(std::int16_t level) { picLevel->drawLevel(levelset_.levels[level], tileSheet_); }
+
+void frmMain::redrawMap() { drawLevel(state_.curLevel); }
+
+void frmMain::setStatusText(const QString& text) { sbStatusBar->showMessage(text); }
+
+void frmMain::updateLevelLabel() {
+    lblLevelNum->setText(levelLabel(state_.curLevel, levelset_.numLevels));
+}
+
+void frmMain::showCurrentLevel() {
+    redrawMap();
+    updateLevelLabel();
+    loadLevel(state_.curLevel);
+}
+
+void frmMain::setTitle(const QString& title) { setWindowTitle(title); }
+
+void frmMain::showEvent(QShowEvent* event) {
+    if (!centred_) {
+        centred_ = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            move(screen->availableGeometry().center() - rect().center());
+        }
+    }
+    QMainWindow::showEvent(event);
+}
+
+} // namespace vrh

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "commands/filecommands.h"
+#include "levelset/editingstate.h"
+#include "levelset/levelset.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QStatusBar;
+class QToolBar;
+
+namespace vrh {
+
+class LevelView;
+class MarkerFrame;
+class PictureView;
+class TilePalette;
+
+// The editor's one main window. It owns the levelset and the editing state and hands them by
+// reference to the commands; its handlers, named after control and event, call a command and
+// refresh what it changed. Building the window loads it: the fresh levelset is drawn and
+// shown, the window itself stays hidden until shown.
+class frmMain : public QMainWindow, private LevelsetView {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 803;
+    static constexpr int kClientHeight = 572;
+    static constexpr int kToolBarHeight = 28;
+    static constexpr int kStatusBarHeight = 18;
+
+    frmMain(MessageBoxes& messages, FileDialogs& dialogs, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    Levelset& levelset() { return levelset_; }
+    EditingState& state() { return state_; }
+
+    // Draws levels(curLevel) into the map's back image and refreshes the map view.
+    void redrawMap();
+    void drawLevel(std::int16_t level);
+    void setStatusText(const QString& text);
+    void updateLevelLabel();
+    // Shows the level's properties in the panel and moves its six markers there.
+    void loadLevel(std::int16_t level);
+
+    // File commands, also run by the toolbar.
+    void Form_Load();
+    bool Form_QueryUnload();
+    void Form_Unload();
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileExit_Click();
+
+    // Property panel.
+    void txtObjectives_Change();
+    void txtTime_Change();
+    void txtPasscode_Change();
+    void optNormal_Click();
+    void optHatchery_Click();
+    void optWeak_Click();
+    void optStrong_Click();
+
+    // Controls, named as their object names.
+    LevelView* picLevel = nullptr;
+    TilePalette* picTiles = nullptr;
+    TilePalette* picTileset = nullptr;
+    QLabel* lblLevelNum = nullptr;
+    QGroupBox* fraLevelType = nullptr;
+    QRadioButton* optNormal = nullptr;
+    QRadioButton* optHatchery = nullptr;
+    QGroupBox* fraAlienType = nullptr;
+    QRadioButton* optWeak = nullptr;
+    QRadioButton* optStrong = nullptr;
+    QLabel* lblPasscode = nullptr;
+    QLineEdit* txtPasscode = nullptr;
+    QLabel* lblObjectives = nullptr;
+    QLineEdit* txtObjectives = nullptr;
+    QLabel* lblTime = nullptr;
+    QLineEdit* txtTime = nullptr;
+    QStatusBar* sbStatusBar = nullptr;
+    QToolBar* tbToolBar = nullptr;
+
+    // Marker frames over the map and the palette.
+    MarkerFrame* shpStart = nullptr;
+    MarkerFrame* shpFinish = nullptr;
+    MarkerFrame* shpPut = nullptr;
+    MarkerFrame* shpTake = nullptr;
+    MarkerFrame* levelCursor = nullptr;
+    MarkerFrame* shpPutType = nullptr;
+    MarkerFrame* shpTakeType = nullptr;
+    MarkerFrame* tileCursor = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // LevelsetView
+    void showCurrentLevel() override;
+    void setTitle(const QString& title) override;
+
+    void createControls();
+    void createPanel(QWidget* central);
+    void createMenus();
+    void createToolBar();
+    void connectPanel();
+    void numberBoxChanged(QLineEdit* box, std::uint8_t LevelRecord::*field);
+    LevelRecord& currentLevel() { return levelset_.levels[state_.curLevel]; }
+
+    Levelset levelset_;
+    EditingState state_;
+    MessageBoxes& messages_;
+    FileCommands fileCommands_;
+    QImage tileSheet_;
+    bool loadingLevel_ = false;
+    bool centred_ = false;
+};
+
+} // namespace vrh

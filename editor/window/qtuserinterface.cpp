@@ -1,0 +1,74 @@
+#include "qtuserinterface.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace vrh {
+
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+std::optional<QString> runDialog(QWidget* parent, const FileDialogSetup& setup,
+                                 QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, setup.title, setup.initialFolder, setup.filter);
+    dialog.setAcceptMode(mode);
+    // Open takes a typed name of a file that doesn't exist; Save replaces without asking.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!setup.lastName.isEmpty()) {
+        dialog.selectFile(setup.lastName);
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().value(0);
+}
+
+} // namespace
+
+MessageAnswer QtUserInterface::showMessage(const QString& text, const QString& title,
+                                           MessageButtons buttons, MessageIcon icon) {
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(boxIcon(icon), title, shown, QMessageBox::NoButton, parent_);
+    if (buttons == MessageButtons::YesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    }
+}
+
+std::optional<QString> QtUserInterface::openFileName(const FileDialogSetup& setup) {
+    return runDialog(parent_, setup, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtUserInterface::saveFileName(const FileDialogSetup& setup) {
+    return runDialog(parent_, setup, QFileDialog::AcceptSave);
+}
+
+} // namespace vrh

@@ -1,0 +1,24 @@
+#include "startup.h"
+
+#include "frmsplash.h"
+
+#include <QApplication>
+
+namespace vrh {
+
+std::unique_ptr<frmMain> startEditor(MessageBoxes& messages, FileDialogs& dialogs) {
+    auto splash = std::make_unique<frmSplash>();
+    splash->show();
+    // Drawn in full before the slow work begins.
+    splash->repaint();
+    QApplication::processEvents();
+
+    auto window = std::make_unique<frmMain>(messages, dialogs);
+
+    splash->close();
+    splash.reset();
+    window->show();
+    return window;
+}
+
+} // namespace vrh

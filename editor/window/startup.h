@@ -1,0 +1,13 @@
+#pragma once
+
+#include "frmmain.h"
+
+#include <memory>
+
+namespace vrh {
+
+// Shows the splash while the main window is built and loaded hidden, closes the splash for
+// good, then shows the main window.
+std::unique_ptr<frmMain> startEditor(MessageBoxes& messages, FileDialogs& dialogs);
+
+} // namespace vrh
