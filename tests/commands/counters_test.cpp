@@ -56,15 +56,6 @@ TEST(Counters, EveryCodeAddsToItsLine) {
               "Black Keys: 2\rFirst Aids: 2\rInvincibilities: 2\rExtra Lives: 2");
 }
 
-TEST(Counters, ThreeTensAndAHundredMake130Credits) {
-    LevelRecord level;
-    level.tiles[0][0] = 59;
-    level.tiles[3][4] = 59;
-    level.tiles[7][11] = 59;
-    level.tiles[5][5] = 60;
-    EXPECT_TRUE(countPickups(level).text.startsWith("Credits: 130\rAmmo: 0\r"));
-}
-
 TEST(Counters, OnlyCellsInsideTheLevelCount) {
     LevelRecord level;
     for (auto& row : level.tiles) {

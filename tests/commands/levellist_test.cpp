@@ -88,20 +88,5 @@ TEST(LevelList, ARemovedLevelComesBackUnchangedByAdd) {
     EXPECT_EQ(levelset.levels[1].tiles, before.tiles);
 }
 
-TEST(LevelList, StepsThroughEveryLevelAndBackWithoutWrapping) {
-    Levelset levelset;
-    levelset.numLevels = 3;
-    EditingState state;
-    std::vector<int> shown;
-    while (nextLevel(levelset, state) == Change::CurrentLevel) {
-        shown.push_back(state.curLevel);
-    }
-    while (previousLevel(levelset, state) == Change::CurrentLevel) {
-        shown.push_back(state.curLevel);
-    }
-    EXPECT_EQ(shown, (std::vector<int>{1, 2, 1, 0}));
-    EXPECT_EQ(levelLabel(state.curLevel, levelset.numLevels), QStringLiteral("Level: 1 / 3"));
-}
-
 } // namespace
 } // namespace vrh

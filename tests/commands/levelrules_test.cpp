@@ -119,16 +119,6 @@ TEST(SetFloor, SwapsTheOtherFloorInAll1024CellsAndNothingElse) {
     }
 }
 
-TEST(SetFloor, ReachesCellsBeyondTheLevelsEdge) {
-    LevelRecord level;
-    level.levelType = 1;
-    level.tiles[31][31] = 7;
-    setFloor(level);
-    EXPECT_EQ(level.tiles[31][30], 1);
-    EXPECT_EQ(level.tiles[20][0], 1);
-    EXPECT_EQ(level.tiles[31][31], 7);
-}
-
 // Places `count` tiles of `code` in the level, row by row from the given row.
 void place(LevelRecord& level, std::uint8_t code, int count, int fromRow = 0) {
     for (int i = 0; i < count; ++i) {
