@@ -22,9 +22,9 @@ QString lowerCaseFileName(const QString& path);
 // file name of the form zvrhl???.vrh.
 bool isLevelsetFileName(const QString& path);
 
-// The 3-character levelset name written at offset 4, taken from the file's own name: the
-// three characters after a leading "zvrhl", otherwise its first three; upper-cased, padded
-// with blanks to 3.
+// The 3-character levelset name written at offset 4, taken from the file's own name (never a
+// folder's): the three characters after a leading "zvrhl" (in any case), otherwise its first
+// three; upper-cased, one byte per character, padded with blanks to 3.
 QByteArray levelsetNameFromPath(const QString& path);
 
 // The file's bytes for a levelset saved under the given 3-character name.

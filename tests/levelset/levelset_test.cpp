@@ -42,7 +42,7 @@ TEST(Levelset, ResetGivesEveryRecordTheDefaultsAndAllCellsZero) {
     for (const Passcode& passcode : levelset.passcodes) {
         EXPECT_EQ(passcode.text(), QByteArray("      "));
     }
-    const std::array<std::uint8_t, kHeaderBytes> defaults = {8,  12, 0, 99, 1, 0, 2, 0,
+    const std::array<std::uint8_t, kHeaderBytes> defaults = {8,  12, 0, 99, 1,  0, 2, 0,
                                                              89, 0,  0, 3,  11, 7, 0, 0};
     for (const LevelRecord& level : levelset.levels) {
         EXPECT_EQ(level.headerBytes(), defaults);

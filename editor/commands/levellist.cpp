@@ -1,0 +1,49 @@
+#include "levellist.h"
+
+#include <algorithm>
+
+namespace vrh {
+
+namespace {
+
+// A file may have brought a count outside 1 to 8; only eight records can ever be shown.
+int lastShowableIndex(const Levelset& levelset) {
+    return std::min<int>(levelset.numLevels, kMaxLevels) - 1;
+}
+
+} // namespace
+
+LevelListChange addLevel(Levelset& levelset, const EditingState& /*state*/) {
+    if (levelset.numLevels >= kMaxLevels) {
+        return LevelListChange::Nothing;
+    }
+    ++levelset.numLevels;
+    return LevelListChange::Label;
+}
+
+LevelListChange removeLevel(Levelset& levelset, const EditingState& state) {
+    // The level shown is never the one removed.
+    if (levelset.numLevels <= 1 || state.curLevel + 1 >= levelset.numLevels) {
+        return LevelListChange::Nothing;
+    }
+    --levelset.numLevels;
+    return LevelListChange::Label;
+}
+
+LevelListChange previousLevel(const Levelset& /*levelset*/, EditingState& state) {
+    if (state.curLevel <= 0) {
+        return LevelListChange::Nothing;
+    }
+    --state.curLevel;
+    return LevelListChange::CurrentLevel;
+}
+
+LevelListChange nextLevel(const Levelset& levelset, EditingState& state) {
+    if (state.curLevel >= lastShowableIndex(levelset)) {
+        return LevelListChange::Nothing;
+    }
+    ++state.curLevel;
+    return LevelListChange::CurrentLevel;
+}
+
+} // namespace vrh

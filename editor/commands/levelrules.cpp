@@ -1,0 +1,96 @@
+#include "levelrules.h"
+
+#include <algorithm>
+
+namespace vrh {
+
+namespace {
+
+constexpr std::uint8_t kNormalFloor = 0;
+constexpr std::uint8_t kHatcheryFloor = 1;
+constexpr std::uint8_t kNormalLevel = 0;
+constexpr std::uint8_t kHatcheryLevel = 1;
+
+constexpr std::uint8_t kHoleCodes[] = {69, 70};
+constexpr std::uint8_t kGuardCode = 75;
+constexpr int kMaxHoles = 10;
+constexpr int kMaxGuards = 5;
+
+// Whether the level keeps both limits inside its size. Sizes are clamped to the grid,
+// whatever a file brought.
+bool keepsHoleAndGuardLimits(const LevelRecord& level) {
+    const int height = std::min<int>(level.height, kGridSize);
+    const int width = std::min<int>(level.width, kGridSize);
+    int holes = 0;
+    int guards = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const std::uint8_t code = level.tiles[y][x];
+            if (std::ranges::find(kHoleCodes, code) != std::end(kHoleCodes)) {
+                ++holes;
+            } else if (code == kGuardCode) {
+                ++guards;
+            }
+            if (holes > kMaxHoles || guards > kMaxGuards) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void decreaseWidth(LevelRecord& level) {
+    if (level.width > kMinWidth) {
+        --level.width;
+    }
+}
+
+void increaseWidth(LevelRecord& level) {
+    if (level.width < kMaxWidth) {
+        ++level.width;
+    }
+}
+
+void decreaseHeight(LevelRecord& level) {
+    if (level.height > kMinHeight) {
+        --level.height;
+    }
+}
+
+void increaseHeight(LevelRecord& level) {
+    if (level.height < kMaxHeight) {
+        ++level.height;
+    }
+}
+
+void setFloor(LevelRecord& level) {
+    std::uint8_t from = 0;
+    std::uint8_t to = 0;
+    if (level.levelType == kNormalLevel) {
+        from = kHatcheryFloor;
+        to = kNormalFloor;
+    } else if (level.levelType == kHatcheryLevel) {
+        from = kNormalFloor;
+        to = kHatcheryFloor;
+    } else {
+        return;
+    }
+    // Every cell, also those beyond the current size: they show when the level grows.
+    for (auto& row : level.tiles) {
+        std::ranges::replace(row, from, to);
+    }
+}
+
+std::int16_t checkHolesAndGuards(const Levelset& levelset) {
+    const int count = std::min<int>(levelset.numLevels, kMaxLevels);
+    for (int index = 0; index < count; ++index) {
+        if (!keepsHoleAndGuardLimits(levelset.levels[index])) {
+            return static_cast<std::int16_t>(index + 1);
+        }
+    }
+    return 0;
+}
+
+} // namespace vrh

@@ -1,0 +1,222 @@
+#include "levelsetfile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <unistd.h>
+
+namespace vrh {
+
+namespace {
+
+constexpr int kNameLength = 3;
+constexpr int kCountOffset = 7;
+constexpr int kPasscodesOffset = 10;
+
+// The biggest file the reader ever looks at: the header and eight full 32 x 32 levels.
+constexpr qint64 kMaxFileBytes =
+    kFileHeaderBytes + kMaxLevels * (kHeaderBytes + kGridSize * kGridSize);
+
+const QString kLevelsetPrefix = QStringLiteral("zvrhl");
+const QString kLevelsetSuffix = QStringLiteral(".vrh");
+constexpr qsizetype kLevelsetFileNameLength = 12; // "zvrhl" + 3 + ".vrh"
+
+// Position just after the last '/' or '\', 0 when the path has no folder.
+qsizetype fileNameStart(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype backslash = path.lastIndexOf(QLatin1Char('\\'));
+    return std::max(slash, backslash) + 1;
+}
+
+// Sizes are clamped so that a record never gets read outside its 32 x 32 grid.
+int storedWidth(const LevelRecord& level) {
+    return std::min<int>(level.width, kGridSize);
+}
+int storedHeight(const LevelRecord& level) {
+    return std::min<int>(level.height, kGridSize);
+}
+
+ReadResult refuse(const QString& error) {
+    return ReadResult{std::nullopt, error};
+}
+
+} // namespace
+
+QString lowerCaseFileName(const QString& path) {
+    const qsizetype start = fileNameStart(path);
+    return path.left(start) + path.mid(start).toLower();
+}
+
+bool isLevelsetFileName(const QString& path) {
+    const qsizetype start = fileNameStart(path);
+    if (start == 0) {
+        return false; // the pattern wants a separator before the file's own name
+    }
+    const QString own = path.mid(start);
+    return own.size() == kLevelsetFileNameLength && own.startsWith(kLevelsetPrefix) &&
+           own.endsWith(kLevelsetSuffix);
+}
+
+QByteArray levelsetNameFromPath(const QString& path) {
+    QString own = path.mid(fileNameStart(path));
+    if (own.startsWith(kLevelsetPrefix, Qt::CaseInsensitive)) {
+        own.remove(0, kLevelsetPrefix.size());
+    }
+    QString name = own.left(kNameLength);
+    for (QChar& c : name) {
+        // A one-byte character set: keep a character whose capital lies outside it.
+        const QChar upper = c.toUpper();
+        if (upper.unicode() <= 0xFF) {
+            c = upper;
+        }
+    }
+    QByteArray bytes = name.toLatin1();
+    bytes.append(kNameLength - bytes.size(), ' ');
+    return bytes;
+}
+
+QByteArray serializeLevelset(const Levelset& levelset, QByteArrayView name) {
+    const int count = std::min<int>(levelset.numLevels, kMaxLevels);
+
+    QByteArray bytes;
+    bytes.reserve(kMaxFileBytes);
+    bytes.append("VRH0");
+    const QByteArrayView shortName = name.first(std::min<qsizetype>(name.size(), kNameLength));
+    bytes.append(shortName.data(), shortName.size());
+    bytes.append(kNameLength - shortName.size(), ' ');
+    bytes.append(static_cast<char>(count));
+    bytes.append(static_cast<char>(levelset.reserved1));
+    bytes.append(static_cast<char>(levelset.reserved2));
+    for (const Passcode& passcode : levelset.passcodes) {
+        bytes.append(passcode.text());
+    }
+
+    for (int index = 0; index < count; ++index) {
+        const LevelRecord& level = levelset.levels[index];
+        std::array<std::uint8_t, kHeaderBytes> header = level.headerBytes();
+        header[0] = static_cast<std::uint8_t>(storedHeight(level));
+        header[1] = static_cast<std::uint8_t>(storedWidth(level));
+        bytes.append(reinterpret_cast<const char*>(header.data()), kHeaderBytes);
+        for (int y = 0; y < storedHeight(level); ++y) {
+            bytes.append(reinterpret_cast<const char*>(level.tiles[y].data()), storedWidth(level));
+        }
+    }
+    return bytes;
+}
+
+std::optional<QString> writeLevelsetFile(const Levelset& levelset, const QString& path) {
+    const auto failure = [&path](const QString& reason) {
+        return QStringLiteral("Can't save %1.\r%2").arg(path, reason);
+    };
+
+    // QSaveFile writes a temporary file beside the target and renames it over the target
+    // only when every byte is written, so a failure leaves any old file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return failure(file.errorString());
+    }
+    const QByteArray bytes = serializeLevelset(levelset, levelsetNameFromPath(path));
+    // commit() renames even when its own flush fails (a full disk then leaves a cut file),
+    // so every byte is pushed out and onto the disk first, and the reason read from errno.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
+        const QString reason = errno != 0 ? qt_error_string(errno) : file.errorString();
+        file.cancelWriting();
+        return failure(reason);
+    }
+    if (!file.commit()) {
+        return failure(file.errorString());
+    }
+    return std::nullopt;
+}
+
+ReadResult parseLevelset(QByteArrayView bytes) {
+    if (bytes.size() < kFileHeaderBytes) {
+        return refuse(QStringLiteral("The file ends in the header, at byte %1 of %2.")
+                          .arg(bytes.size())
+                          .arg(kFileHeaderBytes));
+    }
+
+    Levelset levelset;
+    resetLevelset(levelset);
+
+    const auto byteAt = [&bytes](qsizetype offset) {
+        return static_cast<std::uint8_t>(bytes[offset]);
+    };
+    // Bytes after the eighth level are never read: the model holds eight records.
+    const int count = std::min<int>(byteAt(kCountOffset), kMaxLevels);
+    levelset.numLevels = static_cast<std::uint8_t>(count);
+    levelset.reserved1 = byteAt(kCountOffset + 1);
+    levelset.reserved2 = byteAt(kCountOffset + 2);
+    for (int i = 0; i < kPasscodeCount; ++i) {
+        levelset.passcodes[i].assign(
+            bytes.sliced(kPasscodesOffset + i * Passcode::kLength, Passcode::kLength));
+    }
+
+    qsizetype offset = kFileHeaderBytes;
+    for (int index = 0; index < count; ++index) {
+        const int levelNumber = index + 1;
+        const auto endsIn = [&](qsizetype needed) {
+            return refuse(QStringLiteral("The file ends in level %1, at byte %2 of %3.")
+                              .arg(levelNumber)
+                              .arg(bytes.size())
+                              .arg(needed));
+        };
+
+        if (bytes.size() < offset + kHeaderBytes) {
+            return endsIn(offset + kHeaderBytes);
+        }
+        std::array<std::uint8_t, kHeaderBytes> header{};
+        std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes.data()) + offset, kHeaderBytes,
+                    header.begin());
+        offset += kHeaderBytes;
+
+        LevelRecord& level = levelset.levels[index];
+        level.setHeaderBytes(header);
+        if (level.width > kGridSize || level.height > kGridSize) {
+            return refuse(
+                QStringLiteral("Level %1 is %2 columns by %3 rows; a level has at most %4 of each.")
+                    .arg(levelNumber)
+                    .arg(level.width)
+                    .arg(level.height)
+                    .arg(kGridSize));
+        }
+
+        const qsizetype tileBytes = qsizetype{level.width} * level.height;
+        if (bytes.size() < offset + tileBytes) {
+            return endsIn(offset + tileBytes);
+        }
+        for (int y = 0; y < level.height; ++y) {
+            std::copy_n(reinterpret_cast<const std::uint8_t*>(bytes.data()) + offset, level.width,
+                        level.tiles[y].begin());
+            offset += level.width;
+        }
+    }
+    return ReadResult{std::move(levelset), QString()};
+}
+
+ReadResult readLevelsetFile(const QString& path) {
+    const auto failure = [&path](const QString& reason) {
+        return refuse(QStringLiteral("Can't open %1.\r%2").arg(path, reason));
+    };
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return failure(file.errorString());
+    }
+    const QByteArray bytes = file.read(kMaxFileBytes);
+    if (file.error() != QFileDevice::NoError) {
+        return failure(file.errorString());
+    }
+
+    ReadResult result = parseLevelset(bytes);
+    if (!result.levelset) {
+        return failure(result.error);
+    }
+    result.levelset->fileName = path;
+    return result;
+}
+
+} // namespace vrh

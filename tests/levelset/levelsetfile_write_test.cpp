@@ -1,0 +1,185 @@
+#include "levelset/levelsetfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace vrh {
+namespace {
+
+Levelset levelsetOf(int numLevels) {
+    Levelset levelset;
+    resetLevelset(levelset);
+    levelset.numLevels = static_cast<std::uint8_t>(numLevels);
+    levelset.reserved1 = 42;
+    levelset.passcodes[0].assign("SECOND");
+    for (int index = 0; index < kMaxLevels; ++index) {
+        levelset.levels[index].width = static_cast<std::uint8_t>(12 + index * 2);
+        levelset.levels[index].tiles[3][5] = static_cast<std::uint8_t>(60 + index);
+    }
+    return levelset;
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// The folder holds exactly the given names: no temporary file is left behind.
+void expectFolderHolds(const QString& folder, const QStringList& names) {
+    EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              names);
+}
+
+TEST(LevelsetFileOnDisk, WriteThenReadGivesTheSameBytesAndNamesTheFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("zvrhlq7x.vrh"));
+    const Levelset levelset = levelsetOf(8);
+
+    ASSERT_EQ(writeLevelsetFile(levelset, path), std::nullopt);
+    const QByteArray written = contentOf(path);
+    EXPECT_EQ(written, serializeLevelset(levelset, "Q7X"));
+    expectFolderHolds(dir.path(), {QStringLiteral("zvrhlq7x.vrh")});
+
+    const ReadResult read = readLevelsetFile(path);
+    ASSERT_TRUE(read.levelset) << read.error.toStdString();
+    EXPECT_EQ(read.levelset->fileName, path);
+    EXPECT_EQ(serializeLevelset(*read.levelset, "Q7X"), written);
+}
+
+TEST(LevelsetFileOnDisk, HeaderNameComesFromTheFilesOwnName) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("zvrhlSets")));
+    const QString path = dir.filePath(QStringLiteral("zvrhlSets/zvrhlabc.vrh"));
+
+    ASSERT_EQ(writeLevelsetFile(levelsetOf(1), path), std::nullopt);
+    EXPECT_EQ(contentOf(path).left(7), QByteArray("VRH0ABC"));
+}
+
+TEST(LevelsetFileOnDisk, SavingOverALongerFileLeavesExactlyTheNewLength) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("zvrhlabc.vrh"));
+    writeFile(path, serializeLevelset(levelsetOf(8), "OLD"));
+
+    const Levelset shorter = levelsetOf(1);
+    ASSERT_EQ(writeLevelsetFile(shorter, path), std::nullopt);
+    EXPECT_EQ(contentOf(path), serializeLevelset(shorter, "ABC"));
+}
+
+// Lowers the largest file this process may write, so writing runs out of room as on a full
+// disk (root ignores permissions, not this limit).
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit saved_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+TEST(LevelsetFileOnDisk, AWriteThatRunsOutOfRoomLeavesTheOldFileUntouched) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("zvrhlabc.vrh"));
+    const QByteArray old = serializeLevelset(levelsetOf(1), "ABC");
+    writeFile(path, old);
+
+    std::optional<QString> error;
+    {
+        const FileSizeLimit limit(200);
+        error = writeLevelsetFile(levelsetOf(8), path);
+    }
+    ASSERT_TRUE(error);
+    EXPECT_EQ(*error, QStringLiteral("Can't save ") + path + QStringLiteral(".\rFile too large"));
+    EXPECT_EQ(contentOf(path), old);
+    expectFolderHolds(dir.path(), {QStringLiteral("zvrhlabc.vrh")});
+}
+
+TEST(LevelsetFileOnDisk, AWriteThatCannotStartSaysWhyAndWritesNothing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    writeFile(dir.filePath(QStringLiteral("plain")), "not a folder");
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("zvrhlold.vrh/inside")));
+
+    struct Case {
+        QString path;
+        QString reason; // empty where the system may word it in more than one way
+    };
+    const Case cases[] = {
+        {dir.filePath(QStringLiteral("missing/zvrhlabc.vrh")), "No such file or directory"},
+        {dir.filePath(QStringLiteral("plain/zvrhlabc.vrh")), "Not a directory"},
+        // a folder stands where the file goes
+        {dir.filePath(QStringLiteral("zvrhlold.vrh")), "Filename refers to a directory"},
+        {QStringLiteral("/proc/zvrhlabc.vrh"), {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        const std::optional<QString> error = writeLevelsetFile(levelsetOf(2), c.path);
+        ASSERT_TRUE(error);
+        const QString start = QStringLiteral("Can't save ") + c.path + QStringLiteral(".\r");
+        if (c.reason.isEmpty()) {
+            EXPECT_TRUE(error->startsWith(start)) << error->toStdString();
+            EXPECT_GT(error->size(), start.size());
+        } else {
+            EXPECT_EQ(*error, start + c.reason);
+        }
+    }
+    expectFolderHolds(dir.path(), {QStringLiteral("plain"), QStringLiteral("zvrhlold.vrh")});
+    expectFolderHolds(dir.filePath(QStringLiteral("zvrhlold.vrh")), {QStringLiteral("inside")});
+    EXPECT_EQ(contentOf(dir.filePath(QStringLiteral("plain"))), QByteArray("not a folder"));
+}
+
+TEST(LevelsetFileOnDisk, ReadingRefusesWithTheFileNameAndTheReason) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString cut = dir.filePath(QStringLiteral("zvrhlcut.vrh"));
+    writeFile(cut, serializeLevelset(levelsetOf(3), "CUT").left(100));
+    const QString missing = dir.filePath(QStringLiteral("zvrhlnon.vrh"));
+
+    struct Case {
+        QString path;
+        QString error;
+    };
+    const Case cases[] = {
+        {cut, "Can't open " + cut + ".\rThe file ends in level 1, at byte 100 of 164."},
+        {missing, "Can't open " + missing + ".\rNo such file or directory"},
+        {dir.path(), "Can't open " + dir.path() + ".\r"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        const ReadResult read = readLevelsetFile(c.path);
+        EXPECT_FALSE(read.levelset);
+        EXPECT_TRUE(read.error.startsWith(c.error)) << read.error.toStdString();
+        EXPECT_GT(read.error.size(), c.path.size() + 13);
+    }
+}
+
+} // namespace
+} // namespace vrh
