@@ -37,7 +37,8 @@ void FileCommands::fileOpen() {
     if (!savePrompt()) {
         return;
     }
-    const std::optional<QString> chosen = dialogs_.openFileName(dialogSetup(QStringLiteral("Open")));
+    const std::optional<QString> chosen =
+        dialogs_.openFileName(dialogSetup(QStringLiteral("Open")));
     if (!chosen || chosen->isEmpty()) {
         return;
     }
@@ -45,9 +46,9 @@ void FileCommands::fileOpen() {
     // Read into a fresh levelset first, so a bad file leaves the current one untouched.
     ReadResult read = readLevelsetFile(*chosen);
     if (!read.levelset) {
-        messages_.showMessage(QStringLiteral("Could not open ") + *chosen + QStringLiteral(".\r") +
-                                  read.error,
-                              kApplicationTitle, MessageButtons::Ok, MessageIcon::Exclamation);
+        // The reason already names the file.
+        messages_.showMessage(read.error, kApplicationTitle, MessageButtons::Ok,
+                              MessageIcon::Exclamation);
         return;
     }
     levelset_ = std::move(*read.levelset);
@@ -81,7 +82,9 @@ bool FileCommands::fileSaveAs() {
     }
 }
 
-bool FileCommands::queryUnload() { return savePrompt(); }
+bool FileCommands::queryUnload() {
+    return savePrompt();
+}
 
 bool FileCommands::saveLevelset(const QString& file) {
     if (const std::int16_t level = checkHolesAndGuards(levelset_); level != 0) {
@@ -90,9 +93,7 @@ bool FileCommands::saveLevelset(const QString& file) {
         return false;
     }
     if (const std::optional<QString> error = writeLevelsetFile(levelset_, file)) {
-        messages_.showMessage(QStringLiteral("Could not save ") + file + QStringLiteral(".\r") +
-                                  *error,
-                              kErrorTitle, MessageButtons::Ok, MessageIcon::Critical);
+        messages_.showMessage(*error, kErrorTitle, MessageButtons::Ok, MessageIcon::Critical);
         return false;
     }
     levelset_.fileName = file;
@@ -116,6 +117,8 @@ FileDialogSetup FileCommands::dialogSetup(const QString& title) const {
     return {title, kLevelsetFilter, initialFolder_, lastName_};
 }
 
-void FileCommands::showFileName() { view_.setTitle(windowTitle(levelset_.fileName)); }
+void FileCommands::showFileName() {
+    view_.setTitle(windowTitle(levelset_.fileName));
+}
 
 } // namespace vrh

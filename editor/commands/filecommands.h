@@ -19,7 +19,7 @@ inline const QString kLevelsetFilter = QStringLiteral("VRH Levelsets (zvrhl*.vrh
 
 // What the file commands ask of the window after they changed the levelset.
 class LevelsetView {
-public:
+  public:
     virtual ~LevelsetView() = default;
     // Redraw the map of curLevel, rewrite the level label and show the level's properties.
     virtual void showCurrentLevel() = 0;
@@ -30,7 +30,7 @@ public:
 // New, Open, Save, Save As and the close query on the window's levelset. A command that is
 // cancelled or refused leaves the levelset, fileName and the title as they were.
 class FileCommands {
-public:
+  public:
     FileCommands(Levelset& levelset, EditingState& state, MessageBoxes& messages,
                  FileDialogs& dialogs, LevelsetView& view, QString initialFolder);
 
@@ -51,7 +51,7 @@ public:
     // success fileName and the title name file.
     bool saveLevelset(const QString& file);
 
-private:
+  private:
     // The save prompt: whether the asking command goes on. A Yes whose save did not happen
     // abandons the command, so nothing unsaved is lost.
     bool savePrompt();

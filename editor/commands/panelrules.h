@@ -7,8 +7,7 @@
 
 namespace vrh {
 
-inline const QString kInvalidValueMessage =
-    QStringLiteral("Invalid value! Must be between 0-255.");
+inline const QString kInvalidValueMessage = QStringLiteral("Invalid value! Must be between 0-255.");
 inline const QString kInvalidCharacterMessage = QStringLiteral("Invalid character!");
 
 // How the text of a number box (time, objectives) reads.

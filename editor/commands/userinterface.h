@@ -14,7 +14,7 @@ enum class MessageIcon { None, Information, Exclamation, Critical };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     virtual MessageAnswer showMessage(const QString& text, const QString& title,
                                       MessageButtons buttons, MessageIcon icon) = 0;
@@ -32,7 +32,7 @@ struct FileDialogSetup {
 
 // Each returns the chosen path, or nothing when the user cancelled.
 class FileDialogs {
-public:
+  public:
     virtual ~FileDialogs() = default;
     virtual std::optional<QString> openFileName(const FileDialogSetup& setup) = 0;
     virtual std::optional<QString> saveFileName(const FileDialogSetup& setup) = 0;

@@ -14,7 +14,9 @@ QImage prepareTileSheet(const QImage& sheet) {
     return sheet.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage makeMapImage() { return QImage(kMapPixels, kMapPixels, QImage::Format_RGB32); }
+QImage makeMapImage() {
+    return QImage(kMapPixels, kMapPixels, QImage::Format_RGB32);
+}
 
 void drawLevel(const LevelRecord& level, const QImage& sheet, QImage& back) {
     // Redrawn on every cell of a drag, so the copies go straight between the scanlines.
@@ -26,7 +28,8 @@ void drawLevel(const LevelRecord& level, const QImage& sheet, QImage& back) {
         uchar* rowStart = backBits + qsizetype(y) * kCellPixels * backStride;
         for (int x = 0; x < kGridSize; ++x) {
             const std::uint8_t code = level.contains(x, y) ? level.tiles[y][x] : kOutsideCode;
-            const uchar* src = sheetBits + qsizetype(code / kSheetColumns) * kCellPixels * sheetStride +
+            const uchar* src = sheetBits +
+                               qsizetype(code / kSheetColumns) * kCellPixels * sheetStride +
                                (code % kSheetColumns) * kCellRowBytes;
             uchar* dst = rowStart + x * kCellRowBytes;
             for (int row = 0; row < kCellPixels; ++row) {

@@ -8,7 +8,7 @@ namespace vrh {
 // The map view: a persistent 512 x 512 back image of the current level, 32 x 32 cells.
 class LevelView : public PictureView {
     Q_OBJECT
-public:
+  public:
     explicit LevelView(QWidget* parent = nullptr);
 
     // Redraws the back image from the level and the sheet, then refreshes the view.
@@ -18,7 +18,7 @@ public:
 // The tile palette: the sheet, unscaled, 8 codes a row.
 class TilePalette : public PictureView {
     Q_OBJECT
-public:
+  public:
     TilePalette(const QString& objectName, const QImage& sheet, QWidget* parent = nullptr);
 };
 

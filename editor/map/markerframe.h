@@ -14,7 +14,7 @@ class PictureView;
 // A 16 x 16 outline, 2 pixels wide inside the cell, laid over a picture view. It is never part
 // of the view's image: moving or hiding one repaints only the cells it left and entered.
 class MarkerFrame {
-public:
+  public:
     static constexpr int kSize = 16;
     static constexpr int kLineWidth = 2;
 
@@ -35,7 +35,7 @@ public:
 
     void paint(QPainter& painter) const;
 
-private:
+  private:
     PictureView& view_;
     QString name_;
     QColor colour_;

@@ -13,7 +13,7 @@ namespace vrh {
 // drawing area, with marker frames laid over it (the later added on top).
 class PictureView : public QFrame {
     Q_OBJECT
-public:
+  public:
     static constexpr int kBorder = 2;
 
     PictureView(const QString& objectName, QSize drawingArea, QWidget* parent = nullptr);
@@ -30,10 +30,10 @@ public:
     // Schedules a repaint of a rectangle given in drawing-area pixels.
     void updateArea(const QRect& area);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void paintMarkers(QPainter& painter, const QRect& area) const;
 
     QImage image_;

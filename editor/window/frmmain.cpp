@@ -24,8 +24,7 @@ QRect clientRect(int left, int top, int width, int height) {
     return {left, top - frmMain::kToolBarHeight, width, height};
 }
 
-template <typename Widget>
-Widget* place(Widget* widget, const QString& name, QRect geometry) {
+template <typename Widget> Widget* place(Widget* widget, const QString& name, QRect geometry) {
     widget->setObjectName(name);
     widget->setGeometry(geometry);
     return widget;
@@ -99,8 +98,8 @@ void frmMain::createControls() {
 }
 
 void frmMain::createPanel(QWidget* central) {
-    lblLevelNum = place(new QLabel(central), QStringLiteral("lblLevelNum"),
-                        clientRect(8, 40, 113, 17));
+    lblLevelNum =
+        place(new QLabel(central), QStringLiteral("lblLevelNum"), clientRect(8, 40, 113, 17));
     lblLevelNum->setAlignment(Qt::AlignCenter);
 
     fraLevelType = place(new QGroupBox(QStringLiteral("Level Type"), central),
@@ -121,18 +120,17 @@ void frmMain::createPanel(QWidget* central) {
 
     lblPasscode = place(new QLabel(QStringLiteral("Passcode:"), central),
                         QStringLiteral("lblPasscode"), clientRect(8, 364, 57, 17));
-    txtPasscode = place(new QLineEdit(central), QStringLiteral("txtPasscode"),
-                        clientRect(64, 360, 65, 19));
+    txtPasscode =
+        place(new QLineEdit(central), QStringLiteral("txtPasscode"), clientRect(64, 360, 65, 19));
     txtPasscode->setMaxLength(5);
     lblObjectives = place(new QLabel(QStringLiteral("Objectives:"), central),
                           QStringLiteral("lblObjectives"), clientRect(8, 388, 57, 17));
-    txtObjectives = place(new QLineEdit(central), QStringLiteral("txtObjectives"),
-                          clientRect(64, 384, 65, 19));
+    txtObjectives =
+        place(new QLineEdit(central), QStringLiteral("txtObjectives"), clientRect(64, 384, 65, 19));
     txtObjectives->setMaxLength(3);
     lblTime = place(new QLabel(QStringLiteral("Time:"), central), QStringLiteral("lblTime"),
                     clientRect(8, 412, 57, 17));
-    txtTime = place(new QLineEdit(central), QStringLiteral("txtTime"),
-                    clientRect(64, 408, 65, 19));
+    txtTime = place(new QLineEdit(central), QStringLiteral("txtTime"), clientRect(64, 408, 65, 19));
     txtTime->setMaxLength(3);
 
     setTabOrder(optNormal, optHatchery);
@@ -143,11 +141,17 @@ void frmMain::createPanel(QWidget* central) {
     setTabOrder(txtObjectives, txtTime);
 }
 
-void frmMain::drawLevel(std::int16_t level) { picLevel->drawLevel(levelset_.levels[level], tileSheet_); }
+void frmMain::drawLevel(std::int16_t level) {
+    picLevel->drawLevel(levelset_.levels[level], tileSheet_);
+}
 
-void frmMain::redrawMap() { drawLevel(state_.curLevel); }
+void frmMain::redrawMap() {
+    drawLevel(state_.curLevel);
+}
 
-void frmMain::setStatusText(const QString& text) { sbStatusBar->showMessage(text); }
+void frmMain::setStatusText(const QString& text) {
+    sbStatusBar->showMessage(text);
+}
 
 void frmMain::updateLevelLabel() {
     lblLevelNum->setText(levelLabel(state_.curLevel, levelset_.numLevels));
@@ -159,7 +163,9 @@ void frmMain::showCurrentLevel() {
     loadLevel(state_.curLevel);
 }
 
-void frmMain::setTitle(const QString& title) { setWindowTitle(title); }
+void frmMain::setTitle(const QString& title) {
+    setWindowTitle(title);
+}
 
 void frmMain::showEvent(QShowEvent* event) {
     if (!centred_) {

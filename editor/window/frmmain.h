@@ -27,7 +27,7 @@ class TilePalette;
 // shown, the window itself stays hidden until shown.
 class frmMain : public QMainWindow, private LevelsetView {
     Q_OBJECT
-public:
+  public:
     static constexpr int kClientWidth = 803;
     static constexpr int kClientHeight = 572;
     static constexpr int kToolBarHeight = 28;
@@ -96,11 +96,11 @@ public:
     MarkerFrame* shpTakeType = nullptr;
     MarkerFrame* tileCursor = nullptr;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     // LevelsetView
     void showCurrentLevel() override;
     void setTitle(const QString& title) override;

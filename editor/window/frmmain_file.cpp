@@ -6,9 +6,13 @@
 
 namespace vrh {
 
-void frmMain::Form_Load() { fileCommands_.formLoad(); }
+void frmMain::Form_Load() {
+    fileCommands_.formLoad();
+}
 
-bool frmMain::Form_QueryUnload() { return fileCommands_.queryUnload(); }
+bool frmMain::Form_QueryUnload() {
+    return fileCommands_.queryUnload();
+}
 
 void frmMain::Form_Unload() {
     // Other windows of the program close with the main window, the latest first.
@@ -20,15 +24,25 @@ void frmMain::Form_Unload() {
     }
 }
 
-void frmMain::mnuFileNew_Click() { fileCommands_.fileNew(); }
+void frmMain::mnuFileNew_Click() {
+    fileCommands_.fileNew();
+}
 
-void frmMain::mnuFileOpen_Click() { fileCommands_.fileOpen(); }
+void frmMain::mnuFileOpen_Click() {
+    fileCommands_.fileOpen();
+}
 
-void frmMain::mnuFileSave_Click() { fileCommands_.fileSave(); }
+void frmMain::mnuFileSave_Click() {
+    fileCommands_.fileSave();
+}
 
-void frmMain::mnuFileSaveAs_Click() { fileCommands_.fileSaveAs(); }
+void frmMain::mnuFileSaveAs_Click() {
+    fileCommands_.fileSaveAs();
+}
 
-void frmMain::mnuFileExit_Click() { close(); }
+void frmMain::mnuFileExit_Click() {
+    close();
+}
 
 void frmMain::closeEvent(QCloseEvent* event) {
     if (!Form_QueryUnload()) {

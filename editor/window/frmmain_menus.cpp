@@ -70,7 +70,8 @@ void frmMain::createToolBar() {
             tbToolBar->addSeparator();
             continue;
         }
-        QAction* action = tbToolBar->addAction(QIcon(toolbarIcon(key)), QString::fromLatin1(button.tooltip));
+        QAction* action =
+            tbToolBar->addAction(QIcon(toolbarIcon(key)), QString::fromLatin1(button.tooltip));
         action->setObjectName(QStringLiteral("tb") + key);
         action->setData(key);
     }

@@ -73,9 +73,13 @@ void frmMain::numberBoxChanged(QLineEdit* box, std::uint8_t LevelRecord::*field)
     }
 }
 
-void frmMain::txtObjectives_Change() { numberBoxChanged(txtObjectives, &LevelRecord::objectives); }
+void frmMain::txtObjectives_Change() {
+    numberBoxChanged(txtObjectives, &LevelRecord::objectives);
+}
 
-void frmMain::txtTime_Change() { numberBoxChanged(txtTime, &LevelRecord::time); }
+void frmMain::txtTime_Change() {
+    numberBoxChanged(txtTime, &LevelRecord::time);
+}
 
 void frmMain::txtPasscode_Change() {
     if (!loadingLevel_) {

@@ -11,7 +11,7 @@ inline const QString kVersionText = QStringLiteral("Version %1.%2").arg(2).arg(0
 // The window shown while the main window is being built: no title bar, no events of its own.
 class frmSplash : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmSplash(QWidget* parent = nullptr);
 };
 

@@ -8,7 +8,7 @@ namespace vrh {
 
 // The real message boxes and file dialogs, modal over the given window.
 class QtUserInterface : public MessageBoxes, public FileDialogs {
-public:
+  public:
     void setParentWindow(QWidget* parent) { parent_ = parent; }
 
     MessageAnswer showMessage(const QString& text, const QString& title, MessageButtons buttons,
@@ -16,7 +16,7 @@ public:
     std::optional<QString> openFileName(const FileDialogSetup& setup) override;
     std::optional<QString> saveFileName(const FileDialogSetup& setup) override;
 
-private:
+  private:
     QWidget* parent_ = nullptr;
 };
 

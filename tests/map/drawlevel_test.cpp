@@ -14,10 +14,12 @@ QImage sheetTile(const QImage& sheet, int code) {
     return sheet.copy(16 * (code % 8), 16 * (code / 8), 16, 16);
 }
 
-QImage mapCell(const QImage& map, int x, int y) { return map.copy(16 * x, 16 * y, 16, 16); }
+QImage mapCell(const QImage& map, int x, int y) {
+    return map.copy(16 * x, 16 * y, 16, 16);
+}
 
 class DrawLevelTest : public ::testing::Test {
-protected:
+  protected:
     QImage sheet = prepareTileSheet(tileSheet());
     QImage back = makeMapImage();
 };
@@ -65,8 +67,8 @@ TEST_F(DrawLevelTest, CellsOutsideTheSizeAreDrawnAsCode255WhateverTheyHold) {
     level.width = 20;
     level.height = 10;
     level.tiles[0][19] = 5;
-    level.tiles[0][20] = 5; // beyond the width
-    level.tiles[10][0] = 5; // beyond the height
+    level.tiles[0][20] = 5;  // beyond the width
+    level.tiles[10][0] = 5;  // beyond the height
     level.tiles[1][1] = 200; // a silver code inside looks like the outside
     drawLevel(level, sheet, back);
     EXPECT_EQ(mapCell(back, 19, 0), sheetTile(sheet, 5));

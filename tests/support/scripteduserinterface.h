@@ -19,7 +19,7 @@ struct AskedMessage {
 // Answers message boxes in the order scripted and records exactly what was asked. A box that
 // nobody scripted fails the test and is answered with Cancel.
 class ScriptedMessageBoxes : public MessageBoxes {
-public:
+  public:
     std::deque<MessageAnswer> answers;
     std::vector<AskedMessage> asked;
 
@@ -43,7 +43,7 @@ struct AskedDialog {
 
 // Answers file dialogs in order: a path, or nothing for Cancel.
 class ScriptedFileDialogs : public FileDialogs {
-public:
+  public:
     std::deque<std::optional<QString>> answers;
     std::vector<AskedDialog> asked;
 
@@ -54,7 +54,7 @@ public:
         return answer(AskedDialog::Kind::Save, setup);
     }
 
-private:
+  private:
     std::optional<QString> answer(AskedDialog::Kind kind, const FileDialogSetup& setup) {
         asked.push_back({kind, setup});
         if (answers.empty()) {

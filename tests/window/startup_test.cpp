@@ -11,7 +11,7 @@ namespace {
 
 // Records when the splash and the main window come and go.
 class StartUpRecorder : public QObject {
-public:
+  public:
     std::vector<std::string> events;
     QString productLine;
     QString versionLine;
