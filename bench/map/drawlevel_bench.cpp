@@ -1,0 +1,47 @@
+// drawLevel of a full 32 x 32 level beside a plain copy of one 512 x 512 image, the floor that
+// any redraw of the whole map must pay.
+#include "assets/assets.h"
+#include "map/drawlevel.h"
+
+#include <benchmark/benchmark.h>
+#include <cstring>
+
+namespace {
+
+void BM_DrawLevelFull(benchmark::State& state) {
+    const QImage sheet = vrh::prepareTileSheet(vrh::tileSheet());
+    QImage back = vrh::makeMapImage();
+    vrh::LevelRecord level;
+    level.width = 32;
+    level.height = 32;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            level.tiles[y][x] = static_cast<std::uint8_t>((x * 37 + y * 11) % 178);
+        }
+    }
+    for (auto _ : state) {
+        vrh::drawLevel(level, sheet, back);
+        benchmark::DoNotOptimize(back.constBits());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * back.sizeInBytes());
+}
+BENCHMARK(BM_DrawLevelFull);
+
+void BM_CopyImage512(benchmark::State& state) {
+    QImage source = vrh::makeMapImage();
+    source.fill(Qt::gray);
+    QImage target = vrh::makeMapImage();
+    for (auto _ : state) {
+        std::memcpy(target.bits(), source.constBits(),
+                    static_cast<std::size_t>(source.sizeInBytes()));
+        benchmark::DoNotOptimize(target.constBits());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * source.sizeInBytes());
+}
+BENCHMARK(BM_CopyImage512);
+
+} // namespace
+
+BENCHMARK_MAIN();
