@@ -75,6 +75,10 @@ void frmMain::createControls() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("clientArea"));
     central->setFixedSize(kClientWidth, kClientHeight - kToolBarHeight - kStatusBarHeight);
+    // The panel's captions are laid out for a small 8-point face.
+    QFont panelFont = central->font();
+    panelFont.setPointSize(8);
+    central->setFont(panelFont);
     setCentralWidget(central);
 
     picLevel = new LevelView(central);
