@@ -145,13 +145,6 @@ TEST_F(FileCommandsTest, SaveAsRefusesNamesOutsideThePatternAndAsksAgain) {
     }
 }
 
-TEST_F(FileCommandsTest, SaveAsAcceptsAnyThreeCharactersAsTheName) {
-    const QString file = path(QStringLiteral("zvrhl1 2.vrh"));
-    dialogs.answers = {file};
-    EXPECT_TRUE(commands.fileSaveAs());
-    EXPECT_EQ(readFile(file).mid(0, 7), QByteArray("VRH01 2"));
-}
-
 TEST_F(FileCommandsTest, SaveRefusedByHolesAndGuardsWritesNothing) {
     levelset.numLevels = 2;
     putHoles(levelset.levels[1], 11);
@@ -205,15 +198,6 @@ TEST_F(FileCommandsTest, SaveOfANamedLevelsetWritesItsLowerCasedNameWithoutDialo
     EXPECT_EQ(readFile(written), freshLevelsetFile());
     EXPECT_EQ(levelset.fileName, written);
     EXPECT_EQ(view.title, windowTitle(written));
-}
-
-TEST_F(FileCommandsTest, SaveAsOverwritesAnExistingFileWithExactlyTheNewBytes) {
-    const QString file = path(QStringLiteral("zvrhlabc.vrh"));
-    writeFile(file, QByteArray(500, 'x'));
-    dialogs.answers = {file};
-    EXPECT_TRUE(commands.fileSaveAs());
-    EXPECT_TRUE(messages.asked.empty());
-    EXPECT_EQ(readFile(file), freshLevelsetFile());
 }
 
 // What the save prompt leads to, for New, Open and the close query alike.
@@ -405,16 +389,6 @@ TEST_F(FileCommandsTest, OpenThatFailsSaysWhyAndKeepsEverything) {
         EXPECT_EQ(view.title, windowTitle(old));
         EXPECT_EQ(state.curLevel, 2);
     }
-}
-
-TEST_F(FileCommandsTest, OpenWithAnEmptyNameDoesNothing) {
-    editLevelset();
-    const QByteArray before = snapshot();
-    messages.answers = {MessageAnswer::No};
-    dialogs.answers = {QString()};
-    commands.fileOpen();
-    EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(messages.asked.size(), 1u);
 }
 
 } // namespace

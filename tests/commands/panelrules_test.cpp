@@ -31,17 +31,5 @@ TEST(ReadByteEntry, DecimalWithSignBlanksAndRoundedFractions) {
     }
 }
 
-TEST(StorePasscode, UpperCasedAndPaddedOnEveryLevelButTheFirst) {
-    Levelset levelset;
-    storePasscode(levelset, 1, QStringLiteral("abc"));
-    storePasscode(levelset, 7, QStringLiteral("zy9x"));
-    storePasscode(levelset, 0, QStringLiteral("none"));
-    EXPECT_EQ(levelset.passcodes[0].text(), QByteArray("ABC   "));
-    EXPECT_EQ(levelset.passcodes[6].text(), QByteArray("ZY9X  "));
-    for (int i = 1; i < 6; ++i) {
-        EXPECT_EQ(levelset.passcodes[i].text(), QByteArray("      ")) << i;
-    }
-}
-
 } // namespace
 } // namespace vrh
