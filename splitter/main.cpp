@@ -2,6 +2,7 @@
 // level1.vrh to level8.vrh and NAME.lst there.
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,13 +48,29 @@ bool writeAll(std::FILE* file, std::string_view bytes) {
     return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
 }
 
+// An existing file is overwritten in place and then cut to its new length, not emptied first:
+// emptying a file whose earlier contents are still on their way to the disk waits for them.
+std::FILE* openForReplacing(const char* fileName) {
+    std::FILE* file = std::fopen(fileName, "r+b");
+    return file != nullptr ? file : std::fopen(fileName, "wb");
+}
+
+bool closeAtLength(std::FILE* file, const char* fileName, std::size_t length) {
+    if (std::fclose(file) != 0) {
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::resize_file(fileName, length, error);
+    return !error;
+}
+
 bool writeFile(const char* fileName, std::string_view bytes) {
-    std::FILE* file = std::fopen(fileName, "wb");
+    std::FILE* file = openForReplacing(fileName);
     if (file == nullptr) {
         return false;
     }
     const bool written = writeAll(file, bytes);
-    return std::fclose(file) == 0 && written;
+    return closeAtLength(file, fileName, bytes.size()) && written;
 }
 
 std::string writingError(std::string_view fileName) {
@@ -81,12 +98,13 @@ int main(int argc, char** argv) {
 
     // Binary mode and an explicit CR LF: the same list file on every platform.
     const std::string listName = listFileName(name);
-    std::FILE* list = std::fopen(listName.c_str(), "wb");
+    std::FILE* list = openForReplacing(listName.c_str());
     if (list == nullptr) {
         return fail(writingError(listName));
     }
+    std::size_t listLength = 0;
     const auto stop = [&](std::string_view fileName) {
-        std::fclose(list);
+        closeAtLength(list, listName.c_str(), listLength);
         return fail(writingError(fileName));
     };
     if (!writeFile(headerFileName, headerFileBytes(name, *image))) {
@@ -94,14 +112,16 @@ int main(int argc, char** argv) {
     }
     for (std::size_t i = 0; i < image->numLevels; ++i) {
         // The list names a level before its file exists.
-        if (!writeAll(list, listLine(i)) || std::fflush(list) != 0) {
+        const std::string line = listLine(i);
+        if (!writeAll(list, line) || std::fflush(list) != 0) {
             return stop(listName);
         }
+        listLength += line.size();
         if (!writeFile(levelFileNames[i], image->levels[i])) {
             return stop(levelFileNames[i]);
         }
     }
-    if (std::fclose(list) != 0) {
+    if (!closeAtLength(list, listName.c_str(), listLength)) {
         return fail(writingError(listName));
     }
     return 0;

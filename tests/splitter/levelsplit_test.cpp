@@ -247,7 +247,7 @@ struct UnwritableCase {
     const char* label;
     std::string blocked; // a directory standing where this output file would go
     std::string message;
-    DirContents written; // outputs in place when the tool stops
+    DirContents written; // outputs replaced by the time the tool stops
 };
 
 const std::vector<std::string> unwritableLevels = {levelBlock(2, 2, 1), levelBlock(3, 3, 2)};
@@ -278,14 +278,25 @@ TEST_P(Unwritable, ReportsTheFileAndStops) {
     ScratchDir dir;
     const std::string input = levelsetFile("VRH0ABC", 2, unwritableLevels);
     dir.put("zvrhlabc.vrh", input);
+    // Longer outputs of an earlier split: the ones reached are replaced, the rest kept.
+    DirContents expected = {{"zvrhlabc.vrh", input},
+                            {"header.vrh", std::string(300, 'h')},
+                            {"abc.lst", listOf(8)},
+                            {"level1.vrh", std::string(1040, '1')},
+                            {"level2.vrh", std::string(1040, '2')}};
+    expected.erase(c.blocked);
+    for (const auto& [name, bytes] : expected) {
+        dir.put(name, bytes);
+    }
     dir.makeDirectory(c.blocked);
 
     const RunResult run = runLevelsplit(dir.path(), {"abc"});
 
     EXPECT_EQ(run.output, c.message);
     EXPECT_EQ(run.exitStatus, refusedStatus);
-    DirContents expected = c.written;
-    expected["zvrhlabc.vrh"] = input;
+    for (const auto& [name, bytes] : c.written) {
+        expected[name] = bytes;
+    }
     expected[c.blocked] = directoryMark;
     EXPECT_EQ(contentsOf(dir.path()), expected);
 }
