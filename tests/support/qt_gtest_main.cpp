@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-// Widget tests need one QApplication for the whole run; the platform comes from
-// QT_QPA_PLATFORM (offscreen under CTest).
+// Widget tests need one QApplication for the whole run. They never need a display: without a
+// platform of its own choosing (test discovery at build time sets none) the runner is offscreen.
 int main(int argc, char* argv[]) {
-    // Test discovery runs the runner outside CTest's environment, without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
