@@ -1,11 +1,10 @@
 #include "levelsetfile.h"
 
+#include "safesave.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
-#include <cerrno>
-#include <unistd.h>
 
 namespace vrh {
 
@@ -111,23 +110,9 @@ std::optional<QString> writeLevelsetFile(const Levelset& levelset, const QString
         return QStringLiteral("Can't save %1.\r%2").arg(path, reason);
     };
 
-    // QSaveFile writes a temporary file beside the target and renames it over the target
-    // only when every byte is written, so a failure leaves any old file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return failure(file.errorString());
-    }
     const QByteArray bytes = serializeLevelset(levelset, levelsetNameFromPath(path));
-    // commit() renames even when its own flush fails (a full disk then leaves a cut file),
-    // so every byte is pushed out and onto the disk first, and the reason read from errno.
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
-        const QString reason = errno != 0 ? qt_error_string(errno) : file.errorString();
-        file.cancelWriting();
-        return failure(reason);
-    }
-    if (!file.commit()) {
-        return failure(file.errorString());
+    if (const std::optional<QString> reason = replaceFileSafely(path, bytes)) {
+        return failure(*reason);
     }
     return std::nullopt;
 }

@@ -136,7 +136,7 @@ TEST(LevelsetFileOnDisk, AWriteThatCannotStartSaysWhyAndWritesNothing) {
         {dir.filePath(QStringLiteral("missing/zvrhlabc.vrh")), "No such file or directory"},
         {dir.filePath(QStringLiteral("plain/zvrhlabc.vrh")), "Not a directory"},
         // a folder stands where the file goes
-        {dir.filePath(QStringLiteral("zvrhlold.vrh")), "Filename refers to a directory"},
+        {dir.filePath(QStringLiteral("zvrhlold.vrh")), "Is a directory"},
         {QStringLiteral("/proc/zvrhlabc.vrh"), {}},
     };
     for (const Case& c : cases) {
