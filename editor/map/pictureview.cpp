@@ -1,5 +1,6 @@
 #include "pictureview.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -46,6 +47,29 @@ void PictureView::paintEvent(QPaintEvent* event) {
     paintMarkers(painter, area);
     painter.resetTransform();
     drawFrame(&painter);
+}
+
+namespace {
+
+// Qt numbers the three buttons as the editor does: left 1, right 2, middle 4.
+int buttonCode(Qt::MouseButtons buttons) {
+    return (buttons & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)).toInt();
+}
+
+} // namespace
+
+void PictureView::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = event->position() - QPointF(kBorder, kBorder);
+    // The border is not part of the picture: a press on it is no press on a cell.
+    if (at.x() < 0 || at.y() < 0 || at.x() >= image_.width() || at.y() >= image_.height()) {
+        return;
+    }
+    emit mousePressed(buttonCode(event->button()), at.x(), at.y());
+}
+
+void PictureView::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF at = event->position() - QPointF(kBorder, kBorder);
+    emit mouseMoved(buttonCode(event->buttons()), at.x(), at.y());
 }
 
 void PictureView::paintMarkers(QPainter& painter, const QRect& area) const {

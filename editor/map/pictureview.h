@@ -30,8 +30,17 @@ class PictureView : public QFrame {
     // Schedules a repaint of a rectangle given in drawing-area pixels.
     void updateArea(const QRect& area);
 
+  signals:
+    // Button: 1 left, 2 right, 4 middle; for a move the sum of the buttons held. X and Y are
+    // pixels of the drawing area. Presses come only from inside it; moves also from outside,
+    // below 0 or past its size, while a held button drags the pointer out.
+    void mousePressed(int button, double x, double y);
+    void mouseMoved(int buttons, double x, double y);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
     void paintMarkers(QPainter& painter, const QRect& area) const;

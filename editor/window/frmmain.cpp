@@ -50,6 +50,7 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, QWidget* parent)
     createMenus();
     createToolBar();
     connectPanel();
+    createMouseEditing();
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     Form_Load();
 }

@@ -1,15 +1,19 @@
 #pragma once
 
 #include "commands/filecommands.h"
+#include "commands/randomsource.h"
 #include "levelset/editingstate.h"
 #include "levelset/levelset.h"
 
 #include <QImage>
 #include <QMainWindow>
+#include <memory>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QRadioButton;
 class QStatusBar;
 class QToolBar;
@@ -96,9 +100,45 @@ class frmMain : public QMainWindow, private LevelsetView {
     MarkerFrame* shpTakeType = nullptr;
     MarkerFrame* tileCursor = nullptr;
 
+    // ---- Mouse editing on the map and the palette, and the two popup menus ----
+    // The same window with the random tiles drawn from random instead of its own generator.
+    frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource& random,
+            QWidget* parent = nullptr);
+
+    // Button 1 left, 2 right, 4 middle (for a move the sum held); X, Y in drawing-area pixels.
+    void picLevel_MouseDown(int button, double x, double y);
+    void picLevel_MouseMove(int button, double x, double y);
+    void picTiles_MouseDown(int button, double x, double y);
+    // Whether the cell lies inside the current level; if not, says so in the status bar.
+    bool checkInLevel(std::int16_t x, std::int16_t y);
+    // Paint curTile, or the tile t, into (cursorX, cursorY) and redraw the map.
+    void doLeftButton();
+    void doRightButton(int t);
+
+    void mnuTilePopUpPut_Click();
+    void mnuTilePopUpTake_Click();
+    void mnuLevelPopUpStart_Click();
+    void mnuLevelPopUpFinish_Click();
+    void mnuLevelPopUpPut_Click();
+    void mnuLevelPopUpTake_Click();
+
+    QMenu* mnuTilePopUp = nullptr;
+    QAction* mnuTilePopUpPut = nullptr;
+    QAction* mnuTilePopUpTake = nullptr;
+    QMenu* mnuLevelPopUp = nullptr;
+    QAction* mnuLevelPopUpStart = nullptr;
+    QAction* mnuLevelPopUpFinish = nullptr;
+    QAction* mnuLevelPopUpPut = nullptr;
+    QAction* mnuLevelPopUpTake = nullptr;
+    // ---- end of mouse editing ----
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+
+    // Opens a popup menu at a global position and waits for the choice; the chosen entry has
+    // been triggered when it returns, nothing chosen gives null.
+    virtual QAction* popupMenu(QMenu* menu, QPoint globalPosition);
 
   private:
     // LevelsetView
@@ -120,6 +160,13 @@ class frmMain : public QMainWindow, private LevelsetView {
     QImage tileSheet_;
     bool loadingLevel_ = false;
     bool centred_ = false;
+
+    // ---- Mouse editing ----
+    void createMouseEditing();
+    void createPopupMenus();
+    void paintCell(std::uint8_t code);
+    std::unique_ptr<RandomSource> ownRandom_ = std::make_unique<FixedStartRandom>();
+    RandomSource* random_ = ownRandom_.get();
 };
 
 } // namespace vrh

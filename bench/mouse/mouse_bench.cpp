@@ -1,0 +1,94 @@
+// Painting with a left drag: one move onto a new cell stores the tile, redraws the whole map
+// and repaints the view. Beside it, moves within one cell, which do nothing.
+#include "window/frmmain.h"
+
+#include "map/levelview.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class NoMessages : public vrh::MessageBoxes {
+  public:
+    vrh::MessageAnswer showMessage(const QString&, const QString&, vrh::MessageButtons,
+                                   vrh::MessageIcon) override {
+        return vrh::MessageAnswer::No;
+    }
+};
+
+class NoDialogs : public vrh::FileDialogs {
+  public:
+    std::optional<QString> openFileName(const vrh::FileDialogSetup&) override { return {}; }
+    std::optional<QString> saveFileName(const vrh::FileDialogSetup&) override { return {}; }
+};
+
+constexpr int kEvents = 1000;
+
+// A shown window with a full 32 x 32 level and a wall tile chosen.
+struct Editor {
+    NoMessages messages;
+    NoDialogs dialogs;
+    vrh::frmMain window{messages, dialogs};
+
+    Editor() {
+        window.levelset().levels[0].width = 32;
+        window.levelset().levels[0].height = 32;
+        window.state().curTile = 89;
+        window.redrawMap();
+        window.show();
+        QApplication::processEvents();
+    }
+
+    void leftMove(double x, double y) {
+        const QPointF local(x + 2, y + 2);
+        QMouseEvent move(QEvent::MouseMove, local, window.picLevel->mapToGlobal(local),
+                         Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(window.picLevel, &move);
+        QApplication::processEvents();
+    }
+};
+
+void BM_LeftDragOntoNewCells(benchmark::State& state) {
+    Editor editor;
+    int step = 0;
+    for (auto _ : state) {
+        // Walks the 32 x 32 level cell by cell, so every move enters a new cell.
+        const int cell = step++ % 1024;
+        editor.leftMove(cell % 32 * 16 + 8, cell / 32 * 16 + 8);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_LeftDragOntoNewCells)
+    ->Iterations(kEvents)
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_LeftDragWithinOneCell(benchmark::State& state) {
+    Editor editor;
+    editor.leftMove(8, 8);
+    int step = 0;
+    for (auto _ : state) {
+        editor.leftMove(1 + step++ % 14, 8);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_LeftDragWithinOneCell)
+    ->Iterations(kEvents)
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

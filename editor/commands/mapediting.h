@@ -1,0 +1,50 @@
+#pragma once
+
+#include "commands/randomsource.h"
+#include "levelset/editingstate.h"
+#include "levelset/levelrecord.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace vrh {
+
+inline const QString kOutOfLevel = QStringLiteral("Out of level");
+
+// A pointer coordinate in pixels to a cell: round to nearest, ties to even, then divide by 16
+// truncating toward zero, so -15..-1 still give cell 0 and -16..-31 give -1.
+std::int16_t pixelToCell(double pixel);
+
+// Hovering: "X: 3, Y: 5, Tile: 89".
+QString hoverStatus(int x, int y, int tile);
+// After painting: "X:  3, Y:  5", each number after a blank or its minus sign.
+QString paintStatus(int x, int y);
+
+// The tile a right-button mode paints for the draw r in [0, 1); nothing for Set Positions.
+// Worked in double precision: in single precision the largest r would reach 98, 14 and 10.
+std::optional<std::uint8_t> randomTile(std::int16_t mouseChoice, float r);
+// Draws from the source only in a random mode.
+std::optional<std::uint8_t> randomTile(std::int16_t mouseChoice, RandomSource& random);
+
+// The palette tile under a cell, 8 codes a row.
+inline int paletteCode(std::int16_t column, std::int16_t row) {
+    return row * 8 + column;
+}
+// Only the game's own tiles can be chosen; codes from 178 are the silver filler.
+inline bool isChoosableTile(int code) {
+    return code >= 0 && code < 178;
+}
+// The palette's left click: code in 16-bit arithmetic, then cut to a byte.
+inline std::uint8_t paletteByte(std::int16_t column, std::int16_t row) {
+    return static_cast<std::uint8_t>(static_cast<std::int16_t>(paletteCode(column, row)));
+}
+
+// The level popup's four positions and the tile popup's two block types. Each stores what the
+// popup was opened on into levels(curLevel) and gives whether there was anything to store.
+enum class LevelPosition { Start, Finish, Put, Take };
+enum class BlockType { Put, Take };
+bool setPositionFromPopup(LevelRecord& level, const EditingState& state, LevelPosition which);
+bool setTypeFromPopup(LevelRecord& level, const EditingState& state, BlockType which);
+
+} // namespace vrh

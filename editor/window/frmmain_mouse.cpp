@@ -1,0 +1,117 @@
+// Mouse editing: painting on the map with the left and right buttons, hovering over it, and
+// choosing tiles in the palette.
+#include "frmmain.h"
+
+#include "commands/mapediting.h"
+#include "map/levelview.h"
+#include "map/markerframe.h"
+
+#include <QCursor>
+
+namespace vrh {
+
+frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource& random,
+                 QWidget* parent)
+    : frmMain(messages, dialogs, parent) {
+    random_ = &random;
+}
+
+void frmMain::createMouseEditing() {
+    // Hovering without a button shows the cell under the pointer.
+    picLevel->setMouseTracking(true);
+    // The right button belongs to the editor's own popup menus.
+    picLevel->setContextMenuPolicy(Qt::PreventContextMenu);
+    picTiles->setContextMenuPolicy(Qt::PreventContextMenu);
+    connect(picLevel, &PictureView::mousePressed, this, &frmMain::picLevel_MouseDown);
+    connect(picLevel, &PictureView::mouseMoved, this, &frmMain::picLevel_MouseMove);
+    connect(picTiles, &PictureView::mousePressed, this, &frmMain::picTiles_MouseDown);
+    createPopupMenus();
+}
+
+void frmMain::picLevel_MouseDown(int button, double x, double y) {
+    state_.cursorX = pixelToCell(x);
+    state_.cursorY = pixelToCell(y);
+    if (!checkInLevel(state_.cursorX, state_.cursorY)) {
+        return;
+    }
+    if (button == 1) {
+        doLeftButton();
+    } else if (button == 2 && state_.mouseChoice == SetPositions) {
+        state_.popupX = state_.cursorX;
+        state_.popupY = state_.cursorY;
+        popupMenu(mnuLevelPopUp, QCursor::pos());
+    } else if (button == 2) {
+        if (const auto tile = randomTile(state_.mouseChoice, *random_)) {
+            doRightButton(*tile);
+        }
+    }
+}
+
+void frmMain::picLevel_MouseMove(int button, double x, double y) {
+    const std::int16_t oldX = state_.cursorX;
+    const std::int16_t oldY = state_.cursorY;
+    state_.cursorX = pixelToCell(x);
+    state_.cursorY = pixelToCell(y);
+    if (state_.cursorX == oldX && state_.cursorY == oldY) {
+        return;
+    }
+    if (!checkInLevel(state_.cursorX, state_.cursorY)) {
+        return;
+    }
+    levelCursor->setCell(state_.cursorX, state_.cursorY);
+    // Two buttons held add up to a value that matches none of these.
+    if (button == 0) {
+        setStatusText(hoverStatus(state_.cursorX, state_.cursorY,
+                                  currentLevel().tiles[state_.cursorY][state_.cursorX]));
+    } else if (button == 1) {
+        doLeftButton();
+    } else if (button == 2) {
+        // The popup menu opens on a press only; a right drag in Set Positions paints nothing.
+        if (const auto tile = randomTile(state_.mouseChoice, *random_)) {
+            doRightButton(*tile);
+        }
+    }
+}
+
+bool frmMain::checkInLevel(std::int16_t x, std::int16_t y) {
+    if (currentLevel().contains(x, y)) {
+        return true;
+    }
+    setStatusText(kOutOfLevel);
+    return false;
+}
+
+void frmMain::doLeftButton() {
+    paintCell(state_.curTile);
+}
+
+void frmMain::doRightButton(int t) {
+    paintCell(static_cast<std::uint8_t>(t));
+}
+
+void frmMain::paintCell(std::uint8_t code) {
+    setStatusText(paintStatus(state_.cursorX, state_.cursorY));
+    currentLevel().tiles[state_.cursorY][state_.cursorX] = code;
+    redrawMap();
+}
+
+void frmMain::picTiles_MouseDown(int button, double x, double y) {
+    const std::int16_t column = pixelToCell(x);
+    const std::int16_t row = pixelToCell(y);
+    if (button == 1) {
+        const std::uint8_t code = paletteByte(column, row);
+        if (isChoosableTile(code)) {
+            state_.curTile = code;
+            tileCursor->setCell(column, row);
+        }
+    } else if (button == 2) {
+        state_.popupTile = paletteCode(column, row);
+        if (isChoosableTile(*state_.popupTile)) {
+            popupMenu(mnuTilePopUp, QCursor::pos());
+        }
+    }
+    picTiles->update();
+    setStatusText(QStringLiteral("Tile: ") + QString::number(state_.curTile));
+}
+
+} // namespace vrh

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "commands/randomsource.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace vrh::testing {
+
+// Hands out the scripted draws in order; a draw nobody scripted fails the test.
+class ScriptedRandom : public RandomSource {
+  public:
+    std::deque<float> draws;
+
+    float next() override {
+        if (draws.empty()) {
+            ADD_FAILURE() << "unscripted random draw";
+            return 0.0f;
+        }
+        const float r = draws.front();
+        draws.pop_front();
+        return r;
+    }
+};
+
+} // namespace vrh::testing
