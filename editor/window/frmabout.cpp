@@ -103,7 +103,9 @@ void frmAbout::Form_Load() {
 
 void frmAbout::showEvent(QShowEvent* event) {
     if (const QWidget* owner = parentWidget()) {
-        move(owner->geometry().center() - rect().center());
+        QRect frame = frameGeometry();
+        frame.moveCenter(owner->frameGeometry().center());
+        move(frame.topLeft());
     }
     QDialog::showEvent(event);
 }
