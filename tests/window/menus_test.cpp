@@ -189,16 +189,6 @@ TEST(Menus, EveryShortcutKeyRunsItsCommand) {
     }
 }
 
-TEST(Menus, EveryEntryRunsItsCommand) {
-    for (const Command& c : commands()) {
-        SCOPED_TRACE(c.entry);
-        auto harness = std::make_unique<ActiveWindow>();
-        c.prepare(*harness);
-        harness->entry(c.entry)->trigger();
-        expectOnlyThat(*harness, c);
-    }
-}
-
 QAction* toolbarButton(ActiveWindow& h, const QString& key) {
     for (QAction* action : h.window.tbToolBar->actions()) {
         if (action->data().toString() == key) {
