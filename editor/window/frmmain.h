@@ -9,6 +9,10 @@
 #include <QMainWindow>
 #include <memory>
 
+// Menus, toolbar and About box.
+#include <array>
+#include <functional>
+
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -24,6 +28,9 @@ class LevelView;
 class MarkerFrame;
 class PictureView;
 class TilePalette;
+// Menus, toolbar and About box.
+class frmAbout;
+class SystemInformation;
 
 // The editor's one main window. It owns the levelset and the editing state and hands them by
 // reference to the commands; its handlers, named after control and event, call a command and
@@ -69,6 +76,33 @@ class frmMain : public QMainWindow, private LevelsetView {
     void optHatchery_Click();
     void optWeak_Click();
     void optStrong_Click();
+
+    // Menus, shortcut keys, toolbar and About box.
+    void mnuViewStart_Click();
+    void mnuViewFinish_Click();
+    void mnuViewBlockPut_Click();
+    void mnuViewBlockTake_Click();
+    void mnuLevelDecreaseWidth_Click();
+    void mnuLevelIncreaseWidth_Click();
+    void mnuLevelDecreaseHeight_Click();
+    void mnuLevelIncreaseHeight_Click();
+    void mnuLevelRemove_Click();
+    void mnuLevelAdd_Click();
+    void mnuLevelPrevious_Click();
+    void mnuLevelNext_Click();
+    void mnuToolsMouseChoice_Click(int index);
+    void mnuToolsSetFloor_Click();
+    void mnuToolsEnemies_Click();
+    void mnuToolsPickups_Click();
+    void mnuToolsDoors_Click();
+    void mnuHelpAbout_Click();
+    // Runs the command of the button with this key, as its menu entry would.
+    void tbToolBar_ButtonClick(const QString& key);
+    // Where the About box looks for the system-information program (the desktop's own when
+    // none is set).
+    void setSystemInformation(SystemInformation& system) { systemInformation_ = &system; }
+    // Shows the About box; empty, it runs the box modally. Tests put in a hook that never waits.
+    std::function<void(frmAbout&)> showAbout;
 
     // Controls, named as their object names.
     LevelView* picLevel = nullptr;
@@ -132,6 +166,14 @@ class frmMain : public QMainWindow, private LevelsetView {
     QAction* mnuLevelPopUpTake = nullptr;
     // ---- end of mouse editing ----
 
+    // Menu entries whose check marks the handlers keep. The right-button modes are
+    // mnuToolsMouseChoice[index], object names "mnuToolsMouseChoice0" to "mnuToolsMouseChoice3".
+    QAction* mnuViewStart = nullptr;
+    QAction* mnuViewFinish = nullptr;
+    QAction* mnuViewBlockPut = nullptr;
+    QAction* mnuViewBlockTake = nullptr;
+    std::array<QAction*, 4> mnuToolsMouseChoice{};
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -167,6 +209,9 @@ class frmMain : public QMainWindow, private LevelsetView {
     void paintCell(std::uint8_t code);
     std::unique_ptr<RandomSource> ownRandom_ = std::make_unique<FixedStartRandom>();
     RandomSource* random_ = ownRandom_.get();
+
+    // Menus, toolbar and About box.
+    SystemInformation* systemInformation_ = nullptr;
 };
 
 } // namespace vrh

@@ -1,90 +1,131 @@
-// The menu bar and the toolbar.
+// The menu bar.
 #include "frmmain.h"
-
-#include "assets/assets.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolBar>
+#include <QSignalBlocker>
 
 namespace vrh {
 
 namespace {
 
-QAction* addEntry(QMenu* menu, const QString& name, const QString& caption,
+using Handler = void (frmMain::*)();
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption) {
+    QMenu* menu = bar->addMenu(QString::fromLatin1(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QAction* addEntry(QMenu* menu, const char* name, const char* caption,
                   const QKeySequence& shortcut = {}) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(shortcut);
+    return action;
+}
+
+void addEntry(frmMain* window, QMenu* menu, const char* name, const char* caption, Handler handler,
+              const QKeySequence& shortcut = {}) {
+    QObject::connect(addEntry(menu, name, caption, shortcut), &QAction::triggered, window, handler);
+}
+
+void addBar(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+// An entry with a check mark that its handler keeps. Qt turns a checkable entry's mark over
+// before it reports the click, so the mark is turned back first and the handler decides.
+QAction* addCheckEntry(frmMain* window, QMenu* menu, const char* name, const char* caption,
+                       bool checked, std::function<void()> click) {
+    QAction* action = addEntry(menu, name, caption);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    QObject::connect(action, &QAction::triggered, window, [action, click = std::move(click)] {
+        {
+            const QSignalBlocker blocker(action);
+            action->setChecked(!action->isChecked());
+        }
+        click();
+    });
     return action;
 }
 
 } // namespace
 
 void frmMain::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    connect(addEntry(file, QStringLiteral("mnuFileNew"), QStringLiteral("&New"),
-                     QKeySequence(Qt::CTRL | Qt::Key_N)),
-            &QAction::triggered, this, &frmMain::mnuFileNew_Click);
-    connect(addEntry(file, QStringLiteral("mnuFileOpen"), QStringLiteral("&Open..."),
-                     QKeySequence(Qt::CTRL | Qt::Key_O)),
-            &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
-    file->addSeparator()->setObjectName(QStringLiteral("mnuFileBar0"));
-    connect(addEntry(file, QStringLiteral("mnuFileSave"), QStringLiteral("&Save"),
-                     QKeySequence(Qt::CTRL | Qt::Key_S)),
-            &QAction::triggered, this, &frmMain::mnuFileSave_Click);
-    connect(addEntry(file, QStringLiteral("mnuFileSaveAs"), QStringLiteral("Save &As...")),
-            &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
-    file->addSeparator()->setObjectName(QStringLiteral("mnuFileBar1"));
-    connect(addEntry(file, QStringLiteral("mnuFileExit"), QStringLiteral("E&xit")),
-            &QAction::triggered, this, &frmMain::mnuFileExit_Click);
-}
+    QMenuBar* bar = menuBar();
 
-void frmMain::createToolBar() {
-    struct Button {
-        const char* key; // empty for a separator
-        const char* tooltip;
-    };
-    static const Button buttons[] = {
-        {"New", "New Levelset"},
-        {"Open", "Open"},
-        {"Save", "Save"},
-        {"", ""},
-        {"DWidth", "Decrease Width"},
-        {"IWidth", "Increase Width"},
-        {"DHeight", "Decrease Height"},
-        {"IHeight", "Increase Height"},
-        {"", ""},
-        {"AddLevel", "Add a Level"},
-        {"RemoveLevel", "Remove a Level"},
-        {"PreviousLevel", "Go to Previous Level"},
-        {"NextLevel", "Go to Next Level"},
-        {"", ""},
-        {"About", "About"},
-    };
-    for (const Button& button : buttons) {
-        const QString key = QString::fromLatin1(button.key);
-        if (key.isEmpty()) {
-            tbToolBar->addSeparator();
-            continue;
-        }
-        QAction* action =
-            tbToolBar->addAction(QIcon(toolbarIcon(key)), QString::fromLatin1(button.tooltip));
-        action->setObjectName(QStringLiteral("tb") + key);
-        action->setData(key);
+    QMenu* file = addMenu(bar, "mnuFile", "&File");
+    addEntry(this, file, "mnuFileNew", "&New", &frmMain::mnuFileNew_Click,
+             QKeySequence(Qt::CTRL | Qt::Key_N));
+    addEntry(this, file, "mnuFileOpen", "&Open...", &frmMain::mnuFileOpen_Click,
+             QKeySequence(Qt::CTRL | Qt::Key_O));
+    addBar(file, "mnuFileBar0");
+    addEntry(this, file, "mnuFileSave", "&Save", &frmMain::mnuFileSave_Click,
+             QKeySequence(Qt::CTRL | Qt::Key_S));
+    addEntry(this, file, "mnuFileSaveAs", "Save &As...", &frmMain::mnuFileSaveAs_Click);
+    addBar(file, "mnuFileBar1");
+    addEntry(this, file, "mnuFileExit", "E&xit", &frmMain::mnuFileExit_Click);
+
+    QMenu* view = addMenu(bar, "mnuView", "&View");
+    mnuViewStart = addCheckEntry(this, view, "mnuViewStart", "&Start Position", true,
+                                 [this] { mnuViewStart_Click(); });
+    mnuViewFinish = addCheckEntry(this, view, "mnuViewFinish", "&Finish Position", true,
+                                  [this] { mnuViewFinish_Click(); });
+    addBar(view, "mnuViewBar1");
+    mnuViewBlockPut = addCheckEntry(this, view, "mnuViewBlockPut", "Block to &Put", false,
+                                    [this] { mnuViewBlockPut_Click(); });
+    mnuViewBlockTake = addCheckEntry(this, view, "mnuViewBlockTake", "Block to &Take", false,
+                                     [this] { mnuViewBlockTake_Click(); });
+
+    QMenu* level = addMenu(bar, "mnuLevel", "&Level");
+    addEntry(this, level, "mnuLevelDecreaseWidth", "Decrease Width",
+             &frmMain::mnuLevelDecreaseWidth_Click, QKeySequence(Qt::Key_F1));
+    addEntry(this, level, "mnuLevelIncreaseWidth", "Increase Width",
+             &frmMain::mnuLevelIncreaseWidth_Click, QKeySequence(Qt::Key_F2));
+    addEntry(this, level, "mnuLevelDecreaseHeight", "Decrease Height",
+             &frmMain::mnuLevelDecreaseHeight_Click, QKeySequence(Qt::Key_F3));
+    addEntry(this, level, "mnuLevelIncreaseHeight", "Increase Height",
+             &frmMain::mnuLevelIncreaseHeight_Click, QKeySequence(Qt::Key_F4));
+    addBar(level, "mnuLevelBar1");
+    addEntry(this, level, "mnuLevelRemove", "&Remove a Level", &frmMain::mnuLevelRemove_Click,
+             QKeySequence(Qt::Key_F5));
+    addEntry(this, level, "mnuLevelAdd", "&Add a Level", &frmMain::mnuLevelAdd_Click,
+             QKeySequence(Qt::Key_F6));
+    addEntry(this, level, "mnuLevelPrevious", "&Previous", &frmMain::mnuLevelPrevious_Click,
+             QKeySequence(Qt::Key_F7));
+    addEntry(this, level, "mnuLevelNext", "&Next", &frmMain::mnuLevelNext_Click,
+             QKeySequence(Qt::Key_F8));
+
+    QMenu* tools = addMenu(bar, "mnuTools", "&Tools");
+    QMenu* mouse = tools->addMenu(QStringLiteral("Right &Mouse Button"));
+    mouse->setObjectName(QStringLiteral("mnuToolsMouse"));
+    mouse->menuAction()->setObjectName(QStringLiteral("mnuToolsMouse"));
+    const char* const modes[] = {"Set &Positions", "Random &Wall Tile", "Random &Inside Tile",
+                                 "Random &Outside Tile"};
+    for (int index = 0; index < static_cast<int>(mnuToolsMouseChoice.size()); ++index) {
+        const QByteArray name = "mnuToolsMouseChoice" + QByteArray::number(index);
+        mnuToolsMouseChoice[index] =
+            addCheckEntry(this, mouse, name.constData(), modes[index], index == 0,
+                          [this, index] { mnuToolsMouseChoice_Click(index); });
+        mnuToolsMouseChoice[index]->setData(index);
     }
-    connect(tbToolBar, &QToolBar::actionTriggered, this, [this](QAction* action) {
-        const QString key = action->data().toString();
-        if (key == QLatin1String("New")) {
-            mnuFileNew_Click();
-        } else if (key == QLatin1String("Open")) {
-            mnuFileOpen_Click();
-        } else if (key == QLatin1String("Save")) {
-            mnuFileSave_Click();
-        }
-    });
+    addBar(tools, "mnuToolsBar1");
+    addEntry(this, tools, "mnuToolsSetFloor", "Set &Floor", &frmMain::mnuToolsSetFloor_Click,
+             QKeySequence(Qt::CTRL | Qt::Key_F));
+    addBar(tools, "mnuToolsBar2");
+    addEntry(this, tools, "mnuToolsEnemies", "Count &Enemies", &frmMain::mnuToolsEnemies_Click,
+             QKeySequence(Qt::CTRL | Qt::Key_E));
+    addEntry(this, tools, "mnuToolsPickups", "Count &Pick-ups", &frmMain::mnuToolsPickups_Click,
+             QKeySequence(Qt::CTRL | Qt::Key_P));
+    addEntry(this, tools, "mnuToolsDoors", "Count &Doors", &frmMain::mnuToolsDoors_Click,
+             QKeySequence(Qt::CTRL | Qt::Key_D));
+
+    QMenu* help = addMenu(bar, "mnuHelp", "&Help");
+    addEntry(this, help, "mnuHelpAbout", "&About ", &frmMain::mnuHelpAbout_Click,
+             QKeySequence(Qt::Key_F12));
 }
 
 } // namespace vrh

@@ -1,0 +1,19 @@
+// The Help menu: the About box, modal over the main window.
+#include "frmmain.h"
+
+#include "desktopsysteminformation.h"
+#include "frmabout.h"
+
+namespace vrh {
+
+void frmMain::mnuHelpAbout_Click() {
+    frmAbout box(systemInformation_ ? *systemInformation_ : desktopSystemInformation(), messages_,
+                 this);
+    if (showAbout) {
+        showAbout(box);
+    } else {
+        box.exec();
+    }
+}
+
+} // namespace vrh

@@ -1,0 +1,276 @@
+#include "windowharness.h"
+
+#include "assets/assets.h"
+#include "window/desktopsysteminformation.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+
+#include <map>
+
+namespace vrh {
+namespace {
+
+using testing::ActiveWindow;
+
+// Runs the box modally, as the program does, with steps run once it is up. Should a step
+// fail to close it, a late timer does, so the test fails rather than waits.
+struct ModalRun {
+    std::function<void(frmAbout&)> whileOpen;
+    bool shown = false;
+    bool closedByTimer = false;
+
+    void operator()(frmAbout& box) {
+        QTimer::singleShot(0, &box, [this, &box] {
+            shown = box.isVisible();
+            whileOpen(box);
+        });
+        QTimer::singleShot(5000, &box, [this, &box] {
+            closedByTimer = true;
+            box.reject();
+        });
+        box.exec();
+    }
+};
+
+class AboutBox : public ::testing::Test {
+  protected:
+    ActiveWindow h;
+};
+
+TEST_F(AboutBox, ShowsItsTextsAndControlsInTheirPlaces) {
+    h.window.showAbout = [this](frmAbout& box) {
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        EXPECT_EQ(box.objectName(), QStringLiteral("frmAbout"));
+        EXPECT_EQ(box.windowTitle(), QStringLiteral("About Varnhold: Levelset Editor"));
+        EXPECT_EQ(box.size(), QSize(391, 203));
+        EXPECT_EQ(box.minimumSize(), box.maximumSize());
+        EXPECT_TRUE(box.isModal());
+        EXPECT_LE(
+            (box.frameGeometry().center() - h.window.frameGeometry().center()).manhattanLength(),
+            2);
+
+        struct Control {
+            const char* name;
+            QRect geometry;
+            const char* text; // null: not a text
+        };
+        const Control controls[] = {
+            {"picIcon", {16, 16, 32, 32}, nullptr},
+            {"lblTitle", {70, 16, 273, 32}, "Varnhold: Levelset Editor"},
+            {"lblVersion", {70, 52, 273, 15}, "Version 2.0"},
+            {"lblAuthor", {72, 72, 265, 17}, nullptr},
+            {"lblDescription",
+             {70, 96, 273, 30},
+             "Levelset Editor for the game Varnhold, for the TI-83, TI-83+ and TI-86 "
+             "calculators."},
+            {"lblDisclaimer",
+             {17, 143, 258, 55},
+             "Disclaimer: The author of this program takes no responsibility for the effects of "
+             "using this software. It has been tested and at the time of release no known bugs "
+             "were apparent."},
+            {"cmdOK", {283, 143, 98, 23}, "OK"},
+            {"cmdSysInfo", {284, 173, 97, 23}, "&System Info..."},
+        };
+        for (const Control& c : controls) {
+            SCOPED_TRACE(c.name);
+            const auto* widget = box.findChild<QWidget*>(QString::fromLatin1(c.name));
+            ASSERT_NE(widget, nullptr);
+            EXPECT_EQ(widget->geometry(), c.geometry);
+            EXPECT_TRUE(widget->isVisible());
+            if (const auto* label = qobject_cast<const QLabel*>(widget); label && c.text) {
+                EXPECT_EQ(label->text(), QString::fromLatin1(c.text));
+            }
+            if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+                EXPECT_EQ(button->text(), QString::fromLatin1(c.text));
+            }
+        }
+        EXPECT_FALSE(box.lblAuthor->text().isEmpty());
+        EXPECT_EQ(box.picIcon->pixmap().toImage(), programIconPixmap().toImage());
+        EXPECT_TRUE(box.cmdOK->isDefault());
+
+        // The etched rule: grey above, white two pixels high, one pixel further right.
+        const QImage shown = box.grab().toImage();
+        const QRgb grey = qRgb(128, 128, 128);
+        const QRgb white = qRgb(255, 255, 255);
+        EXPECT_EQ(shown.pixel(15, 130), grey);
+        EXPECT_EQ(shown.pixel(200, 130), grey);
+        EXPECT_EQ(shown.pixel(377, 130), grey);
+        EXPECT_NE(shown.pixel(378, 130), grey);
+        EXPECT_NE(shown.pixel(15, 131), white);
+        EXPECT_EQ(shown.pixel(16, 131), white);
+        EXPECT_EQ(shown.pixel(377, 132), white);
+        EXPECT_NE(shown.pixel(200, 133), white);
+        EXPECT_NE(shown.pixel(200, 129), grey);
+        box.close();
+    };
+    h.entry("mnuHelpAbout")->trigger();
+}
+
+TEST_F(AboutBox, OKEnterAndEscCloseIt) {
+    struct Case {
+        const char* name;
+        std::function<void(frmAbout&)> close;
+    };
+    const Case cases[] = {
+        {"OK", [](frmAbout& box) { QTest::mouseClick(box.cmdOK, Qt::LeftButton); }},
+        {"Enter", [](frmAbout& box) { QTest::keyClick(&box, Qt::Key_Return); }},
+        {"Esc", [](frmAbout& box) { QTest::keyClick(&box, Qt::Key_Escape); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ModalRun run{c.close};
+        QPointer<frmAbout> opened;
+        h.window.showAbout = [&](frmAbout& box) {
+            opened = &box;
+            run(box);
+        };
+        h.window.mnuHelpAbout_Click();
+        EXPECT_TRUE(run.shown);
+        EXPECT_FALSE(run.closedByTimer);
+        // Unloaded when closed.
+        EXPECT_TRUE(opened.isNull());
+    }
+}
+
+TEST_F(AboutBox, OpensFromTheMenuItsKeyAndTheToolbar) {
+    int opened = 0;
+    h.window.showAbout = [&](frmAbout& box) {
+        ++opened;
+        ModalRun{[](frmAbout& b) { b.cmdOK->click(); }}(box);
+    };
+    h.entry("mnuHelpAbout")->trigger();
+    // The main window takes input again once the box has gone.
+    QApplication::setActiveWindow(&h.window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&h.window));
+    QTest::keyClick(&h.window, Qt::Key_F12);
+    QAction* button = h.window.findChild<QAction*>(QStringLiteral("tbAbout"));
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(h.window.tbToolBar->widgetForAction(button), Qt::LeftButton);
+    EXPECT_EQ(opened, 3);
+}
+
+// Finds what it is told to find and records what is started.
+class OneProgram : public SystemInformation {
+  public:
+    std::optional<QString> path;
+    bool startSucceeds = true;
+    std::vector<QString> started;
+
+    std::optional<RegistryValue> queryValue(std::uint32_t, const QString& keyName,
+                                            const QString& valueName) override {
+        if (path && keyName == kMsinfoKey && valueName == QLatin1String("PATH")) {
+            return RegistryValue{kStringValueType, path->toLatin1()};
+        }
+        return std::nullopt;
+    }
+    bool fileExists(const QString&) override { return false; }
+    bool startProgram(const QString& p) override {
+        started.push_back(p);
+        return startSucceeds;
+    }
+};
+
+TEST_F(AboutBox, SystemInfoStartsTheProgramOrSaysItCannotAndStaysOpen) {
+    struct Case {
+        const char* name;
+        std::optional<QString> path;
+        bool startSucceeds;
+        bool message;
+    };
+    const Case cases[] = {
+        {"found", QStringLiteral("/opt/info"), true, false},
+        {"start fails", QStringLiteral("/opt/info"), false, true},
+        {"nothing found", std::nullopt, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OneProgram system;
+        system.path = c.path;
+        system.startSucceeds = c.startSucceeds;
+        h.window.setSystemInformation(system);
+        h.messages.asked.clear();
+        h.messages.answers.clear();
+        if (c.message) {
+            h.messages.answers = {MessageAnswer::Ok};
+        }
+        bool stayedOpen = false;
+        h.window.showAbout = [&](frmAbout& box) {
+            ModalRun{[&](frmAbout& b) {
+                QTest::mouseClick(b.cmdSysInfo, Qt::LeftButton);
+                stayedOpen = b.isVisible();
+                b.cmdOK->click();
+            }}(box);
+        };
+        h.window.mnuHelpAbout_Click();
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(system.started, c.path ? std::vector<QString>{*c.path} : std::vector<QString>{});
+        ASSERT_EQ(h.messages.asked.size(), c.message ? 1u : 0u);
+        if (c.message) {
+            EXPECT_EQ(h.messages.asked[0].text,
+                      QStringLiteral("System Information Is Unavailable At This Time"));
+            EXPECT_EQ(h.messages.asked[0].title, QStringLiteral("Varnhold: Levelset Editor"));
+            EXPECT_EQ(h.messages.asked[0].icon, MessageIcon::None);
+        }
+    }
+    h.window.setSystemInformation(h.system);
+}
+
+TEST_F(AboutBox, ClosingTheMainWindowClosesAnOpenAboutBox) {
+    QPointer<frmAbout> opened;
+    ModalRun run{[this](frmAbout&) {
+        h.messages.answers = {MessageAnswer::No};
+        h.window.close();
+    }};
+    h.window.showAbout = [&](frmAbout& box) {
+        opened = &box;
+        run(box);
+    };
+    h.window.mnuHelpAbout_Click();
+    EXPECT_FALSE(run.closedByTimer);
+    EXPECT_TRUE(opened.isNull());
+    EXPECT_FALSE(h.window.isVisible());
+}
+
+TEST(DesktopSystemInformation, AnswersOnlyTheProgramPathWithAProgramOnThePath) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString program = folder.filePath(QStringLiteral("kinfocenter"));
+    QFile file(program);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(folder.path()));
+    DesktopSystemInformation system;
+    QString value;
+    const bool found =
+        GetKeyValue(system, kLocalMachineRoot, kMsinfoKey, QStringLiteral("PATH"), value);
+    QString other = QStringLiteral("x");
+    const bool foundOther =
+        GetKeyValue(system, kLocalMachineRoot, kSharedToolsKey, QStringLiteral("MSINFO"), other);
+    qputenv("PATH", QFile::encodeName(folder.path() + QStringLiteral("/none")));
+    QString none = QStringLiteral("x");
+    const bool foundNone =
+        GetKeyValue(system, kLocalMachineRoot, kMsinfoKey, QStringLiteral("PATH"), none);
+    qputenv("PATH", oldPath);
+
+    EXPECT_TRUE(found);
+    EXPECT_EQ(value, program);
+    EXPECT_FALSE(foundOther);
+    EXPECT_EQ(other, QString());
+    EXPECT_FALSE(foundNone);
+    EXPECT_TRUE(system.fileExists(program));
+    EXPECT_FALSE(system.fileExists(folder.path()));
+    EXPECT_FALSE(system.startProgram(QStringLiteral("C:\\Tools\\MSINFO32.EXE")));
+    EXPECT_FALSE(system.startProgram(QString()));
+}
+
+} // namespace
+} // namespace vrh

@@ -1,0 +1,286 @@
+#include "windowharness.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace vrh {
+namespace {
+
+using testing::ActiveWindow;
+
+TEST(LevelMenu, PreviousAndNextShowTheOtherLevelWithTheCursorAtTheTopLeft) {
+    ActiveWindow h;
+    h.showLevel(2, 0);
+    h.level(1).time = 42;
+    h.level(1).tiles[2][2] = 100;
+    h.level(1).startX = 3;
+    h.window.levelCursor->setCell(5, 5);
+    h.window.state().cursorX = 7;
+    h.window.state().cursorY = 6;
+
+    h.entry("mnuLevelNext")->trigger();
+    EXPECT_EQ(h.window.state().curLevel, 1);
+    EXPECT_TRUE(h.mapShows(h.level(1)));
+    EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 2 / 2"));
+    EXPECT_EQ(h.window.levelCursor->position(), QPoint(0, 0));
+    EXPECT_EQ(h.window.state().cursorX, 7);
+    EXPECT_EQ(h.window.state().cursorY, 6);
+    EXPECT_EQ(h.window.txtTime->text(), QStringLiteral("42"));
+    EXPECT_EQ(h.window.shpStart->position(), QPoint(48, 0));
+
+    h.window.levelCursor->setCell(4, 4);
+    h.entry("mnuLevelPrevious")->trigger();
+    EXPECT_EQ(h.window.state().curLevel, 0);
+    EXPECT_TRUE(h.mapShows(h.level(0)));
+    EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 1 / 2"));
+    EXPECT_EQ(h.window.levelCursor->position(), QPoint(0, 0));
+    EXPECT_EQ(h.window.txtTime->text(), QStringLiteral("99"));
+    EXPECT_EQ(h.window.shpStart->position(), QPoint(0, 0));
+}
+
+TEST(LevelMenu, AddAndRemoveRewriteOnlyTheLabel) {
+    ActiveWindow h;
+    h.showLevel(2, 0);
+    h.window.levelCursor->setCell(3, 2);
+    h.level(0).tiles[0][0] = 100; // not drawn yet: a redraw would show it
+    const QImage map = h.window.picLevel->image();
+
+    h.entry("mnuLevelAdd")->trigger();
+    EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 1 / 3"));
+    EXPECT_EQ(h.window.picLevel->image(), map);
+    EXPECT_EQ(h.window.levelCursor->position(), QPoint(48, 32));
+
+    h.entry("mnuLevelRemove")->trigger();
+    h.entry("mnuLevelRemove")->trigger();
+    EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 1 / 1"));
+    EXPECT_EQ(h.window.picLevel->image(), map);
+    EXPECT_EQ(h.window.levelCursor->position(), QPoint(48, 32));
+    EXPECT_EQ(h.window.state().curLevel, 0);
+}
+
+TEST(LevelMenu, RefusalsAtTheLimitsAreSilentAndDrawNothing) {
+    struct Case {
+        int numLevels;
+        int current;
+        const char* entry;
+        const char* label;
+    };
+    const Case cases[] = {
+        {8, 0, "mnuLevelAdd", "Level: 1 / 8"},      {1, 0, "mnuLevelRemove", "Level: 1 / 1"},
+        {1, 0, "mnuLevelPrevious", "Level: 1 / 1"}, {1, 0, "mnuLevelNext", "Level: 1 / 1"},
+        {3, 2, "mnuLevelRemove", "Level: 3 / 3"},   {3, 2, "mnuLevelNext", "Level: 3 / 3"},
+        {0, 0, "mnuLevelRemove", "Level: 1 / 0"},   {0, 0, "mnuLevelNext", "Level: 1 / 0"},
+        {8, 7, "mnuLevelNext", "Level: 8 / 8"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.entry) + " at " + c.label);
+        ActiveWindow h;
+        h.showLevel(c.numLevels, c.current);
+        h.window.levelCursor->setCell(3, 2);
+        h.level(c.current).tiles[0][0] = 100;
+        const QImage map = h.window.picLevel->image();
+
+        h.entry(c.entry)->trigger();
+        EXPECT_EQ(h.window.levelset().numLevels, c.numLevels);
+        EXPECT_EQ(h.window.state().curLevel, c.current);
+        EXPECT_EQ(h.window.lblLevelNum->text(), QString::fromLatin1(c.label));
+        EXPECT_EQ(h.window.picLevel->image(), map);
+        EXPECT_EQ(h.window.levelCursor->position(), QPoint(48, 32));
+        EXPECT_TRUE(h.messages.asked.empty());
+    }
+    // From an empty set, Add makes it one level long.
+    ActiveWindow h;
+    h.showLevel(0, 0);
+    h.entry("mnuLevelAdd")->trigger();
+    EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 1 / 1"));
+}
+
+TEST(LevelMenu, ResizingRedrawsTheMapEvenAtItsLimit) {
+    struct Case {
+        const char* entry;
+        int width, height; // before
+        int widthAfter, heightAfter;
+    };
+    const Case cases[] = {
+        {"mnuLevelDecreaseWidth", 12, 8, 12, 8},  {"mnuLevelIncreaseWidth", 32, 8, 32, 8},
+        {"mnuLevelDecreaseHeight", 12, 8, 12, 8}, {"mnuLevelIncreaseHeight", 12, 32, 12, 32},
+        {"mnuLevelIncreaseWidth", 12, 8, 13, 8},  {"mnuLevelDecreaseHeight", 5, 3, 5, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry);
+        ActiveWindow h;
+        h.showLevel(2, 1);
+        h.level(1).width = static_cast<std::uint8_t>(c.width);
+        h.level(1).height = static_cast<std::uint8_t>(c.height);
+        h.level(1).tiles[0][0] = 100;
+        h.window.levelCursor->setCell(3, 2);
+
+        h.entry(c.entry)->trigger();
+        EXPECT_EQ(h.level(1).width, c.widthAfter);
+        EXPECT_EQ(h.level(1).height, c.heightAfter);
+        EXPECT_EQ(h.level(0).width, 12);
+        EXPECT_TRUE(h.mapShows(h.level(1)));
+        EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 2 / 2"));
+        EXPECT_EQ(h.window.levelCursor->position(), QPoint(48, 32));
+    }
+}
+
+TEST(ToolsMenu, SetFloorRewritesTheCurrentLevelAndRedraws) {
+    ActiveWindow h;
+    h.showLevel(2, 1);
+    h.level(1).levelType = 1;
+    h.level(1).tiles[31][31] = 0;
+    h.level(1).tiles[0][0] = 100;
+    h.level(0).tiles[1][1] = 0;
+    h.entry("mnuToolsSetFloor")->trigger();
+    EXPECT_EQ(h.level(1).tiles[31][31], 1);
+    EXPECT_EQ(h.level(1).tiles[0][0], 100);
+    EXPECT_EQ(h.level(0).tiles[1][1], 0);
+    EXPECT_TRUE(h.mapShows(h.level(1)));
+
+    // Nothing left to change: still redrawn.
+    h.level(1).tiles[0][0] = 101;
+    h.entry("mnuToolsSetFloor")->trigger();
+    EXPECT_TRUE(h.mapShows(h.level(1)));
+    EXPECT_TRUE(h.messages.asked.empty());
+}
+
+TEST(ToolsMenu, CountersReportTheCurrentLevelInInformationBoxes) {
+    ActiveWindow h;
+    h.showLevel(2, 1);
+    LevelRecord& shown = h.level(1);
+    shown.tiles[0][0] = 69;
+    shown.tiles[0][1] = 70;
+    shown.tiles[7][11] = 75;
+    shown.tiles[1][0] = 59;
+    shown.tiles[1][1] = 59;
+    shown.tiles[1][2] = 59;
+    shown.tiles[1][3] = 60;
+    shown.tiles[2][0] = 58;
+    shown.tiles[2][1] = 58;
+    shown.tiles[3][0] = 168;
+    shown.tiles[3][1] = 169;
+    shown.tiles[3][2] = 177;
+    shown.tiles[8][0] = 71; // below the level: not counted
+    h.level(0).tiles[0][0] = 72;
+    const QImage map = h.window.picLevel->image();
+
+    struct Case {
+        const char* entry;
+        const char* title;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"mnuToolsDoors", "Doors",
+         "Normal Doors: 2\rSecurity Doors: 0\rWhite Doors: 0\rCheckered Doors: 0\r"
+         "Black Doors: 1"},
+        {"mnuToolsEnemies", "Enemies",
+         "Holes: 2\rWorms: 0\rFace Huggers: 0\rNormal Aliens: 0\rStrong Aliens: 0\r"
+         "Security Guards: 1"},
+        {"mnuToolsPickups", "Pick-ups",
+         "Credits: 130\rAmmo: 40\rKey Passes: 0\rWhite Keys: 0\rCheckered Keys: 0\r"
+         "Black Keys: 0\rFirst Aids: 0\rInvincibilities: 0\rExtra Lives: 0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry);
+        h.messages.asked.clear();
+        h.messages.answers = {MessageAnswer::Ok};
+        h.entry(c.entry)->trigger();
+        ASSERT_EQ(h.messages.asked.size(), 1u);
+        EXPECT_EQ(h.messages.asked[0].text, QString::fromLatin1(c.text));
+        EXPECT_EQ(h.messages.asked[0].title, QString::fromLatin1(c.title));
+        EXPECT_EQ(h.messages.asked[0].buttons, MessageButtons::Ok);
+        EXPECT_EQ(h.messages.asked[0].icon, MessageIcon::Information);
+    }
+    EXPECT_EQ(h.window.picLevel->image(), map);
+    EXPECT_EQ(h.window.state().curLevel, 1);
+}
+
+TEST(ViewMenu, EachEntryShowsAndHidesItsMarkers) {
+    ActiveWindow h;
+    struct Case {
+        const char* entry;
+        std::vector<MarkerFrame*> markers;
+        bool shownAtStart;
+    };
+    const Case cases[] = {
+        {"mnuViewStart", {h.window.shpStart}, true},
+        {"mnuViewFinish", {h.window.shpFinish}, true},
+        {"mnuViewBlockPut", {h.window.shpPut, h.window.shpPutType}, false},
+        {"mnuViewBlockTake", {h.window.shpTake, h.window.shpTakeType}, false},
+    };
+    MarkerFrame* const all[] = {h.window.shpStart,    h.window.shpFinish,  h.window.shpPut,
+                                h.window.shpTake,     h.window.shpPutType, h.window.shpTakeType,
+                                h.window.levelCursor, h.window.tileCursor};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry);
+        QAction* entry = h.entry(c.entry);
+        std::vector<bool> others;
+        for (const MarkerFrame* m : all) {
+            others.push_back(m->isVisible());
+        }
+        for (bool shown : {!c.shownAtStart, c.shownAtStart}) {
+            entry->trigger();
+            EXPECT_EQ(entry->isChecked(), shown);
+            for (const MarkerFrame* m : c.markers) {
+                EXPECT_EQ(m->isVisible(), shown) << m->name().toStdString();
+            }
+        }
+        // Other markers are left alone.
+        for (std::size_t i = 0; i < std::size(all); ++i) {
+            EXPECT_EQ(all[i]->isVisible(), others[i]) << all[i]->name().toStdString();
+        }
+    }
+}
+
+TEST(ViewMenu, AHiddenMarkerFollowsTheLevelsAndShowsAtItsNewPlace) {
+    ActiveWindow h;
+    h.showLevel(2, 0);
+    h.level(1).startX = 5;
+    h.level(1).startY = 3;
+    h.level(1).putType = 20;
+    h.entry("mnuViewStart")->trigger();
+    EXPECT_FALSE(h.window.shpStart->isVisible());
+
+    h.entry("mnuLevelNext")->trigger();
+    EXPECT_FALSE(h.window.shpStart->isVisible());
+    EXPECT_EQ(h.window.shpStart->position(), QPoint(80, 48));
+    const QRgb lightGreen = qRgb(128, 255, 128);
+    EXPECT_NE(h.window.picLevel->composedImage().pixel(80, 48), lightGreen);
+
+    h.entry("mnuViewStart")->trigger();
+    EXPECT_TRUE(h.window.shpStart->isVisible());
+    EXPECT_EQ(h.window.picLevel->composedImage().pixel(80, 48), lightGreen);
+
+    // Showing belongs to the window: New keeps it.
+    h.entry("mnuViewBlockPut")->trigger();
+    h.messages.answers = {MessageAnswer::No};
+    h.entry("mnuFileNew")->trigger();
+    EXPECT_TRUE(h.window.shpStart->isVisible());
+    EXPECT_TRUE(h.window.shpPut->isVisible());
+    EXPECT_TRUE(h.window.shpPutType->isVisible());
+    EXPECT_TRUE(h.entry("mnuViewBlockPut")->isChecked());
+    EXPECT_EQ(h.window.shpPutType->position(), QPoint(16, 176));
+}
+
+TEST(ToolsMenu, ExactlyOneRightButtonModeIsChecked) {
+    ActiveWindow h;
+    const int steps[] = {2, 2, 0, 0, 3, 1, 1};
+    for (int chosen : steps) {
+        SCOPED_TRACE(chosen);
+        const QByteArray name = "mnuToolsMouseChoice" + QByteArray::number(chosen);
+        h.entry(name.constData())->trigger();
+        EXPECT_EQ(h.window.state().mouseChoice, chosen);
+        for (int index = 0; index < 4; ++index) {
+            EXPECT_EQ(h.window.mnuToolsMouseChoice[index]->isChecked(), index == chosen) << index;
+        }
+    }
+    // New does not change the mode.
+    h.messages.answers = {MessageAnswer::No};
+    h.entry("mnuFileNew")->trigger();
+    EXPECT_EQ(h.window.state().mouseChoice, 1);
+    EXPECT_TRUE(h.window.mnuToolsMouseChoice[1]->isChecked());
+}
+
+} // namespace
+} // namespace vrh

@@ -1,0 +1,290 @@
+#include "windowharness.h"
+
+#include "assets/assets.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <functional>
+#include <memory>
+
+namespace vrh {
+namespace {
+
+using testing::ActiveWindow;
+
+// One line per menu entry: indent, object name, caption, shortcut and check mark.
+std::vector<std::string> describe(const QMenu* menu, const std::string& indent) {
+    std::vector<std::string> lines;
+    for (const QAction* action : menu->actions()) {
+        std::string line = indent + action->objectName().toStdString();
+        if (action->isSeparator()) {
+            lines.push_back(line + " -");
+            continue;
+        }
+        line += " \"" + action->text().toStdString() + "\"";
+        if (!action->shortcut().isEmpty()) {
+            line += " " + action->shortcut().toString(QKeySequence::PortableText).toStdString();
+        }
+        if (action->isCheckable()) {
+            line += action->isChecked() ? " [x]" : " [ ]";
+        }
+        lines.push_back(line);
+        if (action->menu()) {
+            EXPECT_EQ(action->menu()->objectName(), action->objectName());
+            const std::vector<std::string> inner = describe(action->menu(), indent + "  ");
+            lines.insert(lines.end(), inner.begin(), inner.end());
+        }
+    }
+    return lines;
+}
+
+TEST(Menus, MenuBarHoldsEveryEntryInOrder) {
+    ActiveWindow harness;
+    std::vector<std::string> shown;
+    for (const QAction* top : harness.window.menuBar()->actions()) {
+        ASSERT_NE(top->menu(), nullptr);
+        shown.push_back(top->menu()->objectName().toStdString() + " \"" +
+                        top->text().toStdString() + "\"");
+        const std::vector<std::string> inner = describe(top->menu(), "  ");
+        shown.insert(shown.end(), inner.begin(), inner.end());
+    }
+    const std::vector<std::string> expected = {
+        "mnuFile \"&File\"",
+        "  mnuFileNew \"&New\" Ctrl+N",
+        "  mnuFileOpen \"&Open...\" Ctrl+O",
+        "  mnuFileBar0 -",
+        "  mnuFileSave \"&Save\" Ctrl+S",
+        "  mnuFileSaveAs \"Save &As...\"",
+        "  mnuFileBar1 -",
+        "  mnuFileExit \"E&xit\"",
+        "mnuView \"&View\"",
+        "  mnuViewStart \"&Start Position\" [x]",
+        "  mnuViewFinish \"&Finish Position\" [x]",
+        "  mnuViewBar1 -",
+        "  mnuViewBlockPut \"Block to &Put\" [ ]",
+        "  mnuViewBlockTake \"Block to &Take\" [ ]",
+        "mnuLevel \"&Level\"",
+        "  mnuLevelDecreaseWidth \"Decrease Width\" F1",
+        "  mnuLevelIncreaseWidth \"Increase Width\" F2",
+        "  mnuLevelDecreaseHeight \"Decrease Height\" F3",
+        "  mnuLevelIncreaseHeight \"Increase Height\" F4",
+        "  mnuLevelBar1 -",
+        "  mnuLevelRemove \"&Remove a Level\" F5",
+        "  mnuLevelAdd \"&Add a Level\" F6",
+        "  mnuLevelPrevious \"&Previous\" F7",
+        "  mnuLevelNext \"&Next\" F8",
+        "mnuTools \"&Tools\"",
+        "  mnuToolsMouse \"Right &Mouse Button\"",
+        "    mnuToolsMouseChoice0 \"Set &Positions\" [x]",
+        "    mnuToolsMouseChoice1 \"Random &Wall Tile\" [ ]",
+        "    mnuToolsMouseChoice2 \"Random &Inside Tile\" [ ]",
+        "    mnuToolsMouseChoice3 \"Random &Outside Tile\" [ ]",
+        "  mnuToolsBar1 -",
+        "  mnuToolsSetFloor \"Set &Floor\" Ctrl+F",
+        "  mnuToolsBar2 -",
+        "  mnuToolsEnemies \"Count &Enemies\" Ctrl+E",
+        "  mnuToolsPickups \"Count &Pick-ups\" Ctrl+P",
+        "  mnuToolsDoors \"Count &Doors\" Ctrl+D",
+        "mnuHelp \"&Help\"",
+        "  mnuHelpAbout \"&About \" F12",
+    };
+    EXPECT_EQ(shown, expected);
+}
+
+// Every command that a key, a button or an entry runs, with a state that shows it ran.
+struct Command {
+    const char* entry;
+    QKeyCombination key;
+    const char* button; // toolbar key, or null
+    std::function<void(ActiveWindow&)> prepare;
+    std::function<void(ActiveWindow&)> ran;
+};
+
+void expectAsked(ActiveWindow& h, const char* title) {
+    ASSERT_EQ(h.messages.asked.size(), 1u);
+    EXPECT_EQ(h.messages.asked[0].title, QString::fromLatin1(title));
+}
+
+const std::vector<Command>& commands() {
+    using H = ActiveWindow;
+    static const std::vector<Command> table = {
+        {"mnuFileNew", Qt::CTRL | Qt::Key_N, "New",
+         [](H& h) {
+             h.showLevel(3, 2);
+             h.messages.answers = {MessageAnswer::No};
+         },
+         [](H& h) {
+             EXPECT_EQ(h.messages.asked.at(0).text, QStringLiteral("Save current Levelset?"));
+             EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 1 / 1"));
+         }},
+        {"mnuFileOpen", Qt::CTRL | Qt::Key_O, "Open",
+         [](H& h) {
+             h.messages.answers = {MessageAnswer::No};
+             h.dialogs.answers = {std::nullopt};
+         },
+         [](H& h) {
+             ASSERT_EQ(h.dialogs.asked.size(), 1u);
+             EXPECT_EQ(h.dialogs.asked[0].kind, testing::AskedDialog::Kind::Open);
+         }},
+        {"mnuFileSave", Qt::CTRL | Qt::Key_S, "Save",
+         [](H& h) { h.dialogs.answers = {std::nullopt}; },
+         [](H& h) {
+             ASSERT_EQ(h.dialogs.asked.size(), 1u);
+             EXPECT_EQ(h.dialogs.asked[0].kind, testing::AskedDialog::Kind::Save);
+         }},
+        {"mnuLevelDecreaseWidth", Qt::Key_F1, "DWidth", [](H& h) { h.level(0).width = 20; },
+         [](H& h) { EXPECT_EQ(h.level(0).width, 19); }},
+        {"mnuLevelIncreaseWidth", Qt::Key_F2, "IWidth", [](H&) {},
+         [](H& h) { EXPECT_EQ(h.level(0).width, 13); }},
+        {"mnuLevelDecreaseHeight", Qt::Key_F3, "DHeight", [](H& h) { h.level(0).height = 20; },
+         [](H& h) { EXPECT_EQ(h.level(0).height, 19); }},
+        {"mnuLevelIncreaseHeight", Qt::Key_F4, "IHeight", [](H&) {},
+         [](H& h) { EXPECT_EQ(h.level(0).height, 9); }},
+        {"mnuLevelRemove", Qt::Key_F5, "RemoveLevel", [](H& h) { h.showLevel(3, 0); },
+         [](H& h) { EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 1 / 2")); }},
+        {"mnuLevelAdd", Qt::Key_F6, "AddLevel", [](H&) {},
+         [](H& h) { EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 1 / 2")); }},
+        {"mnuLevelPrevious", Qt::Key_F7, "PreviousLevel", [](H& h) { h.showLevel(3, 2); },
+         [](H& h) { EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 2 / 3")); }},
+        {"mnuLevelNext", Qt::Key_F8, "NextLevel", [](H& h) { h.showLevel(3, 0); },
+         [](H& h) { EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 2 / 3")); }},
+        {"mnuToolsSetFloor", Qt::CTRL | Qt::Key_F, nullptr,
+         [](H& h) { h.level(0).tiles[3][4] = 1; },
+         [](H& h) { EXPECT_EQ(h.level(0).tiles[3][4], 0); }},
+        {"mnuToolsEnemies", Qt::CTRL | Qt::Key_E, nullptr,
+         [](H& h) { h.messages.answers = {MessageAnswer::Ok}; },
+         [](H& h) { expectAsked(h, "Enemies"); }},
+        {"mnuToolsPickups", Qt::CTRL | Qt::Key_P, nullptr,
+         [](H& h) { h.messages.answers = {MessageAnswer::Ok}; },
+         [](H& h) { expectAsked(h, "Pick-ups"); }},
+        {"mnuToolsDoors", Qt::CTRL | Qt::Key_D, nullptr,
+         [](H& h) { h.messages.answers = {MessageAnswer::Ok}; },
+         [](H& h) { expectAsked(h, "Doors"); }},
+        {"mnuHelpAbout", Qt::Key_F12, "About", [](H&) {}, [](H& h) { EXPECT_EQ(h.aboutBoxes, 1); }},
+    };
+    return table;
+}
+
+// Nothing but the one command ran: every message and dialog was scripted and used.
+void expectOnlyThat(ActiveWindow& h, const Command& c) {
+    c.ran(h);
+    EXPECT_TRUE(h.messages.answers.empty());
+    EXPECT_TRUE(h.dialogs.answers.empty());
+    if (QLatin1String(c.entry) != QLatin1String("mnuHelpAbout")) {
+        EXPECT_EQ(h.aboutBoxes, 0);
+    }
+}
+
+TEST(Menus, EveryShortcutKeyRunsItsCommand) {
+    for (const Command& c : commands()) {
+        SCOPED_TRACE(c.entry);
+        auto harness = std::make_unique<ActiveWindow>();
+        c.prepare(*harness);
+        QTest::keyClick(&harness->window, c.key.key(), c.key.keyboardModifiers());
+        expectOnlyThat(*harness, c);
+    }
+}
+
+QAction* toolbarButton(ActiveWindow& h, const QString& key) {
+    for (QAction* action : h.window.tbToolBar->actions()) {
+        if (action->data().toString() == key) {
+            return action;
+        }
+    }
+    ADD_FAILURE() << "no button " << key.toStdString();
+    return nullptr;
+}
+
+TEST(Toolbar, EveryButtonRunsItsMenuEntrysCommand) {
+    for (const Command& c : commands()) {
+        if (!c.button) {
+            continue;
+        }
+        SCOPED_TRACE(c.button);
+        auto harness = std::make_unique<ActiveWindow>();
+        c.prepare(*harness);
+        QAction* action = toolbarButton(*harness, QString::fromLatin1(c.button));
+        ASSERT_NE(action, nullptr);
+        QWidget* button = harness->window.tbToolBar->widgetForAction(action);
+        ASSERT_NE(button, nullptr);
+        QTest::mouseClick(button, Qt::LeftButton);
+        expectOnlyThat(*harness, c);
+    }
+}
+
+TEST(Toolbar, ButtonsStandInOrderWithTheirPicturesAndTooltips) {
+    ActiveWindow harness;
+    struct Button {
+        const char* key; // null for a separator
+        const char* tooltip;
+    };
+    const Button expected[] = {
+        {"New", "New Levelset"},
+        {"Open", "Open"},
+        {"Save", "Save"},
+        {nullptr, nullptr},
+        {"DWidth", "Decrease Width"},
+        {"IWidth", "Increase Width"},
+        {"DHeight", "Decrease Height"},
+        {"IHeight", "Increase Height"},
+        {nullptr, nullptr},
+        {"AddLevel", "Add a Level"},
+        {"RemoveLevel", "Remove a Level"},
+        {"PreviousLevel", "Go to Previous Level"},
+        {"NextLevel", "Go to Next Level"},
+        {nullptr, nullptr},
+        {"About", "About"},
+    };
+    const QList<QAction*> actions = harness.window.tbToolBar->actions();
+    ASSERT_EQ(actions.size(), static_cast<qsizetype>(std::size(expected)));
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+        const Button& b = expected[i];
+        SCOPED_TRACE(i);
+        EXPECT_EQ(actions[i]->isSeparator(), b.key == nullptr);
+        if (!b.key) {
+            continue;
+        }
+        EXPECT_EQ(actions[i]->data().toString(), QString::fromLatin1(b.key));
+        EXPECT_EQ(actions[i]->toolTip(), QString::fromLatin1(b.tooltip));
+        const QImage shown =
+            actions[i]->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage picture = toolbarIcon(QString::fromLatin1(b.key))
+                                   .toImage()
+                                   .convertToFormat(QImage::Format_ARGB32);
+        EXPECT_FALSE(picture.isNull());
+        EXPECT_EQ(shown, picture);
+    }
+}
+
+TEST(Toolbar, UnknownKeysDoNothingAndAFailingCommandIsLeftAsItFailed) {
+    ActiveWindow harness;
+    harness.showLevel(3, 1);
+    const QImage map = harness.window.picLevel->image();
+    // Keys are compared exactly.
+    for (const char* key : {"new", "NEW", "Bogus", "", "Cut", "Wall", "About "}) {
+        harness.window.tbToolBar_ButtonClick(QString::fromLatin1(key));
+    }
+    EXPECT_TRUE(harness.messages.asked.empty());
+    EXPECT_TRUE(harness.dialogs.asked.empty());
+    EXPECT_EQ(harness.aboutBoxes, 0);
+    EXPECT_EQ(harness.window.lblLevelNum->text(), QStringLiteral("Level: 2 / 3"));
+    EXPECT_EQ(harness.window.picLevel->image(), map);
+
+    // New fails at its save prompt: the error goes no further than the toolbar.
+    harness.messages.fail = true;
+    ASSERT_THROW(harness.window.mnuFileNew_Click(), std::runtime_error);
+    QTest::mouseClick(
+        harness.window.tbToolBar->widgetForAction(toolbarButton(harness, QStringLiteral("New"))),
+        Qt::LeftButton);
+    EXPECT_EQ(harness.messages.asked.size(), 2u);
+    EXPECT_EQ(harness.window.state().curLevel, 1);
+    EXPECT_EQ(harness.window.lblLevelNum->text(), QStringLiteral("Level: 2 / 3"));
+    EXPECT_TRUE(harness.window.isVisible());
+}
+
+} // namespace
+} // namespace vrh
