@@ -14,7 +14,7 @@ packages=(
     # fuzzing (libFuzzer with clang 14)
     clang-14 libclang-rt-14-dev
     # the end-to-end test: a real X server, a scripted pointer and keyboard, screenshots
-    xvfb xauth xdotool imagemagick x11-utils libx11-dev
+    xvfb xauth xdotool imagemagick x11-utils libx11-dev python3
 )
 
 missing=()

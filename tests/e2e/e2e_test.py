@@ -1,0 +1,347 @@
+#!/usr/bin/env python3
+"""VrhEdit driven as a person would: a real X server (Xvfb), the real binary, the pointer and
+keyboard through xdotool, results read from saved files and screenshots (ImageMagick).
+
+usage: e2e_test.py VRHEDIT TILES_PNG XMAPLOG
+Fails, saying why, when anything it needs is missing; it never skips.
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+APP_TITLE = "Varnhold: Levelset Editor"
+CLIENT_HEIGHT = 572
+MAP_LEFT, MAP_TOP = 136 + 2, 32 + 2  # drawing area inside the 2-pixel border
+PALETTE_LEFT, PALETTE_TOP = 664 + 2, 32 + 2
+CELL = 16
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def wait_for(what, predicate, timeout=15.0):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(0.05)
+    raise Failure(f"timed out waiting for {what}")
+
+
+class Display:
+    """An Xvfb of its own on a free display number, and the tools that drive it."""
+
+    def __init__(self, workdir):
+        for tool in ("Xvfb", "xdotool", "import", "convert"):
+            check(shutil.which(tool), f"{tool} is not installed (scripts/install-deps.sh installs it)")
+        read_fd, write_fd = os.pipe()
+        self.server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        with os.fdopen(read_fd) as pipe:
+            number = pipe.readline().strip()
+        check(number.isdigit(), "Xvfb did not start")
+        self.env = dict(os.environ, DISPLAY=":" + number, XDG_RUNTIME_DIR=workdir, HOME=workdir)
+        self.env.pop("QT_QPA_PLATFORM", None)  # the real window system, not offscreen
+        self.workdir = workdir
+
+    def close(self):
+        self.server.terminate()
+        self.server.wait()
+
+    def xdotool(self, *args):
+        result = subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True,
+                                text=True, timeout=30)
+        return result.stdout.strip() if result.returncode == 0 else None
+
+    def window(self, title_regex, timeout=15.0):
+        return wait_for(f"a window titled /{title_regex}/",
+                        lambda: (self.xdotool("search", "--onlyvisible", "--name", title_regex) or "")
+                        .split("\n")[0], timeout)
+
+    def no_window(self, title_regex):
+        return not self.xdotool("search", "--onlyvisible", "--name", title_regex)
+
+    def focus(self, window):
+        self.xdotool("windowfocus", "--sync", window)
+
+    def keys(self, window, *keys):
+        self.focus(window)
+        for key in keys:
+            self.xdotool("key", "--clearmodifiers", key)
+            time.sleep(0.05)
+
+    def type(self, window, text):
+        self.focus(window)
+        self.xdotool("type", "--delay", "5", text)
+
+    def geometry(self, window):
+        out = self.xdotool("getwindowgeometry", "--shell", window)
+        values = dict(line.split("=") for line in out.splitlines())
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def screenshot(self):
+        path = os.path.join(self.workdir, "shot.png")
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=True, timeout=30)
+        return Image.load(path, self.env)
+
+
+class Image:
+    def __init__(self, width, height, rgb):
+        self.width, self.height, self.rgb = width, height, rgb
+
+    @staticmethod
+    def load(path, env=None):
+        size = subprocess.run(["identify", "-format", "%w %h", path], env=env, check=True,
+                              capture_output=True, text=True).stdout.split()
+        rgb = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], env=env, check=True,
+                             capture_output=True).stdout
+        return Image(int(size[0]), int(size[1]), rgb)
+
+    def pixel(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.rgb[i:i + 3])
+
+
+class Editor:
+    """The running VrhEdit and where its controls are on screen."""
+
+    def __init__(self, display, binary):
+        self.display = display
+        self.process = subprocess.Popen([binary], env=display.env, cwd=display.workdir,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        self.window = display.window(r"^\[Untitled\] - " + re.escape(APP_TITLE) + "$")
+        x, y, width, height = display.geometry(self.window)
+        self.origin = (x, y)
+        self.menu_bar = height - CLIENT_HEIGHT  # the client area starts below the menu bar
+        check(width == 803 and self.menu_bar > 0, f"main window is {width} x {height}")
+
+    def title(self):
+        return self.display.xdotool("getwindowname", self.window)
+
+    def keys(self, *keys):
+        self.display.keys(self.window, *keys)
+
+    def _move(self, x, y):
+        self.display.xdotool("mousemove", "--window", self.window, x, y)
+
+    def map_point(self, cell_x, cell_y):
+        return (MAP_LEFT + CELL * cell_x + CELL // 2, self.menu_bar + MAP_TOP + CELL * cell_y + CELL // 2)
+
+    def pick_tile(self, code):
+        self._move(PALETTE_LEFT + CELL * (code % 8) + 8, self.menu_bar + PALETTE_TOP + CELL * (code // 8) + 8)
+        self.display.xdotool("click", 1)
+
+    def click_cell(self, cell_x, cell_y, button=1):
+        self._move(*self.map_point(cell_x, cell_y))
+        self.display.xdotool("click", button)
+
+    def drag(self, cells):
+        self._move(*self.map_point(*cells[0]))
+        self.display.xdotool("mousedown", 1)
+        for cell in cells[1:]:
+            self._move(*self.map_point(*cell))
+            time.sleep(0.02)
+        self.display.xdotool("mouseup", 1)
+
+    def map_cell_matches(self, shot, sheet, cell_x, cell_y, code):
+        """The inner 12 x 12 pixels of a map cell (inside any marker frame) equal the tile."""
+        left = self.origin[0] + MAP_LEFT + CELL * cell_x
+        top = self.origin[1] + self.menu_bar + MAP_TOP + CELL * cell_y
+        sheet_x, sheet_y = CELL * (code % 8), CELL * (code // 8)
+        return all(shot.pixel(left + dx, top + dy) == sheet.pixel(sheet_x + dx, sheet_y + dy)
+                   for dy in range(2, 14) for dx in range(2, 14))
+
+
+# The file the scenario expects, built the way the editor lays it out.
+def level_block(height, width, header, tiles):
+    return bytes([height, width] + header[2:]) + b"".join(
+        bytes(tiles.get((x, y), 0) for x in range(width)) for y in range(height))
+
+
+def default_header():
+    return [8, 12, 0, 99, 1, 0, 2, 0, 89, 0, 0, 3, 11, 7, 0, 0]
+
+
+def expected_file(name, levels):
+    out = b"VRH0" + name + bytes([len(levels), 0, 0]) + b" " * 42
+    for height, width, header, tiles in levels:
+        out += level_block(height, width, header, tiles)
+    return out
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def main():
+    binary, tiles_png, xmaplog = map(os.path.abspath, sys.argv[1:4])
+    workdir = tempfile.mkdtemp(prefix="vrhedit-e2e-")
+    display = Display(workdir)
+    watcher = subprocess.Popen([xmaplog], env=display.env, stdout=subprocess.PIPE, text=True)
+    editor = None
+    try:
+        check(watcher.stdout.readline().strip() == "ready", "xmaplog could not watch the display")
+        sheet = Image.load(tiles_png)
+        editor = Editor(display, binary)
+        untitled = f"[Untitled] - {APP_TITLE}"
+
+        # Splash first, gone before the main window is mapped.
+        watcher.terminate()
+        events = [line.rstrip("\n") for line in watcher.stdout]
+        mains = [i for i, e in enumerate(events) if e == "map " + untitled]
+        check(mains, f"the main window's map was not seen: {events}")
+        before = events[:mains[0]]
+        maps = [e for e in before if e.startswith("map ")]
+        check(maps, f"no splash window was mapped before the main window: {events}")
+        check(len([e for e in before if e.startswith("unmap ")]) >= len(maps),
+              f"a window mapped before the main window was still shown: {events}")
+        print("ok: splash shown, then gone, then", untitled)
+
+        # Paint level 1.
+        tiles1 = {}
+        editor.pick_tile(89)
+        for cell in [(2, 2), (3, 2)]:
+            editor.click_cell(*cell)
+            tiles1[cell] = 89
+        editor.pick_tile(14)
+        stroke = [(x, 5) for x in range(7)]
+        editor.drag(stroke)
+        for cell in stroke:
+            tiles1[cell] = 14
+        header1 = default_header()
+
+        # Start position through the level popup (right button, "Set &Positions" mode).
+        editor.click_cell(4, 4, button=3)
+        popup = wait_for("the level popup", lambda: display.xdotool(
+            "search", "--onlyvisible", "--class", "VrhEdit") and True)
+        time.sleep(0.3)
+        display.xdotool("key", "s")
+        header1[14], header1[15] = 4, 4
+
+        # Resize: width 12 -> 15 -> 14, height 8 -> 10 -> 9.
+        editor.keys("F2", "F2", "F2", "F4", "F4", "F1", "F3")
+        width1, height1 = 14, 9
+
+        # A second level, painted, then back to the first.
+        editor.keys("F6", "F8")
+        editor.pick_tile(54)
+        editor.click_cell(1, 1)
+        editor.keys("F7")
+        tiles2 = {(1, 1): 54}
+
+        # Save through the real dialog, typing the path.
+        path = os.path.join(workdir, "zvrhle2e.vrh")
+        editor.keys("ctrl+s")
+        dialog = display.window("^Save As$")
+        display.type(dialog, path)
+        display.keys(dialog, "Return")
+        wait_for("the saved file", lambda: os.path.exists(path))
+        wait_for("the title naming the file", lambda: editor.title() == f"[{path}] - {APP_TITLE}")
+        expected = expected_file(b"E2E", [(height1, width1, header1, tiles1),
+                                          (8, 12, default_header(), tiles2)])
+        saved = read(path)
+        check(saved == expected, f"saved file differs:\n{saved.hex()}\n{expected.hex()}")
+        print("ok: saved", len(saved), "bytes, byte for byte as painted")
+
+        def check_map_shows(level_tiles, width, height, label):
+            time.sleep(0.5)
+            shot = display.screenshot()
+            keep = os.environ.get("VRH_E2E_SHOTS")  # a folder to keep the screenshots in
+            if keep:
+                shutil.copy(os.path.join(workdir, "shot.png"), os.path.join(keep, label.replace(" ", "-") + ".png"))
+            for y in range(32):
+                for x in range(32):
+                    code = level_tiles.get((x, y), 0) if x < width and y < height else 255
+                    check(editor.map_cell_matches(shot, sheet, x, y, code),
+                          f"{label}: map cell ({x}, {y}) does not show tile {code}")
+            print(f"ok: {label}: all 1024 map cells show their tiles")
+
+        check_map_shows(tiles1, width1, height1, "after saving")
+
+        # Open it again: the prompt (No), the real open dialog.
+        editor.keys("ctrl+o")
+        prompt = display.window("^" + re.escape(APP_TITLE) + "$")
+        display.keys(prompt, "n")
+        dialog = display.window("^Open$")
+        display.type(dialog, path)
+        display.keys(dialog, "Return")
+        wait_for("the opened file's title", lambda: editor.title() == f"[{path}] - {APP_TITLE}")
+        check_map_shows(tiles1, width1, height1, "after opening")
+
+        # Refusal: a file name that is not a levelset name; the dialog comes back.
+        editor.keys("alt+f", "a")
+        dialog = display.window("^Save As$")
+        bad = os.path.join(workdir, "notaset.vrh")
+        display.type(dialog, bad)
+        display.keys(dialog, "Return")
+        message = display.window("^" + re.escape(APP_TITLE) + "$")
+        display.keys(message, "Return")
+        dialog = display.window("^Save As$")
+        display.keys(dialog, "Escape")
+        wait_for("the dialog to close", lambda: display.no_window("^Save As$"))
+        check(not os.path.exists(bad), "a file with an invalid name was written")
+        print("ok: invalid file name refused, dialog came back, nothing written")
+
+        # Refusal: eleven alien holes on level 1; the file on disk stays as it was.
+        editor.pick_tile(69)
+        for x in range(11):
+            editor.click_cell(x, 8)
+        editor.keys("ctrl+s")
+        error = display.window("^Error!$")
+        display.keys(error, "Return")
+        wait_for("the error box to close", lambda: display.no_window("^Error!$"))
+        check(read(path) == saved, "the refused save changed the file on disk")
+        print("ok: holes and guards check refused the save, file unchanged")
+
+        # Closing: Cancel at the prompt keeps the window open.
+        editor.keys("alt+f", "x")
+        prompt = display.window("^" + re.escape(APP_TITLE) + "$")
+        display.keys(prompt, "Escape")
+        time.sleep(1.0)
+        check(editor.process.poll() is None and not display.no_window(r"^\[.*\] - " + re.escape(APP_TITLE) + "$"),
+              "Cancel at the save prompt closed the window")
+        print("ok: Cancel at the close prompt keeps the window open")
+
+        editor.keys("alt+f", "x")
+        prompt = display.window("^" + re.escape(APP_TITLE) + "$")
+        display.keys(prompt, "n")
+        status = editor.process.wait(timeout=15)
+        check(status == 0, f"VrhEdit ended with status {status}: {editor.process.stderr.read().decode()[-2000:]}")
+        print("ok: No at the close prompt ends the program")
+        print("1 passed, 0 failed")
+        return 0
+    except Failure as failure:
+        if editor and editor.process.poll() is None:
+            try:
+                display.screenshot()
+                shutil.copy(os.path.join(workdir, "shot.png"), "e2e-failure.png")
+                print("screenshot of the failure: e2e-failure.png")
+            except Exception:
+                pass
+        print("FAILED:", failure)
+        print("0 passed, 1 failed")
+        return 1
+    finally:
+        if editor and editor.process.poll() is None:
+            editor.process.kill()
+        watcher.kill()
+        display.close()
+        shutil.rmtree(workdir, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
