@@ -20,18 +20,28 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
 
-measure() { # name title command...
-    local name=$1 title=$2
-    shift 2
-    "$build/bench/startup/mapwatch" "$title" "$@" >/dev/null 2>&1 # warm-up
-    local out
-    out=$(for _ in $(seq "$runs"); do "$build/bench/startup/mapwatch" "$title" "$@" 2>/dev/null; done)
+floor_title="Floor"
+floor_cmd=("$build/bench/startup/startup_floor")
+editor_title="[Untitled] - Varnhold: Levelset Editor"
+editor_cmd=("$build/editor/VrhEdit")
+watch() { "$build/bench/startup/mapwatch" "$@" 2>/dev/null; }
+
+# One warm-up each, then the two in turn, so that drift in the machine's speed hits both alike.
+watch "$floor_title" "${floor_cmd[@]}" >/dev/null
+watch "$editor_title" "${editor_cmd[@]}" >/dev/null
+floor_out="" editor_out=""
+for _ in $(seq "$runs"); do
+    floor_out+="$(watch "$floor_title" "${floor_cmd[@]}")"$'\n'
+    editor_out+="$(watch "$editor_title" "${editor_cmd[@]}")"$'\n'
+done
+
+report() { # name output
     local ms kib
-    ms=$(awk '{print $1}' <<<"$out" | median)
-    kib=$(awk '{print $2}' <<<"$out" | median)
-    printf '%-10s %10s ms %10.1f MiB\n' "$name" "$ms" "$(awk -v k="$kib" 'BEGIN{print k/1024}')"
+    ms=$(awk 'NF {print $1}' <<<"$2" | median)
+    kib=$(awk 'NF {print $2}' <<<"$2" | median)
+    printf '%-10s %10s ms %10.1f MiB\n' "$1" "$ms" "$(awk -v k="$kib" 'BEGIN{print k/1024}')"
 }
 
 echo "median of $runs runs: time to the mapped main window, peak resident memory"
-measure floor "Floor" "$build/bench/startup/startup_floor"
-measure VrhEdit "[Untitled] - Varnhold: Levelset Editor" "$build/editor/VrhEdit"
+report floor "$floor_out"
+report VrhEdit "$editor_out"

@@ -17,7 +17,7 @@ void FileCommands::formLoad() {
     state_.curTile = 0;
     state_.curLevel = 0;
     state_.mouseChoice = SetPositions;
-    view_.showCurrentLevel();
+    view_.showLevelLabel();
 }
 
 void FileCommands::newLevelset() {

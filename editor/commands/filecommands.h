@@ -23,6 +23,8 @@ class LevelsetView {
     virtual ~LevelsetView() = default;
     // Redraw the map of curLevel, rewrite the level label and show the level's properties.
     virtual void showCurrentLevel() = 0;
+    // Rewrite the level label only.
+    virtual void showLevelLabel() = 0;
     // The window title changed.
     virtual void setTitle(const QString& title) = 0;
 };

@@ -45,7 +45,6 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, QWidget* parent)
       tileSheet_(prepareTileSheet(vrh::tileSheet())) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kApplicationTitle);
-    setWindowIcon(programIcon());
     createControls();
     createMenus();
     createToolBar();

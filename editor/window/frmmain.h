@@ -185,6 +185,7 @@ class frmMain : public QMainWindow, private LevelsetView {
   private:
     // LevelsetView
     void showCurrentLevel() override;
+    void showLevelLabel() override { updateLevelLabel(); }
     void setTitle(const QString& title) override;
 
     void createControls();

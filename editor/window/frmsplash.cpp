@@ -16,7 +16,8 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, QRec
                  double points, bool bold, Qt::Alignment alignment) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // The desktop's own face: asking for one it lacks costs a font search at start-up.
+    QFont font = parent->font();
     font.setPointSizeF(points);
     font.setBold(bold);
     label->setFont(font);
@@ -31,7 +32,6 @@ frmSplash::frmSplash(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(547, 246);
-    setWindowIcon(programIcon());
 
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("fraMainFrame"));

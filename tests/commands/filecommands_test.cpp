@@ -20,6 +20,8 @@ class RecordingView : public LevelsetView {
     int shown = 0;
     QString title;
     void showCurrentLevel() override { ++shown; }
+    void showLevelLabel() override { ++labelled; }
+    int labelled = 0;
     void setTitle(const QString& text) override { title = text; }
 };
 
@@ -83,6 +85,25 @@ class FileCommandsTest : public ::testing::Test {
     RecordingView view;
     FileCommands commands{levelset, state, messages, dialogs, view, QStringLiteral("/start")};
 };
+
+TEST_F(FileCommandsTest, LoadingShowsTheFreshLevelsetOnceAndResetsTheEditingState) {
+    state.curTile = 77;
+    state.curLevel = 3;
+    state.mouseChoice = RandomWall;
+    levelset.numLevels = 4;
+    view.shown = 0;
+    view.labelled = 0;
+
+    commands.formLoad();
+
+    EXPECT_EQ(view.shown, 1); // drawn and shown once, then only the label is rewritten
+    EXPECT_EQ(view.labelled, 1);
+    EXPECT_EQ(state.curTile, 0);
+    EXPECT_EQ(state.curLevel, 0);
+    EXPECT_EQ(state.mouseChoice, SetPositions);
+    EXPECT_EQ(levelset.numLevels, 1);
+    EXPECT_EQ(view.title, QStringLiteral("[Untitled] - Varnhold: Levelset Editor"));
+}
 
 TEST_F(FileCommandsTest, LoadGivesFreshLevelsetAndStartState) {
     EXPECT_EQ(view.title, QStringLiteral("[Untitled] - Varnhold: Levelset Editor"));
