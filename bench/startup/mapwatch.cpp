@@ -2,8 +2,7 @@
 // Starts COMMAND and waits, without polling, for the X server to report a MapNotify of a
 // top-level window named TITLE. Prints the milliseconds from launch to that map and the
 // process's peak resident memory (VmHWM, KiB) one second later, then ends the process.
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
+#include "support/xwindowname.h"
 
 #include <chrono>
 #include <csignal>
@@ -16,31 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-std::string windowName(Display* display, Window window) {
-    const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
-    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    std::string name;
-    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8, &type, &format, &count,
-                           &after, &data) == Success &&
-        data != nullptr) {
-        name.assign(reinterpret_cast<char*>(data), count);
-        XFree(data);
-    }
-    if (name.empty()) {
-        char* plain = nullptr;
-        if (XFetchName(display, window, &plain) && plain != nullptr) {
-            name = plain;
-            XFree(plain);
-        }
-    }
-    return name;
-}
 
 long peakResidentKiB(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -80,7 +54,7 @@ int main(int argc, char* argv[]) {
     for (;;) {
         XEvent event;
         XNextEvent(display, &event);
-        if (event.type != MapNotify || windowName(display, event.xmap.window) != title) {
+        if (event.type != MapNotify || xWindowName(display, event.xmap.window) != title) {
             continue;
         }
         const auto mapped = std::chrono::steady_clock::now();

@@ -1,8 +1,7 @@
 // xmaplog: prints a line for every top-level window the X server maps or unmaps, as it
 // happens: "map <title>" or "unmap <title>". The end-to-end test reads it to see which window
 // was on screen when, without polling. Runs until killed.
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
+#include "support/xwindowname.h"
 
 #include <cstdio>
 #include <map>
@@ -10,26 +9,10 @@
 
 namespace {
 
-std::string windowName(Display* display, Window window) {
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    std::string name;
-    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1024,
-                           False, XInternAtom(display, "UTF8_STRING", False), &type, &format,
-                           &count, &after, &data) == Success &&
-        data != nullptr) {
-        name.assign(reinterpret_cast<char*>(data), count);
-        XFree(data);
-    }
-    return name;
-}
-
+// A window may be gone by the time its title is asked for.
 int ignoreErrors(Display*, XErrorEvent*) {
     return 0;
-} // a window may be gone by the time we ask
+}
 
 } // namespace
 
@@ -50,7 +33,7 @@ int main() {
         XEvent event;
         XNextEvent(display, &event);
         if (event.type == MapNotify) {
-            const std::string name = windowName(display, event.xmap.window);
+            const std::string name = xWindowName(display, event.xmap.window);
             names[event.xmap.window] = name;
             std::printf("map %s\n", name.c_str());
         } else if (event.type == UnmapNotify) {
