@@ -18,9 +18,9 @@ struct EditingState {
     std::int16_t curLevel = 0;
     std::int16_t cursorX = 0; // map cell under the mouse, may lie outside the level
     std::int16_t cursorY = 0;
-    std::uint8_t curTile = 0; // what the left button paints
-    std::optional<int> popupTile;         // tile under the last right click in the palette
-    std::optional<std::int16_t> popupX;   // map cell where the level popup last opened
+    std::uint8_t curTile = 0;           // what the left button paints
+    std::optional<int> popupTile;       // tile under the last right click in the palette
+    std::optional<std::int16_t> popupX; // map cell where the level popup last opened
     std::optional<std::int16_t> popupY;
     std::int16_t mouseChoice = SetPositions;
 };

@@ -8,7 +8,7 @@ namespace vrh {
 // A level's passcode: always exactly 6 one-byte characters. Every assignment cuts the text
 // after 6 characters or pads it on the right with blanks.
 class Passcode {
-public:
+  public:
     static constexpr int kLength = 6;
 
     Passcode() : text_(kLength, ' ') {}
@@ -19,7 +19,7 @@ public:
 
     friend bool operator==(const Passcode&, const Passcode&) = default;
 
-private:
+  private:
     QByteArray text_;
 };
 
