@@ -8,29 +8,38 @@
 
 namespace vrh {
 
+namespace {
+
+// The buttons from left to right; a button without a key is a separator. The dispatch looks
+// keys up in this same order.
+struct Button {
+    const char* key;
+    const char* tooltip;
+    void (frmMain::*command)();
+};
+
+const Button kButtons[] = {
+    {"New", "New Levelset", &frmMain::mnuFileNew_Click},
+    {"Open", "Open", &frmMain::mnuFileOpen_Click},
+    {"Save", "Save", &frmMain::mnuFileSave_Click},
+    {"", "", nullptr},
+    {"DWidth", "Decrease Width", &frmMain::mnuLevelDecreaseWidth_Click},
+    {"IWidth", "Increase Width", &frmMain::mnuLevelIncreaseWidth_Click},
+    {"DHeight", "Decrease Height", &frmMain::mnuLevelDecreaseHeight_Click},
+    {"IHeight", "Increase Height", &frmMain::mnuLevelIncreaseHeight_Click},
+    {"", "", nullptr},
+    {"AddLevel", "Add a Level", &frmMain::mnuLevelAdd_Click},
+    {"RemoveLevel", "Remove a Level", &frmMain::mnuLevelRemove_Click},
+    {"PreviousLevel", "Go to Previous Level", &frmMain::mnuLevelPrevious_Click},
+    {"NextLevel", "Go to Next Level", &frmMain::mnuLevelNext_Click},
+    {"", "", nullptr},
+    {"About", "About", &frmMain::mnuHelpAbout_Click},
+};
+
+} // namespace
+
 void frmMain::createToolBar() {
-    struct Button {
-        const char* key; // empty for a separator
-        const char* tooltip;
-    };
-    static const Button buttons[] = {
-        {"New", "New Levelset"},
-        {"Open", "Open"},
-        {"Save", "Save"},
-        {"", ""},
-        {"DWidth", "Decrease Width"},
-        {"IWidth", "Increase Width"},
-        {"DHeight", "Decrease Height"},
-        {"IHeight", "Increase Height"},
-        {"", ""},
-        {"AddLevel", "Add a Level"},
-        {"RemoveLevel", "Remove a Level"},
-        {"PreviousLevel", "Go to Previous Level"},
-        {"NextLevel", "Go to Next Level"},
-        {"", ""},
-        {"About", "About"},
-    };
-    for (const Button& button : buttons) {
+    for (const Button& button : kButtons) {
         const QString key = QString::fromLatin1(button.key);
         if (key.isEmpty()) {
             tbToolBar->addSeparator();
@@ -46,27 +55,10 @@ void frmMain::createToolBar() {
 }
 
 void frmMain::tbToolBar_ButtonClick(const QString& key) {
-    static const struct {
-        const char* key;
-        void (frmMain::*command)();
-    } commands[] = {
-        {"New", &frmMain::mnuFileNew_Click},
-        {"Open", &frmMain::mnuFileOpen_Click},
-        {"Save", &frmMain::mnuFileSave_Click},
-        {"DWidth", &frmMain::mnuLevelDecreaseWidth_Click},
-        {"IWidth", &frmMain::mnuLevelIncreaseWidth_Click},
-        {"DHeight", &frmMain::mnuLevelDecreaseHeight_Click},
-        {"IHeight", &frmMain::mnuLevelIncreaseHeight_Click},
-        {"AddLevel", &frmMain::mnuLevelAdd_Click},
-        {"RemoveLevel", &frmMain::mnuLevelRemove_Click},
-        {"PreviousLevel", &frmMain::mnuLevelPrevious_Click},
-        {"NextLevel", &frmMain::mnuLevelNext_Click},
-        {"About", &frmMain::mnuHelpAbout_Click},
-    };
-    for (const auto& entry : commands) {
-        if (key == QLatin1String(entry.key)) {
+    for (const Button& button : kButtons) {
+        if (button.command != nullptr && key == QLatin1String(button.key)) {
             try {
-                (this->*entry.command)();
+                (this->*button.command)();
             } catch (...) {
                 // The command has said all the user sees; the window stays as it left it.
             }
