@@ -49,8 +49,8 @@ CounterReport report(const QString& title, std::span<const char* const> labels,
     // At least 32 bits: a full level of 100-credit tiles makes 102400.
     std::array<std::uint32_t, 16> counters{};
     // Only cells inside the level count, and never outside the grid whatever a file said.
-    const int height = std::min<int>(level.height, kGridSize);
-    const int width = std::min<int>(level.width, kGridSize);
+    const int height = level.gridHeight();
+    const int width = level.gridWidth();
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             if (const CodeWorth* worth = worthOfCode[level.tiles[y][x]]) {

@@ -19,8 +19,8 @@ constexpr int kMaxGuards = 5;
 // Whether the level keeps both limits inside its size. Sizes are clamped to the grid,
 // whatever a file brought.
 bool keepsHoleAndGuardLimits(const LevelRecord& level) {
-    const int height = std::min<int>(level.height, kGridSize);
-    const int width = std::min<int>(level.width, kGridSize);
+    const int height = level.gridHeight();
+    const int width = level.gridWidth();
     int holes = 0;
     int guards = 0;
     for (int y = 0; y < height; ++y) {

@@ -40,7 +40,14 @@ struct LevelRecord {
     std::array<std::uint8_t, kHeaderBytes> headerBytes() const;
     void setHeaderBytes(const std::array<std::uint8_t, kHeaderBytes>& bytes);
 
-    bool contains(int x, int y) const { return x >= 0 && x < width && y >= 0 && y < height; }
+    // The level's size as far as the grid holds it: a record never reads or writes beyond its
+    // 32 x 32 cells, whatever size a file claimed.
+    int gridWidth() const { return width < kGridSize ? width : kGridSize; }
+    int gridHeight() const { return height < kGridSize ? height : kGridSize; }
+
+    bool contains(int x, int y) const {
+        return x >= 0 && x < gridWidth() && y >= 0 && y < gridHeight();
+    }
 };
 
 } // namespace vrh

@@ -29,14 +29,6 @@ qsizetype fileNameStart(const QString& path) {
     return std::max(slash, backslash) + 1;
 }
 
-// Sizes are clamped so that a record never gets read outside its 32 x 32 grid.
-int storedWidth(const LevelRecord& level) {
-    return std::min<int>(level.width, kGridSize);
-}
-int storedHeight(const LevelRecord& level) {
-    return std::min<int>(level.height, kGridSize);
-}
-
 ReadResult refuse(const QString& error) {
     return ReadResult{std::nullopt, error};
 }
@@ -95,11 +87,11 @@ QByteArray serializeLevelset(const Levelset& levelset, QByteArrayView name) {
     for (int index = 0; index < count; ++index) {
         const LevelRecord& level = levelset.levels[index];
         std::array<std::uint8_t, kHeaderBytes> header = level.headerBytes();
-        header[0] = static_cast<std::uint8_t>(storedHeight(level));
-        header[1] = static_cast<std::uint8_t>(storedWidth(level));
+        header[0] = static_cast<std::uint8_t>(level.gridHeight());
+        header[1] = static_cast<std::uint8_t>(level.gridWidth());
         bytes.append(reinterpret_cast<const char*>(header.data()), kHeaderBytes);
-        for (int y = 0; y < storedHeight(level); ++y) {
-            bytes.append(reinterpret_cast<const char*>(level.tiles[y].data()), storedWidth(level));
+        for (int y = 0; y < level.gridHeight(); ++y) {
+            bytes.append(reinterpret_cast<const char*>(level.tiles[y].data()), level.gridWidth());
         }
     }
     return bytes;
