@@ -24,6 +24,7 @@ void FileCommands::newLevelset() {
     resetLevelset(levelset_);
     showFileName();
     state_.curLevel = 0;
+    view_.levelsetReplaced();
     view_.showCurrentLevel();
 }
 
@@ -55,6 +56,7 @@ void FileCommands::fileOpen() {
     levelset_.fileName = *chosen;
     showFileName();
     state_.curLevel = 0;
+    view_.levelsetReplaced();
     view_.showCurrentLevel();
 }
 
@@ -98,6 +100,7 @@ bool FileCommands::saveLevelset(const QString& file) {
     }
     levelset_.fileName = file;
     showFileName();
+    view_.levelsetSaved();
     return true;
 }
 

@@ -27,6 +27,10 @@ class LevelsetView {
     virtual void showLevelLabel() = 0;
     // The window title changed.
     virtual void setTitle(const QString& title) = 0;
+    // New or Open put another levelset in place: there is nothing to undo.
+    virtual void levelsetReplaced() = 0;
+    // The levelset was written to its file.
+    virtual void levelsetSaved() = 0;
 };
 
 // New, Open, Save, Save As and the close query on the window's levelset. A command that is

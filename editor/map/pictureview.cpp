@@ -72,6 +72,11 @@ void PictureView::mouseMoveEvent(QMouseEvent* event) {
     emit mouseMoved(buttonCode(event->buttons()), at.x(), at.y());
 }
 
+void PictureView::mouseReleaseEvent(QMouseEvent* event) {
+    const QPointF at = event->position() - QPointF(kBorder, kBorder);
+    emit mouseReleased(buttonCode(event->button()), at.x(), at.y());
+}
+
 void PictureView::paintMarkers(QPainter& painter, const QRect& area) const {
     for (const auto& marker : markers_) {
         if (marker->rect().intersects(area)) {

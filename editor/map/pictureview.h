@@ -36,11 +36,14 @@ class PictureView : public QFrame {
     // below 0 or past its size, while a held button drags the pointer out.
     void mousePressed(int button, double x, double y);
     void mouseMoved(int buttons, double x, double y);
+    // A button let go, wherever the pointer is by then.
+    void mouseReleased(int button, double x, double y);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     void paintMarkers(QPainter& painter, const QRect& area) const;

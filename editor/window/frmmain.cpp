@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolBar>
 
 namespace vrh {
@@ -39,10 +40,20 @@ const QColor kBlue(0, 0, 192);
 } // namespace
 
 frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, QWidget* parent)
+    : frmMain(messages, dialogs, nullptr, parent) {}
+
+frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource& random,
+                 QWidget* parent)
+    : frmMain(messages, dialogs, &random, parent) {}
+
+frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* random,
+                 QWidget* parent)
     : QMainWindow(parent), messages_(messages),
       fileCommands_(levelset_, state_, messages, dialogs, *this,
                     QCoreApplication::applicationDirPath()),
-      tileSheet_(prepareTileSheet(vrh::tileSheet())) {
+      history_(levelset_, state_, *this),
+      ownRandom_(random ? nullptr : std::make_unique<FixedStartRandom>()),
+      random_(random ? random : ownRandom_.get()), tileSheet_(prepareTileSheet(vrh::tileSheet())) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kApplicationTitle);
     createControls();
@@ -154,6 +165,7 @@ void frmMain::redrawMap() {
 }
 
 void frmMain::setStatusText(const QString& text) {
+    statusText_ = text;
     sbStatusBar->showMessage(text);
 }
 
@@ -169,6 +181,17 @@ void frmMain::showCurrentLevel() {
 
 void frmMain::setTitle(const QString& title) {
     setWindowTitle(title);
+}
+
+bool frmMain::event(QEvent* event) {
+    // Passing over a menu entry sends its status tip, empty for most: the editor's own text
+    // comes back instead of being wiped.
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        sbStatusBar->showMessage(tip.isEmpty() ? statusText_ : tip);
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 void frmMain::showEvent(QShowEvent* event) {

@@ -1,17 +1,17 @@
 #pragma once
 
+#include "commands/edithistory.h"
 #include "commands/filecommands.h"
+#include "commands/levellist.h"
 #include "commands/randomsource.h"
 #include "levelset/editingstate.h"
 #include "levelset/levelset.h"
 
 #include <QImage>
 #include <QMainWindow>
-#include <memory>
-
-// Menus, toolbar and About box.
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QGroupBox;
@@ -24,19 +24,18 @@ class QToolBar;
 
 namespace vrh {
 
+class frmAbout;
 class LevelView;
 class MarkerFrame;
-class PictureView;
-class TilePalette;
-// Menus, toolbar and About box.
-class frmAbout;
 class SystemInformation;
+class TilePalette;
 
 // The editor's one main window. It owns the levelset and the editing state and hands them by
-// reference to the commands; its handlers, named after control and event, call a command and
-// refresh what it changed. Building the window loads it: the fresh levelset is drawn and
-// shown, the window itself stays hidden until shown.
-class frmMain : public QMainWindow, private LevelsetView {
+// reference to the commands; its handlers, named after control and event, turn an event into
+// a step of the edit history (or another command) and refresh what it changed. Building the
+// window loads it: the fresh levelset is drawn and shown, the window itself stays hidden until
+// shown.
+class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     Q_OBJECT
   public:
     static constexpr int kClientWidth = 803;
@@ -45,18 +44,22 @@ class frmMain : public QMainWindow, private LevelsetView {
     static constexpr int kStatusBarHeight = 18;
 
     frmMain(MessageBoxes& messages, FileDialogs& dialogs, QWidget* parent = nullptr);
+    // The same window with the random tiles drawn from random instead of its own generator.
+    frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource& random,
+            QWidget* parent = nullptr);
     ~frmMain() override;
 
     Levelset& levelset() { return levelset_; }
     EditingState& state() { return state_; }
+    EditHistory& history() { return history_; }
 
+    // Drawing and the status bar.
+    void drawLevel(std::int16_t level);
     // Draws levels(curLevel) into the map's back image and refreshes the map view.
     void redrawMap();
-    void drawLevel(std::int16_t level);
-    void setStatusText(const QString& text);
     void updateLevelLabel();
-    // Shows the level's properties in the panel and moves its six markers there.
-    void loadLevel(std::int16_t level);
+    // The status bar's text stays until a handler of the editor writes another.
+    void setStatusText(const QString& text);
 
     // File commands, also run by the toolbar.
     void Form_Load();
@@ -68,7 +71,9 @@ class frmMain : public QMainWindow, private LevelsetView {
     void mnuFileSaveAs_Click();
     void mnuFileExit_Click();
 
-    // Property panel.
+    // The property panel.
+    // Shows the level's properties in the panel and moves its six markers there.
+    void loadLevel(std::int16_t level);
     void txtObjectives_Change();
     void txtTime_Change();
     void txtPasscode_Change();
@@ -77,7 +82,27 @@ class frmMain : public QMainWindow, private LevelsetView {
     void optWeak_Click();
     void optStrong_Click();
 
-    // Menus, shortcut keys, toolbar and About box.
+    // The map, the palette and their popup menus. Button 1 left, 2 right, 4 middle (for a
+    // move the sum held); X, Y in drawing-area pixels.
+    void picLevel_MouseDown(int button, double x, double y);
+    void picLevel_MouseMove(int button, double x, double y);
+    void picLevel_MouseUp(int button, double x, double y);
+    void picTiles_MouseDown(int button, double x, double y);
+    // Whether the cell lies inside the current level; if not, says so in the status bar.
+    bool checkInLevel(std::int16_t x, std::int16_t y);
+    // Paint curTile, or the tile t, into (cursorX, cursorY) and redraw the map.
+    void doLeftButton();
+    void doRightButton(int t);
+    void mnuTilePopUpPut_Click();
+    void mnuTilePopUpTake_Click();
+    void mnuLevelPopUpStart_Click();
+    void mnuLevelPopUpFinish_Click();
+    void mnuLevelPopUpPut_Click();
+    void mnuLevelPopUpTake_Click();
+
+    // The Edit, View, Level, Tools and Help menus and the toolbar.
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
     void mnuViewStart_Click();
     void mnuViewFinish_Click();
     void mnuViewBlockPut_Click();
@@ -134,28 +159,7 @@ class frmMain : public QMainWindow, private LevelsetView {
     MarkerFrame* shpTakeType = nullptr;
     MarkerFrame* tileCursor = nullptr;
 
-    // ---- Mouse editing on the map and the palette, and the two popup menus ----
-    // The same window with the random tiles drawn from random instead of its own generator.
-    frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource& random,
-            QWidget* parent = nullptr);
-
-    // Button 1 left, 2 right, 4 middle (for a move the sum held); X, Y in drawing-area pixels.
-    void picLevel_MouseDown(int button, double x, double y);
-    void picLevel_MouseMove(int button, double x, double y);
-    void picTiles_MouseDown(int button, double x, double y);
-    // Whether the cell lies inside the current level; if not, says so in the status bar.
-    bool checkInLevel(std::int16_t x, std::int16_t y);
-    // Paint curTile, or the tile t, into (cursorX, cursorY) and redraw the map.
-    void doLeftButton();
-    void doRightButton(int t);
-
-    void mnuTilePopUpPut_Click();
-    void mnuTilePopUpTake_Click();
-    void mnuLevelPopUpStart_Click();
-    void mnuLevelPopUpFinish_Click();
-    void mnuLevelPopUpPut_Click();
-    void mnuLevelPopUpTake_Click();
-
+    // The popup menus of the palette and the map.
     QMenu* mnuTilePopUp = nullptr;
     QAction* mnuTilePopUpPut = nullptr;
     QAction* mnuTilePopUpTake = nullptr;
@@ -164,10 +168,11 @@ class frmMain : public QMainWindow, private LevelsetView {
     QAction* mnuLevelPopUpFinish = nullptr;
     QAction* mnuLevelPopUpPut = nullptr;
     QAction* mnuLevelPopUpTake = nullptr;
-    // ---- end of mouse editing ----
 
-    // Menu entries whose check marks the handlers keep. The right-button modes are
-    // mnuToolsMouseChoice[index], object names "mnuToolsMouseChoice0" to "mnuToolsMouseChoice3".
+    // Menu entries whose captions, greying or check marks the handlers keep. The right-button
+    // modes are mnuToolsMouseChoice[index], "mnuToolsMouseChoice0" to "mnuToolsMouseChoice3".
+    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditRedo = nullptr;
     QAction* mnuViewStart = nullptr;
     QAction* mnuViewFinish = nullptr;
     QAction* mnuViewBlockPut = nullptr;
@@ -175,6 +180,7 @@ class frmMain : public QMainWindow, private LevelsetView {
     std::array<QAction*, 4> mnuToolsMouseChoice{};
 
   protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -183,36 +189,51 @@ class frmMain : public QMainWindow, private LevelsetView {
     virtual QAction* popupMenu(QMenu* menu, QPoint globalPosition);
 
   private:
-    // LevelsetView
+    frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* random, QWidget* parent);
+
+    // Building the window.
+    void createControls();
+    void createPanel(QWidget* central);
+    void connectPanel();
+    void createMouseEditing();
+    void createPopupMenus();
+    void createMenus();
+    void createEditMenu(QMenu* edit);
+    void createToolBar();
+
+    // LevelsetView: what the file commands ask of the window.
     void showCurrentLevel() override;
     void showLevelLabel() override { updateLevelLabel(); }
     void setTitle(const QString& title) override;
+    void levelsetReplaced() override;
+    void levelsetSaved() override;
 
-    void createControls();
-    void createPanel(QWidget* central);
-    void createMenus();
-    void createToolBar();
-    void connectPanel();
-    void numberBoxChanged(QLineEdit* box, std::uint8_t LevelRecord::*field);
+    // HistoryView: an undo or redo moved the levelset.
+    void showHistoryMove(bool levelChanged) override;
+
+    // Redraws what a command of the level list changed.
+    void showLevelListChange(LevelListChange change);
+    void numberBoxChanged(QLineEdit* box, std::uint8_t LevelRecord::*field, const QString& stepName,
+                          TypingBox typingBox);
+    void chooseOption(const QString& stepName, std::uint8_t LevelRecord::*field,
+                      std::uint8_t value);
+    // Paints code into (cursorX, cursorY) as part of the stroke stepName.
+    void paintCell(std::uint8_t code, const QString& stepName);
+    void updateEditEntries();
     LevelRecord& currentLevel() { return levelset_.levels[state_.curLevel]; }
 
     Levelset levelset_;
     EditingState state_;
     MessageBoxes& messages_;
     FileCommands fileCommands_;
+    EditHistory history_;
+    std::unique_ptr<RandomSource> ownRandom_;
+    RandomSource* random_;
+    SystemInformation* systemInformation_ = nullptr;
     QImage tileSheet_;
+    QString statusText_;
     bool loadingLevel_ = false;
     bool centred_ = false;
-
-    // ---- Mouse editing ----
-    void createMouseEditing();
-    void createPopupMenus();
-    void paintCell(std::uint8_t code);
-    std::unique_ptr<RandomSource> ownRandom_ = std::make_unique<FixedStartRandom>();
-    RandomSource* random_ = ownRandom_.get();
-
-    // Menus, toolbar and About box.
-    SystemInformation* systemInformation_ = nullptr;
 };
 
 } // namespace vrh

@@ -7,61 +7,62 @@
 
 namespace vrh {
 
-namespace {
-
-void showChange(frmMain& window, LevelListChange change) {
+void frmMain::showLevelListChange(LevelListChange change) {
     switch (change) {
     case LevelListChange::Nothing:
         break;
     case LevelListChange::Label:
-        window.updateLevelLabel();
+        updateLevelLabel();
         break;
     case LevelListChange::CurrentLevel:
-        window.redrawMap();
-        window.updateLevelLabel();
-        window.levelCursor->setCell(0, 0);
-        window.loadLevel(window.state().curLevel);
+        history_.endTypingRun();
+        redrawMap();
+        updateLevelLabel();
+        levelCursor->setCell(0, 0);
+        loadLevel(state_.curLevel);
         break;
     }
 }
 
-} // namespace
-
-// A resize redraws even at its limit.
+// A resize redraws even at its limit, where it makes no step.
 void frmMain::mnuLevelDecreaseWidth_Click() {
-    decreaseWidth(currentLevel());
+    history_.record(stepname::DecreaseWidth, [this] { decreaseWidth(currentLevel()); });
     redrawMap();
 }
 
 void frmMain::mnuLevelIncreaseWidth_Click() {
-    increaseWidth(currentLevel());
+    history_.record(stepname::IncreaseWidth, [this] { increaseWidth(currentLevel()); });
     redrawMap();
 }
 
 void frmMain::mnuLevelDecreaseHeight_Click() {
-    decreaseHeight(currentLevel());
+    history_.record(stepname::DecreaseHeight, [this] { decreaseHeight(currentLevel()); });
     redrawMap();
 }
 
 void frmMain::mnuLevelIncreaseHeight_Click() {
-    increaseHeight(currentLevel());
+    history_.record(stepname::IncreaseHeight, [this] { increaseHeight(currentLevel()); });
     redrawMap();
 }
 
 void frmMain::mnuLevelRemove_Click() {
-    showChange(*this, removeLevel(levelset_, state_));
+    LevelListChange change = LevelListChange::Nothing;
+    history_.record(stepname::RemoveLevel, [&] { change = removeLevel(levelset_, state_); });
+    showLevelListChange(change);
 }
 
 void frmMain::mnuLevelAdd_Click() {
-    showChange(*this, addLevel(levelset_, state_));
+    LevelListChange change = LevelListChange::Nothing;
+    history_.record(stepname::AddLevel, [&] { change = addLevel(levelset_, state_); });
+    showLevelListChange(change);
 }
 
 void frmMain::mnuLevelPrevious_Click() {
-    showChange(*this, previousLevel(levelset_, state_));
+    showLevelListChange(previousLevel(levelset_, state_));
 }
 
 void frmMain::mnuLevelNext_Click() {
-    showChange(*this, nextLevel(levelset_, state_));
+    showLevelListChange(nextLevel(levelset_, state_));
 }
 
 } // namespace vrh

@@ -69,6 +69,8 @@ void frmMain::createMenus() {
     addBar(file, "mnuFileBar1");
     addEntry(this, file, "mnuFileExit", "E&xit", &frmMain::mnuFileExit_Click);
 
+    createEditMenu(addMenu(bar, "mnuEdit", "&Edit"));
+
     QMenu* view = addMenu(bar, "mnuView", "&View");
     mnuViewStart = addCheckEntry(this, view, "mnuViewStart", "&Start Position", true,
                                  [this] { mnuViewStart_Click(); });

@@ -10,12 +10,6 @@
 
 namespace vrh {
 
-frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource& random,
-                 QWidget* parent)
-    : frmMain(messages, dialogs, parent) {
-    random_ = &random;
-}
-
 void frmMain::createMouseEditing() {
     // Hovering without a button shows the cell under the pointer.
     picLevel->setMouseTracking(true);
@@ -24,6 +18,7 @@ void frmMain::createMouseEditing() {
     picTiles->setContextMenuPolicy(Qt::PreventContextMenu);
     connect(picLevel, &PictureView::mousePressed, this, &frmMain::picLevel_MouseDown);
     connect(picLevel, &PictureView::mouseMoved, this, &frmMain::picLevel_MouseMove);
+    connect(picLevel, &PictureView::mouseReleased, this, &frmMain::picLevel_MouseUp);
     connect(picTiles, &PictureView::mousePressed, this, &frmMain::picTiles_MouseDown);
     createPopupMenus();
 }
@@ -73,6 +68,11 @@ void frmMain::picLevel_MouseMove(int button, double x, double y) {
     }
 }
 
+// Letting go of the button ends the stroke: all it painted is one step.
+void frmMain::picLevel_MouseUp(int /*button*/, double /*x*/, double /*y*/) {
+    history_.endStep();
+}
+
 bool frmMain::checkInLevel(std::int16_t x, std::int16_t y) {
     if (currentLevel().contains(x, y)) {
         return true;
@@ -82,15 +82,19 @@ bool frmMain::checkInLevel(std::int16_t x, std::int16_t y) {
 }
 
 void frmMain::doLeftButton() {
-    paintCell(state_.curTile);
+    paintCell(state_.curTile, stepname::Paint);
 }
 
 void frmMain::doRightButton(int t) {
-    paintCell(static_cast<std::uint8_t>(t));
+    paintCell(static_cast<std::uint8_t>(t), stepname::RandomTiles);
 }
 
-void frmMain::paintCell(std::uint8_t code) {
+// The first cell of a stroke opens its step; the release closes it.
+void frmMain::paintCell(std::uint8_t code, const QString& stepName) {
     setStatusText(paintStatus(state_.cursorX, state_.cursorY));
+    if (!history_.stepOpen() || history_.openStepName() != stepName) {
+        history_.beginStep(stepName);
+    }
     currentLevel().tiles[state_.cursorY][state_.cursorX] = code;
     redrawMap();
 }

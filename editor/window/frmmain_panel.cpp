@@ -3,7 +3,9 @@
 
 #include "commands/panelrules.h"
 #include "map/markerframe.h"
+#include "menukeysovertextboxes.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -24,6 +26,17 @@ void frmMain::connectPanel() {
     onSelected(optHatchery, &frmMain::optHatchery_Click);
     onSelected(optWeak, &frmMain::optWeak_Click);
     onSelected(optStrong, &frmMain::optStrong_Click);
+    // The menus' shortcut keys work from the boxes too.
+    auto* menuKeys = new MenuKeysOverTextBoxes(this, {});
+    for (QLineEdit* box : {txtPasscode, txtObjectives, txtTime}) {
+        menuKeys->watch(box);
+    }
+    // Typing in a box ends when the focus leaves it: the next keystrokes there make a new step.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
+        if (old == txtPasscode || old == txtObjectives || old == txtTime) {
+            history_.endTypingRun();
+        }
+    });
 }
 
 void frmMain::loadLevel(std::int16_t level) {
@@ -36,7 +49,8 @@ void frmMain::loadLevel(std::int16_t level) {
     shpTakeType->setTile(record.takeType);
 
     // Showing a level never rewrites it: a type byte other than 0/1 or 3/4 from a file and
-    // the sixth passcode character stay as read until the user edits them.
+    // the sixth passcode character stay as read until the user edits them. The handlers that
+    // the new texts and options set off store nothing, so showing a level is no step either.
     loadingLevel_ = true;
     (record.levelType == 0 ? optNormal : optHatchery)->setChecked(true);
     (record.alienType == 3 ? optWeak : optStrong)->setChecked(true);
@@ -47,20 +61,25 @@ void frmMain::loadLevel(std::int16_t level) {
         txtPasscode->setEnabled(true);
         txtPasscode->setText(QString::fromLatin1(levelset_.passcodes[level - 1].text()));
     }
-    loadingLevel_ = false;
-
     txtObjectives->setText(QString::number(record.objectives));
     txtTime->setText(QString::number(record.time));
+    loadingLevel_ = false;
 }
 
-void frmMain::numberBoxChanged(QLineEdit* box, std::uint8_t LevelRecord::*field) {
+// Keystrokes in one box follow each other as one step; a refused text stores nothing.
+void frmMain::numberBoxChanged(QLineEdit* box, std::uint8_t LevelRecord::*field,
+                               const QString& stepName, TypingBox typingBox) {
+    if (loadingLevel_) {
+        return;
+    }
     const ByteEntry entry = readByteEntry(box->text());
     switch (entry.kind) {
     case ByteEntry::Kind::Empty:
         box->setText(QStringLiteral("0")); // runs this handler again, which stores 0
         break;
     case ByteEntry::Kind::Accepted:
-        currentLevel().*field = entry.value;
+        history_.record(
+            stepName, [&] { currentLevel().*field = entry.value; }, typingBox);
         break;
     case ByteEntry::Kind::OutOfRange:
         messages_.showMessage(kInvalidValueMessage, kApplicationTitle, MessageButtons::Ok,
@@ -74,41 +93,44 @@ void frmMain::numberBoxChanged(QLineEdit* box, std::uint8_t LevelRecord::*field)
 }
 
 void frmMain::txtObjectives_Change() {
-    numberBoxChanged(txtObjectives, &LevelRecord::objectives);
+    numberBoxChanged(txtObjectives, &LevelRecord::objectives, stepname::Objectives,
+                     TypingBox::Objectives);
 }
 
 void frmMain::txtTime_Change() {
-    numberBoxChanged(txtTime, &LevelRecord::time);
+    numberBoxChanged(txtTime, &LevelRecord::time, stepname::Time, TypingBox::Time);
 }
 
 void frmMain::txtPasscode_Change() {
     if (!loadingLevel_) {
-        storePasscode(levelset_, state_.curLevel, txtPasscode->text());
+        history_.record(
+            stepname::Passcode,
+            [this] { storePasscode(levelset_, state_.curLevel, txtPasscode->text()); },
+            TypingBox::Passcode);
+    }
+}
+
+void frmMain::chooseOption(const QString& stepName, std::uint8_t LevelRecord::*field,
+                           std::uint8_t value) {
+    if (!loadingLevel_) {
+        history_.record(stepName, [&] { currentLevel().*field = value; });
     }
 }
 
 void frmMain::optNormal_Click() {
-    if (!loadingLevel_) {
-        currentLevel().levelType = 0;
-    }
+    chooseOption(stepname::LevelType, &LevelRecord::levelType, 0);
 }
 
 void frmMain::optHatchery_Click() {
-    if (!loadingLevel_) {
-        currentLevel().levelType = 1;
-    }
+    chooseOption(stepname::LevelType, &LevelRecord::levelType, 1);
 }
 
 void frmMain::optWeak_Click() {
-    if (!loadingLevel_) {
-        currentLevel().alienType = 3;
-    }
+    chooseOption(stepname::AlienType, &LevelRecord::alienType, 3);
 }
 
 void frmMain::optStrong_Click() {
-    if (!loadingLevel_) {
-        currentLevel().alienType = 4;
-    }
+    chooseOption(stepname::AlienType, &LevelRecord::alienType, 4);
 }
 
 } // namespace vrh

@@ -54,37 +54,47 @@ QAction* frmMain::popupMenu(QMenu* menu, QPoint globalPosition) {
 }
 
 void frmMain::mnuTilePopUpPut_Click() {
-    if (setTypeFromPopup(currentLevel(), state_, BlockType::Put)) {
+    if (history_.record(stepname::PutType,
+                        [this] { setTypeFromPopup(currentLevel(), state_, BlockType::Put); })) {
         shpPutType->setTile(currentLevel().putType);
     }
 }
 
 void frmMain::mnuTilePopUpTake_Click() {
-    if (setTypeFromPopup(currentLevel(), state_, BlockType::Take)) {
+    if (history_.record(stepname::TakeType,
+                        [this] { setTypeFromPopup(currentLevel(), state_, BlockType::Take); })) {
         shpTakeType->setTile(currentLevel().takeType);
     }
 }
 
 void frmMain::mnuLevelPopUpStart_Click() {
-    if (setPositionFromPopup(currentLevel(), state_, LevelPosition::Start)) {
+    if (history_.record(stepname::StartPosition, [this] {
+            setPositionFromPopup(currentLevel(), state_, LevelPosition::Start);
+        })) {
         shpStart->setCell(currentLevel().startX, currentLevel().startY);
     }
 }
 
 void frmMain::mnuLevelPopUpFinish_Click() {
-    if (setPositionFromPopup(currentLevel(), state_, LevelPosition::Finish)) {
+    if (history_.record(stepname::FinishPosition, [this] {
+            setPositionFromPopup(currentLevel(), state_, LevelPosition::Finish);
+        })) {
         shpFinish->setCell(currentLevel().finishX, currentLevel().finishY);
     }
 }
 
 void frmMain::mnuLevelPopUpPut_Click() {
-    if (setPositionFromPopup(currentLevel(), state_, LevelPosition::Put)) {
+    if (history_.record(stepname::PutPosition, [this] {
+            setPositionFromPopup(currentLevel(), state_, LevelPosition::Put);
+        })) {
         shpPut->setCell(currentLevel().putX, currentLevel().putY);
     }
 }
 
 void frmMain::mnuLevelPopUpTake_Click() {
-    if (setPositionFromPopup(currentLevel(), state_, LevelPosition::Take)) {
+    if (history_.record(stepname::TakePosition, [this] {
+            setPositionFromPopup(currentLevel(), state_, LevelPosition::Take);
+        })) {
         shpTake->setCell(currentLevel().takeX, currentLevel().takeY);
     }
 }

@@ -24,7 +24,7 @@ void frmMain::mnuToolsMouseChoice_Click(int index) {
 }
 
 void frmMain::mnuToolsSetFloor_Click() {
-    setFloor(currentLevel());
+    history_.record(stepname::SetFloor, [this] { setFloor(currentLevel()); });
     redrawMap();
 }
 

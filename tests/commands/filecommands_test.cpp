@@ -23,6 +23,10 @@ class RecordingView : public LevelsetView {
     void showLevelLabel() override { ++labelled; }
     int labelled = 0;
     void setTitle(const QString& text) override { title = text; }
+    int replaced = 0;
+    void levelsetReplaced() override { ++replaced; }
+    int saved = 0;
+    void levelsetSaved() override { ++saved; }
 };
 
 QByteArray freshLevelsetFile() {

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "commands/levelsetdelta.h"
+#include "levelset/editingstate.h"
+#include "levelset/levelset.h"
+
+#include <QString>
+#include <QUndoStack>
+#include <optional>
+
+namespace vrh {
+
+// The steps' names, as the Edit menu shows them after "Undo" and "Redo".
+namespace stepname {
+inline const QString Paint = QStringLiteral("Paint");
+inline const QString RandomTiles = QStringLiteral("Random Tiles");
+inline const QString StartPosition = QStringLiteral("Start Position");
+inline const QString FinishPosition = QStringLiteral("Finish Position");
+inline const QString PutPosition = QStringLiteral("Block to Put Position");
+inline const QString TakePosition = QStringLiteral("Block to Take Position");
+inline const QString PutType = QStringLiteral("Block to Put Type");
+inline const QString TakeType = QStringLiteral("Block to Take Type");
+inline const QString LevelType = QStringLiteral("Level Type");
+inline const QString AlienType = QStringLiteral("Alien Type");
+inline const QString Passcode = QStringLiteral("Passcode");
+inline const QString Objectives = QStringLiteral("Objectives");
+inline const QString Time = QStringLiteral("Time");
+inline const QString DecreaseWidth = QStringLiteral("Decrease Width");
+inline const QString IncreaseWidth = QStringLiteral("Increase Width");
+inline const QString DecreaseHeight = QStringLiteral("Decrease Height");
+inline const QString IncreaseHeight = QStringLiteral("Increase Height");
+inline const QString AddLevel = QStringLiteral("Add Level");
+inline const QString RemoveLevel = QStringLiteral("Remove Level");
+inline const QString SetFloor = QStringLiteral("Set Floor");
+} // namespace stepname
+
+// Keystrokes that follow each other in one of these boxes make one step.
+enum class TypingBox { None = -1, Passcode = 1, Objectives, Time };
+
+// What the history asks of the window after an undo or a redo changed the levelset.
+class HistoryView {
+  public:
+    virtual ~HistoryView() = default;
+    // Show curLevel as it now is; levelChanged when the move made another level current.
+    virtual void showHistoryMove(bool levelChanged) = 0;
+};
+
+// Every change to the levelset is a step on one undo stack. A step keeps the bytes its change
+// changed, before and after, and the level that was current before and after it; undoing it
+// makes the level before current again, redoing it the level after.
+class EditHistory {
+  public:
+    EditHistory(Levelset& levelset, EditingState& state, HistoryView& view);
+    ~EditHistory();
+    EditHistory(const EditHistory&) = delete;
+    EditHistory& operator=(const EditHistory&) = delete;
+
+    QUndoStack& stack() { return stack_; }
+
+    // One step: whatever change changes in the levelset. A change that changes nothing makes
+    // no step. Gives whether a step was made.
+    template <typename Change>
+    bool record(const QString& name, Change&& change, TypingBox box = TypingBox::None) {
+        beginStep(name, box);
+        change();
+        return endStep();
+    }
+
+    // A step whose changes come over time, a stroke of the mouse: open until endStep. Another
+    // step, an undo, a redo, clear or markSaved ends it first.
+    void beginStep(const QString& name, TypingBox box = TypingBox::None);
+    bool endStep();
+    bool stepOpen() const { return open_.has_value(); }
+    const QString& openStepName() const;
+
+    // The keystrokes after this make a new step: the focus left the box, or the level changed.
+    void endTypingRun() { ++typingRun_; }
+
+    void undo();
+    void redo();
+    // A new levelset (New, Open): nothing to undo or redo.
+    void clear();
+    // The levelset now holds what its file holds.
+    void markSaved();
+
+  private:
+    class Step;
+    struct OpenStep {
+        QString name;
+        TypingBox box;
+        std::int16_t levelBefore;
+    };
+
+    // Puts one side of a step back and shows it; called by the step's undo and redo.
+    void move(const LevelsetDelta& delta, bool forward, std::int16_t level);
+
+    Levelset& levelset_;
+    EditingState& state_;
+    HistoryView& view_;
+    QUndoStack stack_;
+    LevelsetImage before_{}; // the levelset as the open step found it
+    std::optional<OpenStep> open_;
+    std::uint32_t typingRun_ = 0;
+    bool moving_ = false;
+};
+
+} // namespace vrh

@@ -1,0 +1,454 @@
+#include "commands/edithistory.h"
+
+#include "commands/levellist.h"
+#include "commands/levelrules.h"
+#include "commands/mapediting.h"
+#include "commands/panelrules.h"
+#include "levelset/levelsetfile.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <random>
+#include <vector>
+
+namespace vrh {
+namespace {
+
+class RecordingView : public HistoryView {
+  public:
+    std::vector<bool> moves; // levelChanged of each undo or redo shown
+    void showHistoryMove(bool levelChanged) override { moves.push_back(levelChanged); }
+};
+
+// Eight levels that use every byte a file can carry and the window doesn't show: cells
+// beyond each level's edge, a sixth passcode character in lower case, both reserved bytes and
+// a level type of 5.
+Levelset richLevelset() {
+    Levelset levelset;
+    resetLevelset(levelset);
+    levelset.numLevels = 8;
+    levelset.reserved1 = 0xA5;
+    levelset.reserved2 = 0x5A;
+    std::mt19937 random(7);
+    for (int index = 0; index < kMaxLevels; ++index) {
+        LevelRecord& level = levelset.levels[index];
+        level.width = static_cast<std::uint8_t>(12 + index);
+        level.height = static_cast<std::uint8_t>(8 + index);
+        for (auto& row : level.tiles) {
+            for (std::uint8_t& cell : row) {
+                cell = static_cast<std::uint8_t>(random() % 4); // floors 0 and 1 among others
+            }
+        }
+    }
+    levelset.levels[3].levelType = 5;
+    levelset.levels[2].levelType = 1;
+    for (int index = 0; index < kPasscodeCount; ++index) {
+        levelset.passcodes[index].assign(QByteArray("PASS") + char('0' + index) + 'x');
+    }
+    return levelset;
+}
+
+// The whole levelset, every byte, as the file holds it plus the cells beyond the edges.
+struct Bytes {
+    LevelsetImage image;
+    QString fileName;
+    friend bool operator==(const Bytes&, const Bytes&) = default;
+};
+
+Bytes bytesOf(const Levelset& levelset) {
+    Bytes bytes{};
+    captureImage(levelset, bytes.image);
+    bytes.fileName = levelset.fileName;
+    return bytes;
+}
+
+struct Editor {
+    Levelset levelset = richLevelset();
+    EditingState state;
+    RecordingView view;
+    EditHistory history{levelset, state, view};
+
+    LevelRecord& current() { return levelset.levels[state.curLevel]; }
+};
+
+// One thing a user does, as the window's handler does it.
+struct Action {
+    const char* step; // the name its step gets
+    std::function<void(Editor&)> run;
+};
+
+void stroke(Editor& e, const QString& name, std::initializer_list<std::array<int, 3>> cells) {
+    for (const auto& [x, y, code] : cells) {
+        if (!e.history.stepOpen()) {
+            e.history.beginStep(name);
+        }
+        e.current().tiles[y][x] = static_cast<std::uint8_t>(code);
+    }
+    e.history.endStep();
+}
+
+void popupPosition(Editor& e, const QString& name, LevelPosition which, int x, int y) {
+    e.state.popupX = static_cast<std::int16_t>(x);
+    e.state.popupY = static_cast<std::int16_t>(y);
+    e.history.record(name, [&] { setPositionFromPopup(e.current(), e.state, which); });
+}
+
+void popupType(Editor& e, const QString& name, BlockType which, int tile) {
+    e.state.popupTile = tile;
+    e.history.record(name, [&] { setTypeFromPopup(e.current(), e.state, which); });
+}
+
+void setField(Editor& e, const QString& name, std::uint8_t LevelRecord::*field, int value,
+              TypingBox box = TypingBox::None) {
+    e.history.record(
+        name, [&] { e.current().*field = static_cast<std::uint8_t>(value); }, box);
+}
+
+const std::vector<Action>& actions() {
+    using namespace stepname;
+    static const std::vector<Action> table = {
+        {"Paint",
+         [](Editor& e) {
+             stroke(e, Paint, {{0, 0, 89}, {1, 0, 90}, {0, 0, 91}, {2, 1, 89}});
+         }},
+        {"Random Tiles",
+         [](Editor& e) {
+             stroke(e, RandomTiles, {{3, 3, 10}, {4, 3, 13}});
+         }},
+        {"Start Position",
+         [](Editor& e) { popupPosition(e, StartPosition, LevelPosition::Start, 5, 6); }},
+        {"Finish Position",
+         [](Editor& e) { popupPosition(e, FinishPosition, LevelPosition::Finish, 9, 2); }},
+        {"Block to Put Position",
+         [](Editor& e) { popupPosition(e, PutPosition, LevelPosition::Put, 7, 7); }},
+        {"Block to Take Position",
+         [](Editor& e) { popupPosition(e, TakePosition, LevelPosition::Take, 4, 1); }},
+        {"Block to Put Type", [](Editor& e) { popupType(e, PutType, BlockType::Put, 170); }},
+        {"Block to Take Type", [](Editor& e) { popupType(e, TakeType, BlockType::Take, 54); }},
+        {"Level Type", [](Editor& e) { setField(e, LevelType, &LevelRecord::levelType, 0); }},
+        {"Alien Type", [](Editor& e) { setField(e, AlienType, &LevelRecord::alienType, 4); }},
+        {"Passcode",
+         [](Editor& e) {
+             e.history.record(
+                 stepname::Passcode, [&] { storePasscode(e.levelset, e.state.curLevel, "ab"); },
+                 TypingBox::Passcode);
+         }},
+        {"Objectives",
+         [](Editor& e) {
+             setField(e, Objectives, &LevelRecord::objectives, 12, TypingBox::Objectives);
+         }},
+        {"Time", [](Editor& e) { setField(e, Time, &LevelRecord::time, 120, TypingBox::Time); }},
+        {"Decrease Width",
+         [](Editor& e) { e.history.record(DecreaseWidth, [&] { decreaseWidth(e.current()); }); }},
+        {"Increase Width",
+         [](Editor& e) { e.history.record(IncreaseWidth, [&] { increaseWidth(e.current()); }); }},
+        {"Decrease Height",
+         [](Editor& e) { e.history.record(DecreaseHeight, [&] { decreaseHeight(e.current()); }); }},
+        {"Increase Height",
+         [](Editor& e) { e.history.record(IncreaseHeight, [&] { increaseHeight(e.current()); }); }},
+        {"Add Level",
+         [](Editor& e) { e.history.record(AddLevel, [&] { addLevel(e.levelset, e.state); }); }},
+        {"Remove Level",
+         [](Editor& e) {
+             e.history.record(RemoveLevel, [&] { removeLevel(e.levelset, e.state); });
+         }},
+        {"Set Floor",
+         [](Editor& e) { e.history.record(SetFloor, [&] { setFloor(e.current()); }); }},
+    };
+    return table;
+}
+
+const Action& action(const char* step) {
+    for (const Action& a : actions()) {
+        if (QLatin1String(a.step) == QLatin1String(step)) {
+            return a;
+        }
+    }
+    throw std::logic_error(step);
+}
+
+TEST(EditHistory, EachKindOfStepUndoesAndRedoesEveryByte) {
+    struct Case {
+        const char* step;
+        int numLevels;
+        int curLevel;
+        std::function<void(const Levelset& before, const Levelset& after)> check;
+    };
+    const Case cases[] = {
+        {"Paint", 8, 1,
+         [](const Levelset&, const Levelset& a) {
+             EXPECT_EQ(a.levels[1].tiles[0][0], 91);
+             EXPECT_EQ(a.levels[1].tiles[0][1], 90);
+         }},
+        {"Random Tiles", 8, 0,
+         [](const Levelset&, const Levelset& a) { EXPECT_EQ(a.levels[0].tiles[3][4], 13); }},
+        {"Start Position", 8, 2,
+         [](const Levelset&, const Levelset& a) { EXPECT_EQ(a.levels[2].startY, 6); }},
+        {"Finish Position", 8, 0,
+         [](const Levelset&, const Levelset& a) { EXPECT_EQ(a.levels[0].finishX, 9); }},
+        {"Block to Put Position", 8, 0,
+         [](const Levelset&, const Levelset& a) { EXPECT_EQ(a.levels[0].putX, 7); }},
+        {"Block to Take Position", 8, 7,
+         [](const Levelset&, const Levelset& a) { EXPECT_EQ(a.levels[7].takeX, 4); }},
+        {"Block to Put Type", 8, 0,
+         [](const Levelset&, const Levelset& a) { EXPECT_EQ(a.levels[0].putType, 170); }},
+        {"Block to Take Type", 8, 0,
+         [](const Levelset&, const Levelset& a) { EXPECT_EQ(a.levels[0].takeType, 54); }},
+        // A level type of 5 read from a file comes back as 5.
+        {"Level Type", 8, 3,
+         [](const Levelset& b, const Levelset& a) {
+             EXPECT_EQ(b.levels[3].levelType, 5);
+             EXPECT_EQ(a.levels[3].levelType, 0);
+         }},
+        {"Alien Type", 8, 0,
+         [](const Levelset&, const Levelset& a) { EXPECT_EQ(a.levels[0].alienType, 4); }},
+        // The sixth character of the passcode that was typed over comes back.
+        {"Passcode", 8, 4,
+         [](const Levelset& b, const Levelset& a) {
+             EXPECT_EQ(b.passcodes[3].text(), QByteArray("PASS3x"));
+             EXPECT_EQ(a.passcodes[3].text(), QByteArray("AB    "));
+         }},
+        {"Objectives", 8, 0,
+         [](const Levelset&, const Levelset& a) { EXPECT_EQ(a.levels[0].objectives, 12); }},
+        {"Time", 8, 0,
+         [](const Levelset&, const Levelset& a) { EXPECT_EQ(a.levels[0].time, 120); }},
+        // The cells cut off keep their codes, so undoing shows them again.
+        {"Decrease Width", 8, 5,
+         [](const Levelset& b, const Levelset& a) {
+             EXPECT_EQ(a.levels[5].width, b.levels[5].width - 1);
+             EXPECT_EQ(a.levels[5].tiles, b.levels[5].tiles);
+         }},
+        {"Increase Width", 8, 0,
+         [](const Levelset&, const Levelset& a) { EXPECT_EQ(a.levels[0].width, 13); }},
+        {"Decrease Height", 8, 6,
+         [](const Levelset&, const Levelset& a) { EXPECT_EQ(a.levels[6].height, 13); }},
+        {"Increase Height", 8, 0,
+         [](const Levelset&, const Levelset& a) { EXPECT_EQ(a.levels[0].height, 9); }},
+        {"Add Level", 5, 0, [](const Levelset&, const Levelset& a) { EXPECT_EQ(a.numLevels, 6); }},
+        // The removed level keeps its record: undoing brings it back whole at its place.
+        {"Remove Level", 8, 2,
+         [](const Levelset& b, const Levelset& a) {
+             EXPECT_EQ(a.numLevels, 7);
+             EXPECT_EQ(a.levels[7].tiles, b.levels[7].tiles);
+             EXPECT_EQ(a.passcodes[6], b.passcodes[6]);
+         }},
+        // A hatchery level: every 0 becomes 1, beyond the level's edge too.
+        {"Set Floor", 8, 2,
+         [](const Levelset& b, const Levelset& a) {
+             const auto zeros = [](const LevelRecord& level) {
+                 int count = 0;
+                 for (const auto& row : level.tiles) {
+                     count += static_cast<int>(std::count(row.begin(), row.end(), 0));
+                 }
+                 return count;
+             };
+             EXPECT_GT(zeros(b.levels[2]), 200);
+             EXPECT_EQ(zeros(a.levels[2]), 0);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.step);
+        Editor e;
+        e.levelset.numLevels = static_cast<std::uint8_t>(c.numLevels);
+        e.state.curLevel = static_cast<std::int16_t>(c.curLevel);
+        const Levelset before = e.levelset;
+        action(c.step).run(e);
+        const Levelset after = e.levelset;
+        c.check(before, after);
+
+        ASSERT_EQ(e.history.stack().count(), 1);
+        EXPECT_EQ(e.history.stack().undoText(), QString::fromLatin1(c.step));
+        e.history.undo();
+        EXPECT_EQ(bytesOf(e.levelset), bytesOf(before));
+        EXPECT_EQ(e.history.stack().redoText(), QString::fromLatin1(c.step));
+        e.history.redo();
+        EXPECT_EQ(bytesOf(e.levelset), bytesOf(after));
+        EXPECT_EQ(e.view.moves, (std::vector<bool>{false, false}));
+    }
+}
+
+TEST(EditHistory, ACommandThatChangesNothingMakesNoStep) {
+    struct Case {
+        const char* what;
+        std::function<void(Editor&)> prepare;
+        const char* step;
+    };
+    const Case cases[] = {
+        {"Decrease Width at the smallest width", [](Editor& e) { e.current().width = 12; },
+         "Decrease Width"},
+        {"Increase Height at the largest height", [](Editor& e) { e.current().height = 32; },
+         "Increase Height"},
+        {"Add Level with eight levels", [](Editor&) {}, "Add Level"},
+        {"Remove Level while the last is shown", [](Editor& e) { e.state.curLevel = 7; },
+         "Remove Level"},
+        {"the alien type already set", [](Editor& e) { e.current().alienType = 4; }, "Alien Type"},
+        {"a start position where it is", [](Editor& e) { e.current().startX = 5; },
+         "Start Position"},
+        {"Set Floor on a level of type 5", [](Editor& e) { e.state.curLevel = 3; }, "Set Floor"},
+        {"a stroke that paints what was there",
+         [](Editor& e) {
+             e.current().tiles[0][0] = 91;
+             e.current().tiles[0][1] = 90;
+             e.current().tiles[1][2] = 89;
+         },
+         "Paint"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Editor e;
+        e.levelset.levels[0].startY = 6;
+        c.prepare(e);
+        const Bytes before = bytesOf(e.levelset);
+        action(c.step).run(e);
+        EXPECT_EQ(bytesOf(e.levelset), before);
+        EXPECT_EQ(e.history.stack().count(), 0);
+        EXPECT_FALSE(e.history.stack().canUndo());
+    }
+}
+
+TEST(EditHistory, UndoShowsTheLevelCurrentBeforeTheStepAndRedoTheOneAfter) {
+    Editor e;
+    e.state.curLevel = 5;
+    action("Set Floor").run(e);
+    e.state.curLevel = 1; // stepping to another level is no step
+    EXPECT_EQ(e.history.stack().count(), 1);
+
+    e.history.undo();
+    EXPECT_EQ(e.state.curLevel, 5);
+    e.state.curLevel = 2;
+    e.history.redo();
+    EXPECT_EQ(e.state.curLevel, 5);
+    e.history.undo();
+    EXPECT_EQ(e.state.curLevel, 5);
+    EXPECT_EQ(e.view.moves, (std::vector<bool>{true, true, false}));
+}
+
+TEST(EditHistory, KeystrokesInOneBoxMakeOneStepUntilTheRunEnds) {
+    using Keys = std::vector<std::pair<TypingBox, int>>; // a box and the value stored; 0 ends
+    struct Case {
+        const char* what;
+        Keys keys;
+        int steps;
+        int timeAfterOneUndo;
+    };
+    const TypingBox time = TypingBox::Time;
+    const TypingBox objectives = TypingBox::Objectives;
+    const TypingBox end = TypingBox::None;
+    const Case cases[] = {
+        {"typing 120", {{time, 1}, {time, 12}, {time, 120}}, 1, 99},
+        {"the focus left between", {{time, 1}, {time, 12}, {end, 0}, {time, 120}}, 2, 12},
+        {"another box between", {{time, 1}, {objectives, 7}, {time, 12}}, 3, 1},
+        {"typed back to where it began", {{time, 9}, {time, 99}}, 0, 99},
+        {"typed back, then on", {{time, 9}, {time, 99}, {time, 98}}, 1, 99},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Editor e;
+        for (const auto& [box, value] : c.keys) {
+            if (box == end) {
+                e.history.endTypingRun();
+            } else if (box == time) {
+                setField(e, stepname::Time, &LevelRecord::time, value, box);
+            } else {
+                setField(e, stepname::Objectives, &LevelRecord::objectives, value, box);
+            }
+        }
+        EXPECT_EQ(e.history.stack().count(), c.steps);
+        e.history.undo();
+        EXPECT_EQ(e.levelset.levels[0].time, c.timeAfterOneUndo);
+    }
+}
+
+TEST(EditHistory, TypingAfterAnUndoOrAnotherStepBeginsANewStep) {
+    Editor e;
+    setField(e, stepname::Time, &LevelRecord::time, 5, TypingBox::Time);
+    e.history.undo();
+    setField(e, stepname::Time, &LevelRecord::time, 6, TypingBox::Time);
+    e.history.undo();
+    EXPECT_EQ(e.levelset.levels[0].time, 99);
+
+    setField(e, stepname::Time, &LevelRecord::time, 7, TypingBox::Time);
+    action("Set Floor").run(e);
+    e.history.undo();
+    setField(e, stepname::Time, &LevelRecord::time, 8, TypingBox::Time);
+    EXPECT_EQ(e.history.stack().count(), 2);
+    e.history.undo();
+    EXPECT_EQ(e.levelset.levels[0].time, 7);
+}
+
+TEST(EditHistory, AnOpenStrokeEndsBeforeAnyOtherStepUndoOrSave) {
+    Editor e;
+    e.history.beginStep(stepname::Paint);
+    e.current().tiles[0][0] = 200;
+    action("Increase Width").run(e);
+    EXPECT_EQ(e.history.stack().count(), 2);
+    EXPECT_EQ(e.history.stack().text(0), stepname::Paint);
+
+    e.history.beginStep(stepname::Paint);
+    e.current().tiles[0][1] = 201;
+    e.history.undo(); // takes back the stroke just painted
+    EXPECT_EQ(e.current().tiles[0][1], richLevelset().levels[0].tiles[0][1]);
+    EXPECT_EQ(e.current().tiles[0][0], 200);
+
+    e.history.beginStep(stepname::Paint);
+    e.current().tiles[0][2] = 202;
+    e.history.markSaved();
+    EXPECT_TRUE(e.history.stack().isClean());
+    EXPECT_EQ(e.history.stack().undoText(), stepname::Paint);
+}
+
+TEST(EditHistory, ClearLeavesNothingToUndoOrRedo) {
+    Editor e;
+    action("Set Floor").run(e);
+    action("Add Level").run(e);
+    e.history.undo();
+    e.history.clear();
+    EXPECT_FALSE(e.history.stack().canUndo());
+    EXPECT_FALSE(e.history.stack().canRedo());
+    e.history.undo();
+    e.history.redo();
+    EXPECT_EQ(e.view.moves.size(), 1u); // only the undo before the clear
+}
+
+// A few hundred steps of every kind on all eight levels: undoing them one by one passes back
+// through every state in turn to the first, and redoing them through every state to the last.
+TEST(EditHistory, AnyMixOfStepsUndoesAndRedoesThroughEveryState) {
+    Editor e;
+    std::mt19937 random(20261208);
+    std::vector<Bytes> states{bytesOf(e.levelset)};
+    std::vector<std::int16_t> levels{e.state.curLevel};
+    for (int n = 0; states.size() <= 350 && n < 5000; ++n) {
+        e.state.curLevel = static_cast<std::int16_t>(random() % e.levelset.numLevels);
+        const Action& a = actions()[random() % actions().size()];
+        if (QLatin1String(a.step) == QLatin1String("Paint")) {
+            const int x = static_cast<int>(random() % 32);
+            const int y = static_cast<int>(random() % 32);
+            stroke(e, stepname::Paint,
+                   {{x, y, static_cast<int>(random() % 256)}, {y, x, static_cast<int>(n % 256)}});
+        } else {
+            a.run(e);
+        }
+        e.history.endTypingRun();
+        if (e.history.stack().count() == static_cast<int>(states.size())) {
+            states.push_back(bytesOf(e.levelset));
+            levels.push_back(e.state.curLevel);
+        }
+    }
+    ASSERT_GT(states.size(), 350u);
+    for (auto i = static_cast<int>(states.size()) - 1; i > 0; --i) {
+        e.history.undo();
+        ASSERT_EQ(bytesOf(e.levelset), states[i - 1]) << i;
+    }
+    EXPECT_FALSE(e.history.stack().canUndo());
+    for (std::size_t i = 1; i < states.size(); ++i) {
+        e.history.redo();
+        ASSERT_EQ(bytesOf(e.levelset), states[i]) << i;
+        ASSERT_EQ(e.state.curLevel, levels[i]) << i;
+    }
+    EXPECT_FALSE(e.history.stack().canRedo());
+}
+
+} // namespace
+} // namespace vrh
