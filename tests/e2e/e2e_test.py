@@ -156,6 +156,11 @@ class Editor:
             time.sleep(0.02)
         self.display.xdotool("mouseup", 1)
 
+    def click_client(self, x, y):
+        """A click at a point of the client area, which begins with the toolbar."""
+        self._move(x, self.menu_bar + y)
+        self.display.xdotool("click", 1)
+
     def map_cell_matches(self, shot, sheet, cell_x, cell_y, code):
         """The inner 12 x 12 pixels of a map cell (inside any marker frame) equal the tile."""
         left = self.origin[0] + MAP_LEFT + CELL * cell_x
@@ -224,6 +229,20 @@ def main():
             tiles1[cell] = 14
         header1 = default_header()
 
+        def check_cells(label, cells):
+            time.sleep(0.3)
+            shot = display.screenshot()
+            for (x, y), code in cells.items():
+                check(editor.map_cell_matches(shot, sheet, x, y, code),
+                      f"{label}: map cell ({x}, {y}) does not show tile {code}")
+            print(f"ok: {label}: the map shows it")
+
+        # The stroke is one step: Ctrl+Z takes all of it back, Ctrl+Y brings it back.
+        editor.keys("ctrl+z")
+        check_cells("undo of the stroke", {cell: 0 for cell in stroke} | {(2, 2): 89})
+        editor.keys("ctrl+y")
+        check_cells("redo of the stroke", {cell: 14 for cell in stroke})
+
         # Start position through the level popup (right button, "Set &Positions" mode).
         # The editor handles X events in order: the press opens the popup before the key
         # arrives, and the popup takes the key wherever the focus is.
@@ -234,6 +253,20 @@ def main():
         # Resize: width 12 -> 15 -> 14, height 8 -> 10 -> 9.
         editor.keys("F2", "F2", "F2", "F4", "F4", "F1", "F3")
         width1, height1 = 14, 9
+
+        # With the cursor in the Time box, where a text box on X11 claims Ctrl+Z for itself and
+        # Ctrl+E for the end of the line, the menus' keys still run: Ctrl+Z takes back a
+        # Decrease Width, Ctrl+E counts the enemies.
+        editor.keys("F1")
+        check_cells("Decrease Width", {(13, 0): 255})
+        editor.click_client(64 + 30, 408 + 9)
+        editor.keys("ctrl+z")
+        check_cells("undo of Decrease Width", {(13, 0): 0})
+        editor.keys("ctrl+e")
+        enemies = display.window("^Enemies$")
+        display.keys(enemies, "Return")
+        wait_for("the enemies box to close", lambda: display.no_window("^Enemies$"))
+        print("ok: Ctrl+Z and Ctrl+E run from the Time box")
 
         # A second level, painted, then back to the first.
         editor.keys("F6", "F8")

@@ -4,6 +4,7 @@
 #include "map/levelview.h"
 #include "map/markerframe.h"
 #include "support/scriptedrandom.h"
+#include "popupwindow.h"
 #include "support/scripteduserinterface.h"
 
 #include <QAction>
@@ -24,34 +25,10 @@
 namespace vrh {
 namespace {
 
+using testing::PopupWindow;
 using testing::ScriptedFileDialogs;
 using testing::ScriptedMessageBoxes;
 using testing::ScriptedRandom;
-
-// The main window with its popup menus answered by the test: the entry named in choice is
-// triggered as the menu would, an empty choice dismisses the menu.
-class PopupWindow : public frmMain {
-  public:
-    using frmMain::frmMain;
-
-    QString choice;
-    std::vector<QString> opened;
-
-  protected:
-    QAction* popupMenu(QMenu* menu, QPoint) override {
-        opened.push_back(menu->objectName());
-        QAction* action = nullptr;
-        for (QAction* entry : menu->actions()) {
-            if (!choice.isEmpty() && entry->objectName() == choice) {
-                action = entry;
-            }
-        }
-        if (action != nullptr) {
-            action->trigger();
-        }
-        return action;
-    }
-};
 
 constexpr Qt::MouseButtons kLeft = Qt::LeftButton;
 constexpr Qt::MouseButtons kRight = Qt::RightButton;

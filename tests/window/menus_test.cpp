@@ -3,6 +3,7 @@
 #include "assets/assets.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -139,6 +140,21 @@ const std::vector<Command>& commands() {
              ASSERT_EQ(h.dialogs.asked.size(), 1u);
              EXPECT_EQ(h.dialogs.asked[0].kind, testing::AskedDialog::Kind::Save);
          }},
+        {"mnuEditUndo", Qt::CTRL | Qt::Key_Z, nullptr,
+         [](H& h) { h.window.mnuLevelIncreaseWidth_Click(); },
+         [](H& h) { EXPECT_EQ(h.level(0).width, 12); }},
+        {"mnuEditRedo", Qt::CTRL | Qt::Key_Y, nullptr,
+         [](H& h) {
+             h.window.mnuLevelIncreaseWidth_Click();
+             h.window.mnuEditUndo_Click();
+         },
+         [](H& h) { EXPECT_EQ(h.level(0).width, 13); }},
+        {"mnuEditRedo", Qt::CTRL | Qt::SHIFT | Qt::Key_Z, nullptr,
+         [](H& h) {
+             h.window.mnuLevelIncreaseWidth_Click();
+             h.window.mnuEditUndo_Click();
+         },
+         [](H& h) { EXPECT_EQ(h.level(0).width, 13); }},
         {"mnuLevelDecreaseWidth", Qt::Key_F1, "DWidth", [](H& h) { h.level(0).width = 20; },
          [](H& h) { EXPECT_EQ(h.level(0).width, 19); }},
         {"mnuLevelIncreaseWidth", Qt::Key_F2, "IWidth", [](H&) {},
@@ -189,6 +205,28 @@ TEST(Menus, EveryShortcutKeyRunsItsCommand) {
         c.prepare(*harness);
         QTest::keyClick(&harness->window, c.key.key(), c.key.keyboardModifiers());
         expectOnlyThat(*harness, c);
+    }
+}
+
+// Text boxes claim keys of their own (Ctrl+Z always, Ctrl+E and Ctrl+D on some desktops); the
+// menus' keys still run their commands with the focus in any of them. This runner is built
+// twice: once on the default key bindings and once on a theme whose text boxes claim Ctrl+E
+// and Ctrl+D.
+TEST(Menus, EveryShortcutKeyRunsItsCommandFromEachTextBox) {
+    for (const char* box : {"txtPasscode", "txtObjectives", "txtTime"}) {
+        for (const Command& c : commands()) {
+            SCOPED_TRACE(std::string(box) + " " + c.entry + " " +
+                         QKeySequence(c.key).toString().toStdString());
+            auto harness = std::make_unique<ActiveWindow>();
+            c.prepare(*harness);
+            auto* focus = harness->window.findChild<QLineEdit*>(QString::fromLatin1(box));
+            ASSERT_NE(focus, nullptr);
+            focus->setEnabled(true); // the first level's passcode box is greyed
+            focus->setFocus();
+            ASSERT_EQ(QApplication::focusWidget(), focus);
+            QTest::keyClick(focus, c.key.key(), c.key.keyboardModifiers());
+            expectOnlyThat(*harness, c);
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include "commands/systeminformation.h"
 #include "map/drawlevel.h"
 #include "map/levelview.h"
+#include "popupwindow.h"
 #include "support/scripteduserinterface.h"
 #include "window/frmabout.h"
 #include "window/frmmain.h"
@@ -46,13 +47,13 @@ class NoSystemInformation : public SystemInformation {
 };
 
 // The main window shown and active, so that its shortcut keys work, with every modal part
-// scripted: About boxes are counted and closed at once.
+// scripted: About boxes are counted and closed at once, popup menus answered by choice.
 class ActiveWindow {
   public:
     FailingMessageBoxes messages;
     ScriptedFileDialogs dialogs;
     NoSystemInformation system;
-    frmMain window{messages, dialogs};
+    PopupWindow window{messages, dialogs};
     int aboutBoxes = 0;
 
     ActiveWindow() {

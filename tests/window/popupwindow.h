@@ -1,0 +1,37 @@
+#pragma once
+
+#include "window/frmmain.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <vector>
+
+namespace vrh::testing {
+
+// The main window with its popup menus answered by the test: the entry named in choice is
+// triggered as the menu would, an empty choice dismisses the menu.
+class PopupWindow : public frmMain {
+  public:
+    using frmMain::frmMain;
+
+    QString choice;
+    std::vector<QString> opened;
+
+  protected:
+    QAction* popupMenu(QMenu* menu, QPoint) override {
+        opened.push_back(menu->objectName());
+        QAction* action = nullptr;
+        for (QAction* entry : menu->actions()) {
+            if (!choice.isEmpty() && entry->objectName() == choice) {
+                action = entry;
+            }
+        }
+        if (action != nullptr) {
+            action->trigger();
+        }
+        return action;
+    }
+};
+
+} // namespace vrh::testing
