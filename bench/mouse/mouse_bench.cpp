@@ -2,7 +2,9 @@
 // and repaints the view. Beside it, moves within one cell, which do nothing.
 #include "window/frmmain.h"
 
+#include "commands/mapediting.h"
 #include "map/levelview.h"
+#include "map/markerframe.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -62,6 +64,32 @@ void BM_LeftDragOntoNewCells(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_LeftDragOntoNewCells)
+    ->Iterations(kEvents)
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// The same walk done as the move handler did it before the edit history: move the cursor,
+// write the status text, store the tile, redraw and repaint, without the event's delivery.
+// Beside BM_LeftDragOntoNewCells it bounds what the history adds to a stroke's moves.
+void BM_LeftDragOntoNewCellsWithoutHistory(benchmark::State& state) {
+    Editor editor;
+    vrh::frmMain& window = editor.window;
+    int step = 0;
+    for (auto _ : state) {
+        const int cell = step++ % 1024;
+        const auto x = static_cast<std::int16_t>(cell % 32);
+        const auto y = static_cast<std::int16_t>(cell / 32);
+        window.state().cursorX = x;
+        window.state().cursorY = y;
+        window.levelCursor->setCell(x, y);
+        window.setStatusText(vrh::paintStatus(x, y));
+        window.levelset().levels[0].tiles[y][x] = window.state().curTile;
+        window.redrawMap();
+        QApplication::processEvents();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_LeftDragOntoNewCellsWithoutHistory)
     ->Iterations(kEvents)
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond);

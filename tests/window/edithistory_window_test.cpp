@@ -68,25 +68,39 @@ const std::vector<Gesture>& gestures() {
     using H = ActiveWindow;
     static const std::vector<Gesture> table = {
         {"Paint", [](H& h) { h.window.state().curTile = 89; },
-         [](H& h) { drag(h.window.picLevel, Qt::LeftButton, {{1, 1}, {2, 1}, {3, 2}}); }},
+         [](H& h) {
+             drag(h.window.picLevel, Qt::LeftButton, {{1, 1}, {2, 1}, {3, 2}});
+         }},
         {"Random Tiles", [](H& h) { h.window.mnuToolsMouseChoice_Click(RandomWall); },
-         [](H& h) { drag(h.window.picLevel, Qt::RightButton, {{4, 4}, {5, 4}, {6, 4}}); }},
+         [](H& h) {
+             drag(h.window.picLevel, Qt::RightButton, {{4, 4}, {5, 4}, {6, 4}});
+         }},
         {"Start Position", [](H& h) { h.window.choice = QStringLiteral("mnuLevelPopUpStart"); },
-         [](H& h) { click(h.window.picLevel, Qt::RightButton, {3, 3}); }},
-        {"Finish Position",
-         [](H& h) { h.window.choice = QStringLiteral("mnuLevelPopUpFinish"); },
-         [](H& h) { click(h.window.picLevel, Qt::RightButton, {3, 3}); }},
+         [](H& h) {
+             click(h.window.picLevel, Qt::RightButton, {3, 3});
+         }},
+        {"Finish Position", [](H& h) { h.window.choice = QStringLiteral("mnuLevelPopUpFinish"); },
+         [](H& h) {
+             click(h.window.picLevel, Qt::RightButton, {3, 3});
+         }},
         {"Block to Put Position",
          [](H& h) { h.window.choice = QStringLiteral("mnuLevelPopUpPut"); },
-         [](H& h) { click(h.window.picLevel, Qt::RightButton, {3, 3}); }},
+         [](H& h) {
+             click(h.window.picLevel, Qt::RightButton, {3, 3});
+         }},
         {"Block to Take Position",
          [](H& h) { h.window.choice = QStringLiteral("mnuLevelPopUpTake"); },
-         [](H& h) { click(h.window.picLevel, Qt::RightButton, {3, 3}); }},
+         [](H& h) {
+             click(h.window.picLevel, Qt::RightButton, {3, 3});
+         }},
         {"Block to Put Type", [](H& h) { h.window.choice = QStringLiteral("mnuTilePopUpPut"); },
-         [](H& h) { click(h.window.picTiles, Qt::RightButton, {2, 3}); }},
-        {"Block to Take Type",
-         [](H& h) { h.window.choice = QStringLiteral("mnuTilePopUpTake"); },
-         [](H& h) { click(h.window.picTiles, Qt::RightButton, {2, 3}); }},
+         [](H& h) {
+             click(h.window.picTiles, Qt::RightButton, {2, 3});
+         }},
+        {"Block to Take Type", [](H& h) { h.window.choice = QStringLiteral("mnuTilePopUpTake"); },
+         [](H& h) {
+             click(h.window.picTiles, Qt::RightButton, {2, 3});
+         }},
         {"Level Type", [](H&) {},
          [](H& h) { QTest::mouseClick(h.window.optHatchery, Qt::LeftButton); }},
         {"Alien Type", [](H&) {},
@@ -95,11 +109,9 @@ const std::vector<Gesture>& gestures() {
          [](H& h) { type(h.window.txtPasscode, "abcde"); }},
         {"Objectives", [](H&) {}, [](H& h) { type(h.window.txtObjectives, "120"); }},
         {"Time", [](H&) {}, [](H& h) { type(h.window.txtTime, "120"); }},
-        {"Decrease Width", [](H& h) { h.level(0).width = 20; },
-         [](H& h) { key(h, Qt::Key_F1); }},
+        {"Decrease Width", [](H& h) { h.level(0).width = 20; }, [](H& h) { key(h, Qt::Key_F1); }},
         {"Increase Width", [](H&) {}, [](H& h) { key(h, Qt::Key_F2); }},
-        {"Decrease Height", [](H& h) { h.level(0).height = 20; },
-         [](H& h) { key(h, Qt::Key_F3); }},
+        {"Decrease Height", [](H& h) { h.level(0).height = 20; }, [](H& h) { key(h, Qt::Key_F3); }},
         {"Increase Height", [](H&) {}, [](H& h) { key(h, Qt::Key_F4); }},
         {"Add Level", [](H&) {}, [](H& h) { key(h, Qt::Key_F6); }},
         {"Remove Level", [](H& h) { h.showLevel(3, 0); }, [](H& h) { key(h, Qt::Key_F5); }},
@@ -158,7 +170,10 @@ TEST(EditMenu, WhatChangesNothingOrOnlyTheViewIsNoStep) {
              key(h, Qt::Key_F8);
              key(h, Qt::Key_F7);
          }},
-        {"choosing a tile", [](H& h) { click(h.window.picTiles, Qt::LeftButton, {1, 11}); }},
+        {"choosing a tile",
+         [](H& h) {
+             click(h.window.picTiles, Qt::LeftButton, {1, 11});
+         }},
         {"a View toggle", [](H& h) { h.entry("mnuViewBlockPut")->trigger(); }},
         {"a mode change", [](H& h) { h.entry("mnuToolsMouseChoice2")->trigger(); }},
         {"a refused value",
@@ -167,7 +182,8 @@ TEST(EditMenu, WhatChangesNothingOrOnlyTheViewIsNoStep) {
              type(h.window.txtTime, "x");
              type(h.window.txtObjectives, "-5");
              ASSERT_EQ(h.messages.asked.size(), 3u);
-             EXPECT_EQ(h.messages.asked[2].text, QStringLiteral("Invalid value! Must be between 0-255."));
+             EXPECT_EQ(h.messages.asked[2].text,
+                       QStringLiteral("Invalid value! Must be between 0-255."));
          }},
         {"the option already set",
          [](H& h) { QTest::mouseClick(h.window.optNormal, Qt::LeftButton); }},
@@ -178,8 +194,13 @@ TEST(EditMenu, WhatChangesNothingOrOnlyTheViewIsNoStep) {
              key(h, Qt::Key_F6);
          }},
         {"painting a cell with what it holds",
-         [](H& h) { drag(h.window.picLevel, Qt::LeftButton, {{0, 0}, {1, 0}}); }},
-        {"hovering", [](H& h) { mouse(h.window.picLevel, QEvent::MouseMove, Qt::NoButton, {}, {5, 5}); }},
+         [](H& h) {
+             drag(h.window.picLevel, Qt::LeftButton, {{0, 0}, {1, 0}});
+         }},
+        {"hovering",
+         [](H& h) {
+             mouse(h.window.picLevel, QEvent::MouseMove, Qt::NoButton, {}, {5, 5});
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -3,8 +3,8 @@
 #include "map/drawlevel.h"
 #include "map/levelview.h"
 #include "map/markerframe.h"
-#include "support/scriptedrandom.h"
 #include "popupwindow.h"
+#include "support/scriptedrandom.h"
 #include "support/scripteduserinterface.h"
 
 #include <QAction>

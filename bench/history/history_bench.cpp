@@ -1,0 +1,89 @@
+// Undo plus redo of Set Floor on a full level, with the map redrawn and repainted each time;
+// and the heap the history holds after 10,000 steps of one painted cell each.
+#include "window/frmmain.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+namespace {
+
+class NoMessages : public vrh::MessageBoxes {
+  public:
+    vrh::MessageAnswer showMessage(const QString&, const QString&, vrh::MessageButtons,
+                                   vrh::MessageIcon) override {
+        return vrh::MessageAnswer::No;
+    }
+};
+
+class NoDialogs : public vrh::FileDialogs {
+  public:
+    std::optional<QString> openFileName(const vrh::FileDialogSetup&) override { return {}; }
+    std::optional<QString> saveFileName(const vrh::FileDialogSetup&) override { return {}; }
+};
+
+void BM_UndoRedoSetFloorWithRedraw(benchmark::State& state) {
+    NoMessages messages;
+    NoDialogs dialogs;
+    vrh::frmMain window(messages, dialogs);
+    vrh::LevelRecord& level = window.levelset().levels[0];
+    level.width = 32;
+    level.height = 32;
+    level.levelType = 1; // a hatchery: Set Floor turns every 0 into 1, all 1024 cells
+    window.redrawMap();
+    window.show();
+    QApplication::processEvents();
+    window.mnuToolsSetFloor_Click();
+    for (auto _ : state) {
+        window.mnuEditUndo_Click();
+        QApplication::processEvents();
+        window.mnuEditRedo_Click();
+        QApplication::processEvents();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_UndoRedoSetFloorWithRedraw)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+class NoView : public vrh::HistoryView {
+  public:
+    void showHistoryMove(bool) override {}
+};
+
+void BM_HistoryBytesAfter10000SingleCellSteps(benchmark::State& state) {
+    constexpr int kSteps = 10000;
+    std::size_t held = 0;
+    for (auto _ : state) {
+        vrh::Levelset levelset;
+        vrh::EditingState editing;
+        NoView view;
+        auto history = std::make_unique<vrh::EditHistory>(levelset, editing, view);
+        const std::size_t before = mallinfo2().uordblks;
+        for (int step = 0; step < kSteps; ++step) {
+            // Every step paints one cell with a code it did not hold.
+            history->beginStep(vrh::stepname::Paint);
+            levelset.levels[0].tiles[step / 32 % 32][step % 32] =
+                static_cast<std::uint8_t>(1 + step / 1024);
+            history->endStep();
+        }
+        held = mallinfo2().uordblks - before;
+        benchmark::DoNotOptimize(history->stack().count());
+    }
+    state.counters["bytes"] = static_cast<double>(held);
+    state.counters["bytes_per_step"] = static_cast<double>(held) / kSteps;
+    state.counters["MiB"] = static_cast<double>(held) / (1024.0 * 1024.0);
+}
+BENCHMARK(BM_HistoryBytesAfter10000SingleCellSteps)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
