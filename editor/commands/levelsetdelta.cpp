@@ -107,7 +107,10 @@ void LevelsetDelta::append(const LevelsetDelta& next) {
             ++b;
         }
     }
-    changes_ = std::move(merged);
+    // Copied, not moved: moving onto an array that has left its inline storage leaks the old
+    // buffer in this Qt's QVarLengthArray.
+    changes_.clear();
+    changes_.append(merged.constData(), merged.size());
 }
 
 } // namespace vrh

@@ -65,7 +65,10 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* ran
     Form_Load();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // Deleting the controls moves the focus; by then this is no window to tell any more.
+    disconnect(focusWatch_);
+}
 
 void frmMain::createControls() {
     sbStatusBar = new QStatusBar(this);

@@ -232,6 +232,7 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     SystemInformation* systemInformation_ = nullptr;
     QImage tileSheet_;
     QString statusText_;
+    QMetaObject::Connection focusWatch_;
     bool loadingLevel_ = false;
     bool centred_ = false;
 };

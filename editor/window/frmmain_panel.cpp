@@ -32,7 +32,7 @@ void frmMain::connectPanel() {
         menuKeys->watch(box);
     }
     // Typing in a box ends when the focus leaves it: the next keystrokes there make a new step.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
         if (old == txtPasscode || old == txtObjectives || old == txtTime) {
             history_.endTypingRun();
         }
