@@ -1,5 +1,6 @@
 #include "levelsetfile.h"
 
+#include "onebytetext.h"
 #include "safesave.h"
 
 #include <QFile>
@@ -55,15 +56,7 @@ QByteArray levelsetNameFromPath(const QString& path) {
     if (own.startsWith(kLevelsetPrefix, Qt::CaseInsensitive)) {
         own.remove(0, kLevelsetPrefix.size());
     }
-    QString name = own.left(kNameLength);
-    for (QChar& c : name) {
-        // A one-byte character set: keep a character whose capital lies outside it.
-        const QChar upper = c.toUpper();
-        if (upper.unicode() <= 0xFF) {
-            c = upper;
-        }
-    }
-    QByteArray bytes = name.toLatin1();
+    QByteArray bytes = upperCaseOneBytePerCharacter(own).left(kNameLength);
     bytes.append(kNameLength - bytes.size(), ' ');
     return bytes;
 }
