@@ -1,5 +1,6 @@
 #include "levelsetfile.h"
 
+#include "filekind.h"
 #include "onebytetext.h"
 #include "safesave.h"
 
@@ -172,9 +173,9 @@ ReadResult readLevelsetFile(const QString& path) {
         return refuse(QStringLiteral("Can't open %1.\r%2").arg(path, reason));
     };
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return failure(file.errorString());
+    QFile file;
+    if (const std::optional<QString> reason = openRegularFileForReading(file, path)) {
+        return failure(*reason);
     }
     const QByteArray bytes = file.read(kMaxFileBytes);
     if (file.error() != QFileDevice::NoError) {

@@ -46,7 +46,8 @@ struct ReadResult {
 // ends early (naming where) or a level wider or higher than 32. fileName stays "Untitled".
 ReadResult parseLevelset(QByteArrayView bytes);
 
-// Reads the file at path through parseLevelset; on success fileName is path as given.
+// Reads the file at path through parseLevelset; on success fileName is path as given. Refuses
+// at once, without waiting, anything that is no regular file (a FIFO, a device, a socket).
 ReadResult readLevelsetFile(const QString& path);
 
 } // namespace vrh

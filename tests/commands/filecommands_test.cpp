@@ -1,12 +1,15 @@
 #include "commands/filecommands.h"
 
 #include "levelset/levelsetfile.h"
+#include "support/hangguard.h"
 #include "support/scripteduserinterface.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace vrh {
 namespace {
@@ -372,18 +375,25 @@ TEST_F(FileCommandsTest, OpenThatFailsSaysWhyAndKeepsEverything) {
     struct Case {
         const char* what;
         QByteArray bytes; // empty: no file at all
+        bool fifo = false;
     };
     const Case cases[] = {
         {"missing", {}},
         {"ends early", freshLevelsetFile().left(100)},
         {"wider than 32", tooWide},
+        // refused at once, where opening it would wait for a writer
+        {"a FIFO", {}, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        const testing::HangGuard guard("opening a FIFO");
         const QString file = path(QStringLiteral("zvrhlbad.vrh"));
         QFile::remove(file);
         if (!c.bytes.isEmpty()) {
             writeFile(file, c.bytes);
+        }
+        if (c.fifo) {
+            ASSERT_EQ(mkfifo(QFile::encodeName(file).constData(), 0644), 0);
         }
         const QString reason = readLevelsetFile(file).error;
         ASSERT_FALSE(reason.isEmpty());
