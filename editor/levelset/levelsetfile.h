@@ -32,7 +32,9 @@ QByteArray serializeLevelset(const Levelset& levelset, QByteArrayView name);
 
 // Writes the levelset to path atomically: the file appears whole with exactly the new length,
 // or an existing file stays untouched. Returns a message naming the reason on failure.
-// Does not run the holes and guards check and does not change fileName.
+// Does not run the holes and guards check and does not change fileName. Through a symbolic
+// link it writes the file the link points to; the header's name still comes from path, the
+// name the user chose.
 std::optional<QString> writeLevelsetFile(const Levelset& levelset, const QString& path);
 
 // A read either gives a whole levelset or says why it refused; it never gives half a file.

@@ -3,6 +3,7 @@
 #include "levelset/levelsetfile.h"
 #include "support/hangguard.h"
 #include "support/scripteduserinterface.h"
+#include "support/unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -209,6 +210,32 @@ TEST_F(FileCommandsTest, SaveThatCannotBeWrittenNamesFileAndKeepsOldName) {
     EXPECT_EQ(messages.asked[0].icon, MessageIcon::Critical);
     EXPECT_EQ(levelset.fileName, old);
     EXPECT_EQ(view.title, windowTitle(old));
+}
+
+TEST_F(FileCommandsTest, SaveOverAWriteProtectedFileSaysWhyAndLeavesIt) {
+    // As nobody when the tests run as root, whom no file mode stops; the folder is open to all.
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+    const QString file = path(QStringLiteral("zvrhlabc.vrh"));
+    writeFile(file, "old");
+    ASSERT_EQ(chmod(QFile::encodeName(file).constData(), 0444), 0);
+    levelset.fileName = file;
+
+    const std::optional<std::string> shown = testing::runAsUnprivilegedUser([this] {
+        messages.answers = {MessageAnswer::Ok};
+        const bool saved = commands.fileSave();
+        if (saved || messages.asked.size() != 1) {
+            return std::string("not refused once");
+        }
+        const auto& box = messages.asked[0];
+        const bool critical =
+            box.icon == MessageIcon::Critical && box.buttons == MessageButtons::Ok;
+        return (box.title + QLatin1Char('|') + box.text).toStdString() +
+               (critical ? "|critical" : "|other icon");
+    });
+
+    ASSERT_TRUE(shown) << "the save did not finish in a child process";
+    EXPECT_EQ(*shown, "Error!|Can't save " + file.toStdString() + ".\rPermission denied|critical");
+    EXPECT_EQ(readFile(file), QByteArray("old"));
 }
 
 TEST_F(FileCommandsTest, SaveOfANamedLevelsetWritesItsLowerCasedNameWithoutDialog) {
