@@ -12,9 +12,15 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <sys/stat.h>
 
 namespace vrh {
+
+void PrintTo(WriteMethod method, std::ostream* os) {
+    *os << (method == WriteMethod::NamelessFile ? "NamelessFile" : "SaveFile");
+}
+
 namespace {
 
 using testing::contentOf;
