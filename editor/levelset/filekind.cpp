@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -53,23 +54,15 @@ namespace {
 
 #ifdef Q_OS_UNIX
 fs::file_type typeOfMode(mode_t mode) {
-    if (S_ISREG(mode)) {
-        return fs::file_type::regular;
-    }
-    if (S_ISDIR(mode)) {
-        return fs::file_type::directory;
-    }
-    if (S_ISFIFO(mode)) {
-        return fs::file_type::fifo;
-    }
-    if (S_ISCHR(mode)) {
-        return fs::file_type::character;
-    }
-    if (S_ISBLK(mode)) {
-        return fs::file_type::block;
-    }
-    if (S_ISSOCK(mode)) {
-        return fs::file_type::socket;
+    static constexpr std::pair<mode_t, fs::file_type> kTypes[] = {
+        {S_IFREG, fs::file_type::regular}, {S_IFDIR, fs::file_type::directory},
+        {S_IFIFO, fs::file_type::fifo},    {S_IFCHR, fs::file_type::character},
+        {S_IFBLK, fs::file_type::block},   {S_IFSOCK, fs::file_type::socket},
+    };
+    for (const auto& [bits, type] : kTypes) {
+        if ((mode & S_IFMT) == bits) {
+            return type;
+        }
     }
     return fs::file_type::unknown;
 }

@@ -1,6 +1,7 @@
 #include "commands/filecommands.h"
 
 #include "levelset/levelsetfile.h"
+#include "support/diskfiles.h"
 #include "support/hangguard.h"
 #include "support/scripteduserinterface.h"
 #include "support/unprivileged.h"
@@ -28,15 +29,6 @@ class RecordingView : public LevelsetView {
     int labelled = 0;
     void setTitle(const QString& text) override { title = text; }
 };
-
-QByteArray freshLevelsetFile() {
-    QByteArray bytes("VRH0ABC\x01\x00\x00", 10);
-    bytes.append(42, ' ');
-    bytes.append(QByteArray::fromHex("080C00630100020059000003"
-                                     "0B070000"));
-    bytes.append(96, '\0');
-    return bytes;
-}
 
 QByteArray readFile(const QString& path) {
     QFile file(path);
@@ -123,7 +115,7 @@ TEST_F(FileCommandsTest, SaveAsWritesFreshLevelsetByteExact) {
 
     EXPECT_TRUE(commands.fileSaveAs());
 
-    EXPECT_EQ(readFile(file), freshLevelsetFile());
+    EXPECT_EQ(readFile(file), testing::freshLevelsetAbc());
     EXPECT_EQ(readFile(file).size(), 164);
     EXPECT_EQ(levelset.fileName, file);
     EXPECT_EQ(view.title, QStringLiteral("[") + file + "] - Varnhold: Levelset Editor");
@@ -246,7 +238,7 @@ TEST_F(FileCommandsTest, SaveOfANamedLevelsetWritesItsLowerCasedNameWithoutDialo
 
     const QString written = path(QStringLiteral("zvrhlabc.vrh"));
     EXPECT_TRUE(dialogs.asked.empty());
-    EXPECT_EQ(readFile(written), freshLevelsetFile());
+    EXPECT_EQ(readFile(written), testing::freshLevelsetAbc());
     EXPECT_EQ(levelset.fileName, written);
     EXPECT_EQ(view.title, windowTitle(written));
 }
@@ -397,7 +389,7 @@ TEST_F(FileCommandsTest, OpenReplacesTheLevelsetAndShowsThePathAsChosen) {
 }
 
 TEST_F(FileCommandsTest, OpenThatFailsSaysWhyAndKeepsEverything) {
-    QByteArray tooWide = freshLevelsetFile();
+    QByteArray tooWide = testing::freshLevelsetAbc();
     tooWide[53] = 33; // width of the first level
     struct Case {
         const char* what;
@@ -406,7 +398,7 @@ TEST_F(FileCommandsTest, OpenThatFailsSaysWhyAndKeepsEverything) {
     };
     const Case cases[] = {
         {"missing", {}},
-        {"ends early", freshLevelsetFile().left(100)},
+        {"ends early", testing::freshLevelsetAbc().left(100)},
         {"wider than 32", tooWide},
         // refused at once, where opening it would wait for a writer
         {"a FIFO", {}, true},
@@ -420,7 +412,7 @@ TEST_F(FileCommandsTest, OpenThatFailsSaysWhyAndKeepsEverything) {
             writeFile(file, c.bytes);
         }
         if (c.fifo) {
-            ASSERT_EQ(mkfifo(QFile::encodeName(file).constData(), 0644), 0);
+            testing::makeFifo(file);
         }
         const QString reason = readLevelsetFile(file).error;
         ASSERT_FALSE(reason.isEmpty());

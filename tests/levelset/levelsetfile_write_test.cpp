@@ -1,6 +1,6 @@
 #include "levelset/levelsetfile.h"
 
-#include "diskfiles.h"
+#include "support/diskfiles.h"
 #include "support/hangguard.h"
 
 #include <QTemporaryDir>

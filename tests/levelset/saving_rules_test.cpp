@@ -4,7 +4,7 @@
 #include "levelset/levelsetfile.h"
 #include "levelset/safesave.h"
 
-#include "diskfiles.h"
+#include "support/diskfiles.h"
 #include "support/unprivileged.h"
 
 #include <QFileInfo>

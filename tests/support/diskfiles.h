@@ -1,6 +1,6 @@
 #pragma once
 
-// Files on disk as the levelset tests set them up and look at them.
+// Files on disk as the tests set them up and look at them.
 
 #include <QByteArray>
 #include <QDir>
