@@ -6,6 +6,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <variant>
+
+#if defined(__unix__) || defined(__APPLE__)
+#define LEVELSPLIT_POSIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "levelsetimage.h"
 #include "splitnames.h"
@@ -20,12 +29,50 @@ int fail(const std::string& message) {
     return -1;
 }
 
-// Reads no further than a valid levelset can reach; a longer file only has a tail nobody reads.
-std::optional<std::string> readLevelset(const std::string& fileName) {
+enum class InputProblem { CannotOpen, NotAFile };
+
+// Opens the levelset for reading. Anything but a regular file is refused before it is opened:
+// opening a FIFO waits for a writer and a device never ends. Where the system allows, the open
+// itself doesn't wait either, so a file swapped for a FIFO in between is refused too.
+std::variant<std::FILE*, InputProblem> openLevelset(const std::string& fileName) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_type type = fs::status(fileName, error).type();
+    if (error || type == fs::file_type::directory) {
+        return InputProblem::CannotOpen;
+    }
+    if (type != fs::file_type::regular) {
+        return InputProblem::NotAFile;
+    }
+#ifdef LEVELSPLIT_POSIX
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return InputProblem::CannotOpen;
+    }
+    struct stat opened {};
+    const bool regular = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
+    std::FILE* file = regular ? ::fdopen(fd, "rb") : nullptr;
+    if (file == nullptr) {
+        ::close(fd);
+        return regular ? InputProblem::CannotOpen : InputProblem::NotAFile;
+    }
+    return file;
+#else
     std::FILE* file = std::fopen(fileName.c_str(), "rb");
     if (file == nullptr) {
-        return std::nullopt;
+        return InputProblem::CannotOpen;
     }
+    return file;
+#endif
+}
+
+// Reads no further than a valid levelset can reach; a longer file only has a tail nobody reads.
+std::variant<std::string, InputProblem> readLevelset(const std::string& fileName) {
+    const std::variant<std::FILE*, InputProblem> opened = openLevelset(fileName);
+    if (const InputProblem* problem = std::get_if<InputProblem>(&opened)) {
+        return *problem;
+    }
+    std::FILE* file = std::get<std::FILE*>(opened);
     std::string bytes(maxLevelsetSize, '\0');
     std::size_t got = 0;
     while (got < bytes.size()) {
@@ -38,7 +85,7 @@ std::optional<std::string> readLevelset(const std::string& fileName) {
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
     if (failed) {
-        return std::nullopt;
+        return InputProblem::CannotOpen;
     }
     bytes.resize(got);
     return bytes;
@@ -87,13 +134,14 @@ int main(int argc, char** argv) {
     if (!isValidLevelsetName(name)) {
         return fail("Invalid Levelset name!");
     }
-    const std::optional<std::string> bytes = readLevelset(levelsetFileName(name));
-    if (!bytes) {
-        return fail("Error opening Levelset!\n");
+    const std::string invalidFile = "Invalid Levelset file!\n";
+    const std::variant<std::string, InputProblem> bytes = readLevelset(levelsetFileName(name));
+    if (const InputProblem* problem = std::get_if<InputProblem>(&bytes)) {
+        return fail(*problem == InputProblem::NotAFile ? invalidFile : "Error opening Levelset!\n");
     }
-    const std::optional<LevelsetImage> image = parseLevelset(*bytes);
+    const std::optional<LevelsetImage> image = parseLevelset(std::get<std::string>(bytes));
     if (!image) {
-        return fail("Invalid Levelset file!\n");
+        return fail(invalidFile);
     }
 
     // Binary mode and an explicit CR LF: the same list file on every platform.

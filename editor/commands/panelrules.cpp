@@ -1,5 +1,7 @@
 #include "panelrules.h"
 
+#include "levelset/onebytetext.h"
+
 #include <QRegularExpression>
 #include <cmath>
 
@@ -26,7 +28,7 @@ void storePasscode(Levelset& levelset, int curLevel, const QString& boxText) {
     if (curLevel <= 0 || curLevel > kPasscodeCount) {
         return;
     }
-    levelset.passcodes[curLevel - 1].assign(boxText.toUpper().toLatin1());
+    levelset.passcodes[curLevel - 1].assign(upperCaseOneBytePerCharacter(boxText));
 }
 
 } // namespace vrh

@@ -21,8 +21,9 @@ struct ByteEntry {
 // nearest integer, half to even. Only 0 to 255 is accepted.
 ByteEntry readByteEntry(const QString& text);
 
-// The passcode box edits the stored passcode of the current level: upper-cased, cut or padded
-// to 6. The first level has none, so nothing is stored there.
+// The passcode box edits the stored passcode of the current level: upper-cased one character
+// to one byte, as the header's name is, then cut or padded to 6. The first level has none, so
+// nothing is stored there.
 void storePasscode(Levelset& levelset, int curLevel, const QString& boxText);
 
 } // namespace vrh

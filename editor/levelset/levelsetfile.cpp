@@ -1,5 +1,7 @@
 #include "levelsetfile.h"
 
+#include "filekind.h"
+#include "onebytetext.h"
 #include "safesave.h"
 
 #include <QFile>
@@ -55,15 +57,7 @@ QByteArray levelsetNameFromPath(const QString& path) {
     if (own.startsWith(kLevelsetPrefix, Qt::CaseInsensitive)) {
         own.remove(0, kLevelsetPrefix.size());
     }
-    QString name = own.left(kNameLength);
-    for (QChar& c : name) {
-        // A one-byte character set: keep a character whose capital lies outside it.
-        const QChar upper = c.toUpper();
-        if (upper.unicode() <= 0xFF) {
-            c = upper;
-        }
-    }
-    QByteArray bytes = name.toLatin1();
+    QByteArray bytes = upperCaseOneBytePerCharacter(own).left(kNameLength);
     bytes.append(kNameLength - bytes.size(), ' ');
     return bytes;
 }
@@ -179,9 +173,9 @@ ReadResult readLevelsetFile(const QString& path) {
         return refuse(QStringLiteral("Can't open %1.\r%2").arg(path, reason));
     };
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return failure(file.errorString());
+    QFile file;
+    if (const std::optional<QString> reason = openRegularFileForReading(file, path)) {
+        return failure(*reason);
     }
     const QByteArray bytes = file.read(kMaxFileBytes);
     if (file.error() != QFileDevice::NoError) {

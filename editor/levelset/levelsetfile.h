@@ -32,7 +32,9 @@ QByteArray serializeLevelset(const Levelset& levelset, QByteArrayView name);
 
 // Writes the levelset to path atomically: the file appears whole with exactly the new length,
 // or an existing file stays untouched. Returns a message naming the reason on failure.
-// Does not run the holes and guards check and does not change fileName.
+// Does not run the holes and guards check and does not change fileName. Through a symbolic
+// link it writes the file the link points to; the header's name still comes from path, the
+// name the user chose.
 std::optional<QString> writeLevelsetFile(const Levelset& levelset, const QString& path);
 
 // A read either gives a whole levelset or says why it refused; it never gives half a file.
@@ -46,7 +48,8 @@ struct ReadResult {
 // ends early (naming where) or a level wider or higher than 32. fileName stays "Untitled".
 ReadResult parseLevelset(QByteArrayView bytes);
 
-// Reads the file at path through parseLevelset; on success fileName is path as given.
+// Reads the file at path through parseLevelset; on success fileName is path as given. Refuses
+// at once, without waiting, anything that is no regular file (a FIFO, a device, a socket).
 ReadResult readLevelsetFile(const QString& path);
 
 } // namespace vrh

@@ -1,33 +1,48 @@
 #include "safesave.h"
 
-#include <QFileInfo>
-#include <QRandomGenerator>
+#include "filekind.h"
+#include "savetarget.h"
+
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
+#include <string>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+#ifdef __linux__
+#include <QRandomGenerator>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
+#endif
 
 namespace vrh {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 QString systemReason(int error) {
     return qt_error_string(error);
 }
 
-// The portable way, for file systems without nameless files.
-std::optional<QString> replaceWithSaveFile(const QString& path, QByteArrayView bytes) {
-    QSaveFile file(path);
+std::optional<QString> replaceWithSaveFile(const fs::path& target, QByteArrayView bytes) {
+    QSaveFile file(fromFileSystemPath(target));
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
     }
     // commit() renames even when its own flush fails (a full disk then leaves a cut file),
     // so every byte is pushed out and onto the disk first, and the reason read from errno.
     errno = 0;
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush() ||
-        ::fsync(file.handle()) != 0) {
+    bool written = file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush();
+#ifdef Q_OS_UNIX
+    written = written && ::fsync(file.handle()) == 0;
+#endif
+    if (!written) {
         const QString reason = errno != 0 ? systemReason(errno) : file.errorString();
         file.cancelWriting();
         return reason;
@@ -37,6 +52,8 @@ std::optional<QString> replaceWithSaveFile(const QString& path, QByteArrayView b
     }
     return std::nullopt;
 }
+
+#ifdef __linux__
 
 bool writeAll(int fd, QByteArrayView bytes) {
     const char* data = bytes.data();
@@ -55,16 +72,31 @@ bool writeAll(int fd, QByteArrayView bytes) {
     return true;
 }
 
-// Gives the nameless file a hidden name in the folder; returns that name or nothing.
-std::optional<QByteArray> linkUnderHiddenName(int fd, const QFileInfo& target) {
-    const QByteArray procPath = "/proc/self/fd/" + QByteArray::number(fd);
+// The target's name, cut (at a character's start) so that the hidden name built from it
+// fits the longest name a folder holds.
+std::string shortenedForHiddenName(const std::string& name) {
+    // "." before, ".saving-" and up to 7 random characters after
+    constexpr std::size_t kAdded = 1 + 8 + 7;
+    std::size_t length = std::min(name.size(), std::size_t{NAME_MAX} - kAdded);
+    // Don't split a UTF-8 sequence: step back over continuation bytes.
+    while (length > 0 && length < name.size() &&
+           (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80) {
+        --length;
+    }
+    return name.substr(0, length);
+}
+
+// Gives the nameless file a hidden name in the target's folder; returns that name or nothing.
+std::optional<fs::path> linkUnderHiddenName(int fd, const fs::path& target) {
+    const std::string procPath = "/proc/self/fd/" + std::to_string(fd);
+    const std::string prefix =
+        "." + shortenedForHiddenName(target.filename().native()) + ".saving-";
     for (int attempt = 0; attempt < 16; ++attempt) {
-        const QByteArray hidden =
-            QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                              QStringLiteral(".saving-") +
-                              QString::number(QRandomGenerator::global()->generate(), 36));
-        if (::linkat(AT_FDCWD, procPath.constData(), AT_FDCWD, hidden.constData(),
-                     AT_SYMLINK_FOLLOW) == 0) {
+        const fs::path hidden =
+            target.parent_path() /
+            (prefix + QByteArray::number(QRandomGenerator::global()->generate(), 36).toStdString());
+        if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, hidden.c_str(), AT_SYMLINK_FOLLOW) ==
+            0) {
             return hidden;
         }
         if (errno != EEXIST) {
@@ -74,23 +106,14 @@ std::optional<QByteArray> linkUnderHiddenName(int fd, const QFileInfo& target) {
     return std::nullopt;
 }
 
-} // namespace
-
-std::optional<QString> replaceFileSafely(const QString& path, QByteArrayView bytes) {
-    const QFileInfo target(path);
-    const QByteArray folder = QFile::encodeName(target.absolutePath());
-    const QByteArray targetName = QFile::encodeName(target.absoluteFilePath());
-
+std::optional<QString> replaceWithNamelessFile(const fs::path& target, QByteArrayView bytes) {
     struct stat existing {};
-    const bool exists = ::stat(targetName.constData(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) {
-        return systemReason(EISDIR);
-    }
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
 
-    const int fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    const int fd = ::open(target.parent_path().c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (fd < 0) {
         if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) {
-            return replaceWithSaveFile(path, bytes);
+            return replaceWithSaveFile(target, bytes);
         }
         return systemReason(errno);
     }
@@ -106,17 +129,37 @@ std::optional<QString> replaceFileSafely(const QString& path, QByteArrayView byt
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
         return fail(errno);
     }
-    const std::optional<QByteArray> hidden = linkUnderHiddenName(fd, target);
+    const std::optional<fs::path> hidden = linkUnderHiddenName(fd, target);
     if (!hidden) {
         return fail(errno);
     }
-    if (::rename(hidden->constData(), targetName.constData()) != 0) {
+    if (::rename(hidden->c_str(), target.c_str()) != 0) {
         const int error = errno;
-        ::unlink(hidden->constData());
+        ::unlink(hidden->c_str());
         return fail(error);
     }
     ::close(fd);
     return std::nullopt;
+}
+
+#endif
+
+} // namespace
+
+std::optional<QString> replaceFileSafely(const QString& path, QByteArrayView bytes,
+                                         WriteMethod method) {
+    const SaveTarget target = resolveSaveTarget(path);
+    if (target.refusal) {
+        return target.refusal;
+    }
+#ifdef __linux__
+    if (method == WriteMethod::NamelessFile) {
+        return replaceWithNamelessFile(target.file, bytes);
+    }
+#else
+    Q_UNUSED(method);
+#endif
+    return replaceWithSaveFile(target.file, bytes);
 }
 
 } // namespace vrh

@@ -6,15 +6,29 @@
 
 namespace vrh {
 
+// How the new bytes reach the disk. Both keep the same rules; only what a kill can leave
+// behind differs.
+enum class WriteMethod {
+    // Linux: the bytes go into a nameless file in the target's folder, reach the disk, and only
+    // then get a name: a hidden ".<name>.saving-XXXXXX" (the name part shortened so it fits
+    // any file name's length) that is renamed over the target at once. A process killed
+    // between those two steps leaves that hidden, whole file behind; it is harmless and any
+    // later save of the same name does not depend on it. Falls back to SaveFile where the file
+    // system has no nameless files.
+    NamelessFile,
+    // QSaveFile: a temporary file beside the target, renamed over it. Elsewhere than Linux this
+    // is the only way.
+    SaveFile,
+};
+
 // Replaces the file at path with bytes so that, whatever happens (a full disk, a kill, a power
 // cut after the call returned), the file is either the old one or the new one, whole.
-// Returns the reason on failure; the old file is then untouched.
-//
-// The bytes go into a nameless file in the target's folder, reach the disk, and only then get
-// a name: a hidden ".<name>.saving-XXXXXX" that is renamed over the target at once. A process
-// killed between those two steps leaves that hidden file behind; it is harmless and any later
-// save of the same name does not depend on it. Where the file system has no nameless files,
-// QSaveFile does the same with a visible temporary name.
-std::optional<QString> replaceFileSafely(const QString& path, QByteArrayView bytes);
+// Through a symbolic link, or a chain of them, the file written is the one the last link
+// points to, created if it doesn't exist; every link stays a link. A file with more names
+// (hard links) gets a new file under this name, and its other names keep the old bytes.
+// Refuses, touching nothing, an existing file the user may not write, and anything at path
+// that is no regular file. Returns the reason on failure; the old file is then untouched.
+std::optional<QString> replaceFileSafely(const QString& path, QByteArrayView bytes,
+                                         WriteMethod method = WriteMethod::NamelessFile);
 
 } // namespace vrh

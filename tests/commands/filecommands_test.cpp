@@ -1,12 +1,17 @@
 #include "commands/filecommands.h"
 
 #include "levelset/levelsetfile.h"
+#include "support/diskfiles.h"
+#include "support/hangguard.h"
 #include "support/scripteduserinterface.h"
+#include "support/unprivileged.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace vrh {
 namespace {
@@ -28,15 +33,6 @@ class RecordingView : public LevelsetView {
     int saved = 0;
     void levelsetSaved() override { ++saved; }
 };
-
-QByteArray freshLevelsetFile() {
-    QByteArray bytes("VRH0ABC\x01\x00\x00", 10);
-    bytes.append(42, ' ');
-    bytes.append(QByteArray::fromHex("080C00630100020059000003"
-                                     "0B070000"));
-    bytes.append(96, '\0');
-    return bytes;
-}
 
 QByteArray readFile(const QString& path) {
     QFile file(path);
@@ -123,7 +119,7 @@ TEST_F(FileCommandsTest, SaveAsWritesFreshLevelsetByteExact) {
 
     EXPECT_TRUE(commands.fileSaveAs());
 
-    EXPECT_EQ(readFile(file), freshLevelsetFile());
+    EXPECT_EQ(readFile(file), testing::freshLevelsetAbc());
     EXPECT_EQ(readFile(file).size(), 164);
     EXPECT_EQ(levelset.fileName, file);
     EXPECT_EQ(view.title, QStringLiteral("[") + file + "] - Varnhold: Levelset Editor");
@@ -212,6 +208,32 @@ TEST_F(FileCommandsTest, SaveThatCannotBeWrittenNamesFileAndKeepsOldName) {
     EXPECT_EQ(view.title, windowTitle(old));
 }
 
+TEST_F(FileCommandsTest, SaveOverAWriteProtectedFileSaysWhyAndLeavesIt) {
+    // As nobody when the tests run as root, whom no file mode stops; the folder is open to all.
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+    const QString file = path(QStringLiteral("zvrhlabc.vrh"));
+    writeFile(file, "old");
+    ASSERT_EQ(chmod(QFile::encodeName(file).constData(), 0444), 0);
+    levelset.fileName = file;
+
+    const std::optional<std::string> shown = testing::runAsUnprivilegedUser([this] {
+        messages.answers = {MessageAnswer::Ok};
+        const bool saved = commands.fileSave();
+        if (saved || messages.asked.size() != 1) {
+            return std::string("not refused once");
+        }
+        const auto& box = messages.asked[0];
+        const bool critical =
+            box.icon == MessageIcon::Critical && box.buttons == MessageButtons::Ok;
+        return (box.title + QLatin1Char('|') + box.text).toStdString() +
+               (critical ? "|critical" : "|other icon");
+    });
+
+    ASSERT_TRUE(shown) << "the save did not finish in a child process";
+    EXPECT_EQ(*shown, "Error!|Can't save " + file.toStdString() + ".\rPermission denied|critical");
+    EXPECT_EQ(readFile(file), QByteArray("old"));
+}
+
 TEST_F(FileCommandsTest, SaveOfANamedLevelsetWritesItsLowerCasedNameWithoutDialog) {
     const QString opened = path(QStringLiteral("ZVRHLAbc.VRH"));
     levelset.fileName = opened;
@@ -220,7 +242,7 @@ TEST_F(FileCommandsTest, SaveOfANamedLevelsetWritesItsLowerCasedNameWithoutDialo
 
     const QString written = path(QStringLiteral("zvrhlabc.vrh"));
     EXPECT_TRUE(dialogs.asked.empty());
-    EXPECT_EQ(readFile(written), freshLevelsetFile());
+    EXPECT_EQ(readFile(written), testing::freshLevelsetAbc());
     EXPECT_EQ(levelset.fileName, written);
     EXPECT_EQ(view.title, windowTitle(written));
 }
@@ -371,23 +393,30 @@ TEST_F(FileCommandsTest, OpenReplacesTheLevelsetAndShowsThePathAsChosen) {
 }
 
 TEST_F(FileCommandsTest, OpenThatFailsSaysWhyAndKeepsEverything) {
-    QByteArray tooWide = freshLevelsetFile();
+    QByteArray tooWide = testing::freshLevelsetAbc();
     tooWide[53] = 33; // width of the first level
     struct Case {
         const char* what;
         QByteArray bytes; // empty: no file at all
+        bool fifo = false;
     };
     const Case cases[] = {
         {"missing", {}},
-        {"ends early", freshLevelsetFile().left(100)},
+        {"ends early", testing::freshLevelsetAbc().left(100)},
         {"wider than 32", tooWide},
+        // refused at once, where opening it would wait for a writer
+        {"a FIFO", {}, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        const testing::HangGuard guard("opening a FIFO");
         const QString file = path(QStringLiteral("zvrhlbad.vrh"));
         QFile::remove(file);
         if (!c.bytes.isEmpty()) {
             writeFile(file, c.bytes);
+        }
+        if (c.fifo) {
+            testing::makeFifo(file);
         }
         const QString reason = readLevelsetFile(file).error;
         ASSERT_FALSE(reason.isEmpty());

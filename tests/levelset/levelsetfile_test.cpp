@@ -111,6 +111,8 @@ TEST(LevelsetFile, FileNameRules) {
         {"c:\\zvrhlsets\\zvrhlabc.vrh", "c:\\zvrhlsets\\zvrhlabc.vrh", true, "ABC"},
         {"/mixed\\Dir/zvrhl1 2.vrh", "/mixed\\Dir/zvrhl1 2.vrh", true, "1 2"},
         {"/x/zvrhl\u00E9\u00FFz.vrh", "/x/zvrhl\u00E9\u00FFz.vrh", true, "\xC9\xFFZ"},
+        // one byte per character: ß stays, the euro sign becomes '?', nothing shifts
+        {"/x/zvrhl\u20AC\u00DFz.vrh", "/x/zvrhl\u20AC\u00DFz.vrh", true, "?\xDFZ"},
         {"/x/zvrhlabc", "/x/zvrhlabc", false, "ABC"},
         {"/x/zvrhlabcd.vrh", "/x/zvrhlabcd.vrh", false, "ABC"},
         {"/x/zvrhlab.vrh", "/x/zvrhlab.vrh", false, "AB."},

@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "splitrun.h"
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace splitrun;
 
@@ -122,6 +128,62 @@ TEST_P(Refused, PrintsOneMessageAndChangesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Levelsplit, Refused, testing::ValuesIn(refusedCases),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+// ---- An input that is no regular file: refused at once, never waited on --------------------
+
+void makeFifo(const std::filesystem::path& path) {
+    ASSERT_EQ(mkfifo(path.c_str(), 0644), 0);
+}
+
+void makeSocketFile(const std::filesystem::path& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string name = path.string();
+    ASSERT_LT(name.size(), sizeof address.sun_path);
+    name.copy(address.sun_path, name.size());
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    close(fd);
+}
+
+void linkToDevice(const std::filesystem::path& path) {
+    std::filesystem::create_symlink("/dev/zero", path);
+}
+
+struct SpecialInputCase {
+    const char* label;
+    void (*make)(const std::filesystem::path&);
+};
+
+const SpecialInputCase specialInputCases[] = {
+    {"Fifo", makeFifo},
+    {"Socket", makeSocketFile},
+    {"LinkToDevice", linkToDevice},
+};
+
+void PrintTo(const SpecialInputCase& c, std::ostream* os) {
+    *os << c.label;
+}
+
+class SpecialInput : public testing::TestWithParam<SpecialInputCase> {};
+
+TEST_P(SpecialInput, IsAnInvalidFileAndChangesNothing) {
+    ScratchDir dir;
+    dir.put("header.vrh", "old header");
+    dir.put("abc.lst", "old list\r\n");
+    GetParam().make(dir.path() / "zvrhlabc.vrh");
+    const DirContents before = contentsOf(dir.path());
+
+    const RunResult run = runLevelsplit(dir.path(), {"abc"});
+
+    EXPECT_EQ(run.output, badFile);
+    EXPECT_EQ(run.exitStatus, refusedStatus);
+    EXPECT_EQ(contentsOf(dir.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Levelsplit, SpecialInput, testing::ValuesIn(specialInputCases),
                          [](const auto& info) { return std::string(info.param.label); });
 
 // ---- Splits: nothing printed, status 0, exactly the expected files ------------------------

@@ -31,12 +31,16 @@ struct RunResult {
     int exitStatus;     // as the shell sees it; -1 when killed by a signal
 };
 
+// A run still going after this many seconds is killed.
+inline constexpr unsigned hangSeconds = 10;
 RunResult runLevelsplit(const std::filesystem::path& dir, const std::vector<std::string>& args);
 
-// Every entry of a directory: file name to its bytes, a subdirectory to "<dir>".
+// Every entry of a directory: file name to its bytes, a subdirectory to "<dir>", anything else
+// that is no regular file (a FIFO, a device) to "<special>".
 using DirContents = std::map<std::string, std::string>;
 DirContents contentsOf(const std::filesystem::path& dir);
 inline constexpr const char* directoryMark = "<dir>";
+inline constexpr const char* specialMark = "<special>";
 
 // A level block: height, width, 14 more header bytes, then height x width tiles,
 // all bytes derived from seed so that no two levels look alike.
