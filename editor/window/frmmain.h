@@ -21,6 +21,10 @@ class QMenu;
 class QRadioButton;
 class QStatusBar;
 class QToolBar;
+// Desktop.
+class QDragEnterEvent;
+class QDropEvent;
+class QSettings;
 
 namespace vrh {
 
@@ -31,6 +35,8 @@ class TilePalette;
 // Menus, toolbar and About box.
 class frmAbout;
 class SystemInformation;
+// Desktop.
+class RecentFiles;
 
 // The editor's one main window. It owns the levelset and the editing state and hands them by
 // reference to the commands; its handlers, named after control and event, call a command and
@@ -213,6 +219,32 @@ class frmMain : public QMainWindow, private LevelsetView {
 
     // Menus, toolbar and About box.
     SystemInformation* systemInformation_ = nullptr;
+
+    // ---- Desktop: opening a given file, recent files, dropped files ----
+  public:
+    // Opens a levelset as File > Open does with the name its dialog gave; with the save prompt
+    // first when askToSave.
+    void openFile(const QString& path, bool askToSave);
+    // The recent file in entry index (0 for "&1 ...").
+    void mnuFileRecent_Click(int index);
+
+    // The recent files' entries, "mnuFileRecent1" to "mnuFileRecent8", shown while they hold a
+    // file, and the bar after them.
+    std::array<QAction*, 8> mnuFileRecent{};
+    QAction* mnuFileRecentBar = nullptr;
+
+  protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void createRecentFiles();
+    void showRecentFiles();
+    void createDropTarget();
+
+    std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<RecentFiles> recentFiles_;
+    // ---- end of desktop ----
 };
 
 } // namespace vrh
