@@ -42,12 +42,14 @@ RunResult runLevelsplit(const fs::path& dir, const std::vector<std::string>& arg
     if (pipe(pipeEnds) != 0) {
         throw std::runtime_error("pipe failed");
     }
+    std::vector<std::string> command = {LEVELSPLIT_PATH};
+    if (testingWindowsProgram()) {
+        command = {"wine", std::getenv("VRH_LEVELSPLIT_EXE")};
+    }
+    command.insert(command.end(), args.begin(), args.end());
     std::vector<char*> argv;
-    std::string program = LEVELSPLIT_PATH;
-    argv.push_back(program.data());
-    std::vector<std::string> argCopies = args;
-    for (std::string& arg : argCopies) {
-        argv.push_back(arg.data());
+    for (std::string& word : command) {
+        argv.push_back(word.data());
     }
     argv.push_back(nullptr);
 
@@ -60,7 +62,7 @@ RunResult runLevelsplit(const fs::path& dir, const std::vector<std::string>& arg
         if (chdir(dir.c_str()) != 0 || dup2(pipeEnds[1], STDOUT_FILENO) < 0) {
             _exit(127);
         }
-        execv(argv[0], argv.data());
+        execvp(argv[0], argv.data());
         _exit(127);
     }
     close(pipeEnds[1]);
@@ -82,6 +84,22 @@ RunResult runLevelsplit(const fs::path& dir, const std::vector<std::string>& arg
         result.exitStatus = WEXITSTATUS(status);
     }
     return result;
+}
+
+bool testingWindowsProgram() {
+    const char* exe = std::getenv("VRH_LEVELSPLIT_EXE");
+    return exe != nullptr && *exe != '\0';
+}
+
+std::string consoleText(std::string_view message) {
+    std::string text;
+    for (const char c : message) {
+        if (c == '\n' && testingWindowsProgram()) {
+            text += '\r';
+        }
+        text += c;
+    }
+    return text;
 }
 
 DirContents contentsOf(const fs::path& dir) {
