@@ -321,16 +321,6 @@ TEST_F(Desktop, AnythingElseDroppedIsRefusedAndChangesNothing) {
     }
 }
 
-TEST_F(Desktop, TextBoxesLeaveDropsToTheWindow) {
-    ActiveWindow h;
-    EXPECT_TRUE(h.window.acceptDrops());
-    for (const QLineEdit* box : {h.window.txtPasscode, h.window.txtObjectives, h.window.txtTime}) {
-        // The window system hands a drop to the nearest widget under the pointer that takes
-        // drops; a box that takes none passes it on to the window.
-        EXPECT_FALSE(box->acceptDrops()) << box->objectName().toStdString();
-    }
-}
-
 // ---- The panel's captions ---------------------------------------------------------------
 
 TEST(PanelCaptions, FitTheirPlacesAndKeepClearOfTheirBoxes) {
