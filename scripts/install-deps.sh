@@ -23,7 +23,7 @@ packages=(
 for group in "$@"; do
     case "$group" in
     windows) packages+=(g++-mingw-w64-x86-64-win32 wine wine64) ;;
-    package) packages+=(dpkg-dev file desktop-file-utils appstream libxml2-utils shared-mime-info) ;;
+    package) packages+=(dpkg-dev desktop-file-utils appstream libxml2-utils shared-mime-info man-db) ;;
     *) echo "install-deps.sh: unknown group '$group' (windows, package)" >&2; exit 2 ;;
     esac
 done

@@ -95,7 +95,8 @@ void generate(const QStringList& arguments) {
         if (icon.key == QLatin1String("VrhEdit")) {
             // The desktop's larger size, each pixel four times as wide and high: pixel art
             // stays sharp.
-            write(withSilverSeeThrough(icon.image).scaled(128, 128), out.filePath("VrhEdit-128.png"));
+            write(withSilverSeeThrough(icon.image).scaled(128, 128),
+                  out.filePath("VrhEdit-128.png"));
         }
     }
 

@@ -94,27 +94,6 @@ TEST_F(OpenFileTest, GivenFileOpensAsFileOpenWouldWithOrWithoutThePrompt) {
     EXPECT_TRUE(dialogs.asked.empty());
 }
 
-TEST_F(OpenFileTest, FailedOpenSaysWhyKeepsTheLevelsetAndIsNotRemembered) {
-    const QString malformed = path(QStringLiteral("zvrhlbad.vrh"));
-    QFile out(malformed);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write("VRH0BAD");
-    out.close();
-    for (const QString& file : {malformed, path(QStringLiteral("zvrhlnot.vrh"))}) {
-        SCOPED_TRACE(file.toStdString());
-        messages.asked.clear();
-        messages.answers = {MessageAnswer::Ok};
-
-        commands.openFile(file, false);
-
-        ASSERT_EQ(messages.asked.size(), 1u);
-        expectExclamation(0, readLevelsetFile(file).error);
-        EXPECT_EQ(view.title, QStringLiteral("[Untitled] - Varnhold: Levelset Editor"));
-        EXPECT_EQ(levelset.fileName, kUntitled);
-        EXPECT_TRUE(recent.files().isEmpty());
-    }
-}
-
 TEST_F(OpenFileTest, RecentFileThatIsGoneIsReportedBeforeAnyPromptAndLeavesTheList) {
     const QString kept = putLevelset(QStringLiteral("zvrhlkep.vrh"));
     const QString gone = putLevelset(QStringLiteral("zvrhlgon.vrh"));

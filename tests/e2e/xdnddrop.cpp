@@ -121,23 +121,31 @@ int main(int argc, char* argv[]) {
         dnd.atom(std::strcmp(argv[4], "move") == 0 ? "XdndActionMove" : "XdndActionCopy");
     XSetSelectionOwner(display, dnd.atom("XdndSelection"), source, CurrentTime);
 
+    // Each line as it happens, and the connection closed on every way out.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    const auto finish = [&](int status) {
+        XDestroyWindow(display, source);
+        XCloseDisplay(display);
+        return status;
+    };
+
     dnd.send("XdndEnter", kVersion << 24, static_cast<long>(dnd.type), 0, 0);
     dnd.send("XdndPosition", 0, (rootX << 16) | rootY, CurrentTime, static_cast<long>(action));
     XClientMessageEvent status;
     if (!dnd.await("XdndStatus", status)) {
-        return 1;
+        return finish(1);
     }
     if ((status.data.l[1] & 1) == 0) {
         dnd.send("XdndLeave", 0, 0, 0, 0);
         std::printf("refused\n");
-        return 0;
+        return finish(0);
     }
     std::printf("accepted %s\n", dnd.actionName(status.data.l[4]).c_str());
     dnd.send("XdndDrop", 0, CurrentTime, 0, 0);
     XClientMessageEvent finished;
     if (!dnd.await("XdndFinished", finished)) {
-        return 1;
+        return finish(1);
     }
     std::printf("finished %s\n", dnd.actionName(finished.data.l[2]).c_str());
-    return 0;
+    return finish(0);
 }

