@@ -1,14 +1,43 @@
 #include "assets/assets.h"
+#include "commands/commandline.h"
 #include "window/qtuserinterface.h"
 #include "window/startup.h"
 
 #include <QApplication>
+#include <QDir>
+#include <cstdio>
+
+namespace {
+
+QStringList argumentList(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    // --help, --version and usage errors answer before any window, and without a display.
+    const vrh::CommandLine commandLine =
+        vrh::parseCommandLine(argumentList(argc, argv), QDir::currentPath());
+    if (commandLine.exitCode) {
+        std::fputs(commandLine.standardOutput.toLocal8Bit().constData(), stdout);
+        std::fputs(commandLine.standardError.toLocal8Bit().constData(), stderr);
+        return *commandLine.exitCode;
+    }
+
     QApplication app(argc, argv);
     QApplication::setWindowIcon(vrh::programIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.varnhold.VrhEdit"));
     vrh::QtUserInterface userInterface;
     const std::unique_ptr<vrh::frmMain> window = vrh::startEditor(userInterface, userInterface);
     userInterface.setParentWindow(window.get());
+    if (!commandLine.file.isEmpty()) {
+        // Nothing to save yet: no prompt.
+        window->openFile(commandLine.file, false);
+    }
     return app.exec();
 }

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, testing, fuzzing and the
-# end-to-end test need. Idempotent: when everything is there it only asks dpkg.
+# Installs the Debian packages that building, testing, fuzzing and the end-to-end test need,
+# and, for each group named, what that one step needs besides:
+#   windows   levelsplit.exe with the mingw-w64 cross compiler, and wine to test it
+#   package   the Debian package and the checks of its desktop files
+# Idempotent: when everything is there it only asks dpkg.
 set -euo pipefail
 
 packages=(
@@ -16,6 +19,14 @@ packages=(
     # the end-to-end test: a real X server, a scripted pointer and keyboard, screenshots
     xvfb xauth xdotool imagemagick x11-utils libx11-dev python3
 )
+
+for group in "$@"; do
+    case "$group" in
+    windows) packages+=(g++-mingw-w64-x86-64-win32 wine wine64) ;;
+    package) packages+=(dpkg-dev desktop-file-utils appstream libxml2-utils shared-mime-info man-db) ;;
+    *) echo "install-deps.sh: unknown group '$group' (windows, package)" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

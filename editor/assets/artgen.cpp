@@ -92,6 +92,12 @@ void generate(const QStringList& arguments) {
         const QString name =
             icon.key == QLatin1String("VrhEdit") ? icon.key + ".png" : "icons/" + icon.key + ".png";
         write(withSilverSeeThrough(icon.image), out.filePath(name));
+        if (icon.key == QLatin1String("VrhEdit")) {
+            // The desktop's larger size, each pixel four times as wide and high: pixel art
+            // stays sharp.
+            write(withSilverSeeThrough(icon.image).scaled(128, 128),
+                  out.filePath("VrhEdit-128.png"));
+        }
     }
 
     write(drawLogo(sheet), out.filePath(QStringLiteral("logo.png")));

@@ -1,8 +1,12 @@
 #include "filecommands.h"
 
+#include "commands/dialogfolder.h"
 #include "commands/levelrules.h"
+#include "commands/recentfiles.h"
 #include "levelset/levelsetfile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <utility>
 
 namespace vrh {
@@ -44,8 +48,12 @@ void FileCommands::fileOpen() {
         return;
     }
     lastName_ = *chosen;
+    readChosenFile(*chosen);
+}
+
+void FileCommands::readChosenFile(const QString& path) {
     // Read into a fresh levelset first, so a bad file leaves the current one untouched.
-    ReadResult read = readLevelsetFile(*chosen);
+    ReadResult read = readLevelsetFile(path);
     if (!read.levelset) {
         // The reason already names the file.
         messages_.showMessage(read.error, kApplicationTitle, MessageButtons::Ok,
@@ -53,11 +61,14 @@ void FileCommands::fileOpen() {
         return;
     }
     levelset_ = std::move(*read.levelset);
-    levelset_.fileName = *chosen;
+    levelset_.fileName = path;
     showFileName();
     state_.curLevel = 0;
     view_.levelsetReplaced();
     view_.showCurrentLevel();
+    if (recent_) {
+        recent_->remember(path);
+    }
 }
 
 bool FileCommands::fileSave() {
@@ -101,6 +112,9 @@ bool FileCommands::saveLevelset(const QString& file) {
     levelset_.fileName = file;
     showFileName();
     view_.levelsetSaved();
+    if (recent_) {
+        recent_->remember(file);
+    }
     return true;
 }
 
@@ -117,11 +131,40 @@ bool FileCommands::savePrompt() {
 }
 
 FileDialogSetup FileCommands::dialogSetup(const QString& title) const {
-    return {title, kLevelsetFilter, initialFolder_, lastName_};
+    return {title, kLevelsetFilter, dialogFolder(), lastName_};
 }
 
 void FileCommands::showFileName() {
     view_.setTitle(windowTitle(levelset_.fileName));
+}
+
+void FileCommands::openFile(const QString& path, bool askToSave) {
+    if (askToSave && !savePrompt()) {
+        return;
+    }
+    // The dialog offers it next, so that it starts where this file lies.
+    lastName_ = path;
+    readChosenFile(path);
+}
+
+void FileCommands::openRecentFile(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        messages_.showMessage(readLevelsetFile(path).error, kApplicationTitle, MessageButtons::Ok,
+                              MessageIcon::Exclamation);
+        if (recent_) {
+            recent_->forget(path);
+        }
+        return;
+    }
+    openFile(path, true);
+}
+
+QString FileCommands::dialogFolder() const {
+    if (!recent_) {
+        return initialFolder_;
+    }
+    return dialogStartFolder(recent_->lastFolder(), initialFolder_, QDir::homePath(),
+                             isWritableFolder);
 }
 
 } // namespace vrh

@@ -8,6 +8,8 @@
 
 namespace vrh {
 
+class RecentFiles;
+
 inline const QString kSavePrompt = QStringLiteral("Save current Levelset?");
 inline const QString kInvalidFileNameMessage =
     QStringLiteral("Invalid file name! Must be of the format: zvrhl???.vrh, where ??? is the "
@@ -71,6 +73,25 @@ class FileCommands {
     LevelsetView& view_;
     QString initialFolder_;
     QString lastName_;
+
+    // ---- Opening a given file; remembering the files opened and saved ----
+  public:
+    // Opens path as File > Open does with the name its dialog gave, after the save prompt
+    // when askToSave (a drop, the recent list) and without it (the command line, where
+    // there is nothing to save yet).
+    void openFile(const QString& path, bool askToSave);
+    // A levelset from the recent list: one that is gone is reported at once, before any
+    // prompt, and leaves the list.
+    void openRecentFile(const QString& path);
+    // From now on every levelset opened or saved is remembered there, and the dialogs start
+    // in the folder of the last one. Without it they start in the initial folder given.
+    void setRecentFiles(RecentFiles& recent) { recent_ = &recent; }
+
+  private:
+    void readChosenFile(const QString& path);
+    QString dialogFolder() const;
+
+    RecentFiles* recent_ = nullptr;
 };
 
 } // namespace vrh

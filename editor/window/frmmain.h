@@ -14,11 +14,14 @@
 #include <memory>
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QRadioButton;
+class QSettings;
 class QStatusBar;
 class QToolBar;
 
@@ -27,6 +30,7 @@ namespace vrh {
 class frmAbout;
 class LevelView;
 class MarkerFrame;
+class RecentFiles;
 class SystemInformation;
 class TilePalette;
 
@@ -70,6 +74,11 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
     void mnuFileExit_Click();
+    // The recent file in entry index (0 for "&1 ...").
+    void mnuFileRecent_Click(int index);
+    // Opens a levelset as File > Open does with the name its dialog gave; with the save prompt
+    // first when askToSave.
+    void openFile(const QString& path, bool askToSave);
 
     // The property panel.
     // Shows the level's properties in the panel and moves its six markers there.
@@ -169,8 +178,12 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     QAction* mnuLevelPopUpPut = nullptr;
     QAction* mnuLevelPopUpTake = nullptr;
 
-    // Menu entries whose captions, greying or check marks the handlers keep. The right-button
-    // modes are mnuToolsMouseChoice[index], "mnuToolsMouseChoice0" to "mnuToolsMouseChoice3".
+    // Menu entries whose captions, greying or check marks the handlers keep. The recent files'
+    // entries are "mnuFileRecent1" to "mnuFileRecent8", shown while they hold a file, with the
+    // bar after them. The right-button modes are mnuToolsMouseChoice[index],
+    // "mnuToolsMouseChoice0" to "mnuToolsMouseChoice3".
+    std::array<QAction*, 8> mnuFileRecent{};
+    QAction* mnuFileRecentBar = nullptr;
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
     QAction* mnuViewStart = nullptr;
@@ -182,6 +195,8 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
   protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
     // Opens a popup menu at a global position and waits for the choice; the chosen entry has
@@ -198,6 +213,9 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void createMouseEditing();
     void createPopupMenus();
     void createMenus();
+    void createRecentFiles();
+    void showRecentFiles();
+    void createDropTarget();
     void createEditMenu(QMenu* edit);
     void createToolBar();
 
@@ -233,6 +251,8 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     QImage tileSheet_;
     QString statusText_;
     QMetaObject::Connection focusWatch_;
+    std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<RecentFiles> recentFiles_;
     bool loadingLevel_ = false;
     bool centred_ = false;
 };

@@ -3,6 +3,7 @@
 #include "levelset/levelsetfile.h"
 #include "support/diskfiles.h"
 #include "support/hangguard.h"
+#include "support/recordingview.h"
 #include "support/scripteduserinterface.h"
 #include "support/unprivileged.h"
 
@@ -17,22 +18,9 @@ namespace vrh {
 namespace {
 
 using testing::AskedDialog;
+using testing::RecordingView;
 using testing::ScriptedFileDialogs;
 using testing::ScriptedMessageBoxes;
-
-class RecordingView : public LevelsetView {
-  public:
-    int shown = 0;
-    QString title;
-    void showCurrentLevel() override { ++shown; }
-    void showLevelLabel() override { ++labelled; }
-    int labelled = 0;
-    void setTitle(const QString& text) override { title = text; }
-    int replaced = 0;
-    void levelsetReplaced() override { ++replaced; }
-    int saved = 0;
-    void levelsetSaved() override { ++saved; }
-};
 
 QByteArray readFile(const QString& path) {
     QFile file(path);

@@ -2,7 +2,7 @@
 """VrhEdit driven as a person would: a real X server (Xvfb), the real binary, the pointer and
 keyboard through xdotool, results read from saved files and screenshots (ImageMagick).
 
-usage: e2e_test.py VRHEDIT TILES_PNG XMAPLOG
+usage: e2e_test.py VRHEDIT TILES_PNG XMAPLOG XDNDDROP
 Fails, saying why, when anything it needs is missing; it never skips.
 """
 import os
@@ -17,6 +17,7 @@ APP_TITLE = "Varnhold: Levelset Editor"
 CLIENT_HEIGHT = 572
 MAP_LEFT, MAP_TOP = 136 + 2, 32 + 2  # drawing area inside the 2-pixel border
 PALETTE_LEFT, PALETTE_TOP = 664 + 2, 32 + 2
+TIME_BOX = (64, 408, 65, 19)  # txtTime: left, top, width, height in the client area
 CELL = 16
 
 
@@ -53,7 +54,9 @@ class Display:
         with os.fdopen(read_fd) as pipe:
             number = pipe.readline().strip()
         check(number.isdigit(), "Xvfb did not start")
-        self.env = dict(os.environ, DISPLAY=":" + number, XDG_RUNTIME_DIR=workdir, HOME=workdir)
+        # A home and settings of the run's own: nobody's recent files or folders.
+        self.env = dict(os.environ, DISPLAY=":" + number, XDG_RUNTIME_DIR=workdir, HOME=workdir,
+                        XDG_CONFIG_HOME=os.path.join(workdir, "config"))
         self.env.pop("QT_QPA_PLATFORM", None)  # the real window system, not offscreen
         self.workdir = workdir
 
@@ -118,11 +121,11 @@ class Image:
 class Editor:
     """The running VrhEdit and where its controls are on screen."""
 
-    def __init__(self, display, binary):
+    def __init__(self, display, binary, args=(), file_name="Untitled"):
         self.display = display
-        self.process = subprocess.Popen([binary], env=display.env, cwd=display.workdir,
+        self.process = subprocess.Popen([binary, *args], env=display.env, cwd=display.workdir,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-        self.window = display.window(r"^\[Untitled\] - " + re.escape(APP_TITLE) + "$")
+        self.window = display.window("^" + re.escape(f"[{file_name}] - {APP_TITLE}") + "$")
         x, y, width, height = display.geometry(self.window)
         self.origin = (x, y)
         self.menu_bar = height - CLIENT_HEIGHT  # the client area starts below the menu bar
@@ -161,6 +164,18 @@ class Editor:
         self._move(x, self.menu_bar + y)
         self.display.xdotool("click", 1)
 
+    def exit_without_saving(self):
+        """File > Exit, No at the prompt; the program ends with status 0."""
+        self.keys("alt+f", "x")
+        prompt = self.display.window("^" + re.escape(APP_TITLE) + "$")
+        self.display.keys(prompt, "n")
+        status = self.process.wait(timeout=15)
+        check(status == 0, f"VrhEdit ended with status {status}: {self.process.stderr.read().decode()[-2000:]}")
+
+    def time_box(self, shot):
+        left, top = self.origin[0] + TIME_BOX[0], self.origin[1] + self.menu_bar + TIME_BOX[1]
+        return [shot.pixel(left + dx, top + dy) for dy in range(TIME_BOX[3]) for dx in range(TIME_BOX[2])]
+
     def map_cell_matches(self, shot, sheet, cell_x, cell_y, code):
         """The inner 12 x 12 pixels of a map cell (inside any marker frame) equal the tile."""
         left = self.origin[0] + MAP_LEFT + CELL * cell_x
@@ -187,13 +202,21 @@ def expected_file(name, levels):
     return out
 
 
+def drop(xdnddrop, display, window, point, mime, data, action="copy"):
+    """Drags data over point of the window and drops it; what xdnddrop saw, line by line."""
+    result = subprocess.run([xdnddrop, window, *map(str, point), action, mime, data], env=display.env,
+                            capture_output=True, text=True, timeout=30)
+    check(result.returncode == 0 or result.stdout, f"xdnddrop failed: {result.stderr[-2000:]}")
+    return result.stdout.split("\n")[:-1]
+
+
 def read(path):
     with open(path, "rb") as f:
         return f.read()
 
 
 def main():
-    binary, tiles_png, xmaplog = map(os.path.abspath, sys.argv[1:4])
+    binary, tiles_png, xmaplog, xdnddrop = map(os.path.abspath, sys.argv[1:5])
     workdir = tempfile.mkdtemp(prefix="vrhedit-e2e-")
     display = Display(workdir)
     watcher = subprocess.Popen([xmaplog], env=display.env, stdout=subprocess.PIPE, text=True)
@@ -259,7 +282,7 @@ def main():
         # Decrease Width, Ctrl+E counts the enemies.
         editor.keys("F1")
         check_cells("Decrease Width", {(13, 0): 255})
-        editor.click_client(64 + 30, 408 + 9)
+        editor.click_client(TIME_BOX[0] + TIME_BOX[2] // 2, TIME_BOX[1] + TIME_BOX[3] // 2)
         editor.keys("ctrl+z")
         check_cells("undo of Decrease Width", {(13, 0): 0})
         editor.keys("ctrl+e")
@@ -348,12 +371,41 @@ def main():
               "Cancel at the save prompt closed the window")
         print("ok: Cancel at the close prompt keeps the window open")
 
-        editor.keys("alt+f", "x")
+        editor.exit_without_saving()
+        print("ok: No at the close prompt ends the program")
+
+        # Started with a file, as the file manager starts it: the title names the file by its
+        # absolute path and the map shows its first level.
+        editor = Editor(display, binary, args=[os.path.basename(path)], file_name=path)
+        check_map_shows(tiles1, width1, height1, "started with the file")
+        print("ok: started with a file argument, title and map show it")
+
+        # Drops from a file manager onto the Time box: text and other files are refused and
+        # the box keeps its text; a levelset is taken as a copy and opens after the prompt.
+        box = (TIME_BOX[0] + TIME_BOX[2] // 2, editor.menu_bar + TIME_BOX[1] + TIME_BOX[3] // 2)
+        before = editor.time_box(display.screenshot())
+        notes = os.path.join(workdir, "notes.txt")
+        with open(notes, "w") as f:
+            f.write("notes")
+        for mime, data in [("text/plain", path), ("text/uri-list", f"file://{notes}\r\n")]:
+            answer = drop(xdnddrop, display, editor.window, box, mime, data)
+            check(answer == ["refused"], f"a drop of {mime} {data!r} was answered {answer}")
+        time.sleep(0.3)
+        check(editor.time_box(display.screenshot()) == before, "the Time box changed under refused drops")
+        dropped = os.path.join(workdir, "ZVRHLDnd.VRH")
+        shutil.copy(path, dropped)
+        # A move is refused: the file manager would delete the file once it was taken.
+        answer = drop(xdnddrop, display, editor.window, box, "text/uri-list", f"file://{dropped}\r\n", "move")
+        check(answer == ["refused"], f"a drop proposing a move was answered {answer}")
+        answer = drop(xdnddrop, display, editor.window, box, "text/uri-list", f"file://{dropped}\r\n")
+        check(answer == ["accepted XdndActionCopy", "finished XdndActionCopy"],
+              f"the levelset's drop was answered {answer}")
         prompt = display.window("^" + re.escape(APP_TITLE) + "$")
         display.keys(prompt, "n")
-        status = editor.process.wait(timeout=15)
-        check(status == 0, f"VrhEdit ended with status {status}: {editor.process.stderr.read().decode()[-2000:]}")
-        print("ok: No at the close prompt ends the program")
+        wait_for("the dropped file's title", lambda: editor.title() == f"[{dropped}] - {APP_TITLE}")
+        check(os.path.exists(dropped), "the dropped file was moved away")
+        print("ok: text, other files and moves refused, a dropped levelset opened as a copy")
+        editor.exit_without_saving()
         print("1 passed, 0 failed")
         return 0
     except Failure as failure:

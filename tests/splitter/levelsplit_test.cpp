@@ -41,6 +41,8 @@ struct RefusedCase {
     std::vector<std::string> directories;
     std::vector<std::pair<std::string, std::string>> files;
     std::string message;
+    // Holds only where file names tell case apart, which Windows' do not.
+    bool needsCaseSensitiveNames = false;
 };
 
 std::vector<std::pair<std::string, std::string>> withInput(std::string bytes) {
@@ -74,7 +76,7 @@ const RefusedCase refusedCases[] = {
     {"SlashInName", {"a/b"}, {"zvrhla"}, {{"zvrhla/b.vrh", validSet}}, badName},
     {"BackslashInName", {"a\\b"}, {}, {{"zvrhla\\b.vrh", validSet}}, badName},
     {"MissingFile", {"abc"}, {}, {}, cantOpen},
-    {"NameCaseKeptForInput", {"ABC"}, {}, withInput(validSet), cantOpen},
+    {"NameCaseKeptForInput", {"ABC"}, {}, withInput(validSet), cantOpen, true},
     {"InputIsDirectory", {"abc"}, {"zvrhlabc.vrh"}, {}, cantOpen},
     {"EmptyFile", {"abc"}, {}, withInput(""), badFile},
     {"HeaderCutShort", {"abc"}, {}, withInput(validSet.substr(0, 51)), badFile},
@@ -107,6 +109,9 @@ class Refused : public testing::TestWithParam<RefusedCase> {};
 
 TEST_P(Refused, PrintsOneMessageAndChangesNothing) {
     const RefusedCase& c = GetParam();
+    if (c.needsCaseSensitiveNames && testingWindowsProgram()) {
+        GTEST_SKIP() << "Windows finds zvrhlABC.vrh as zvrhlabc.vrh";
+    }
     ScratchDir dir;
     // Outputs of an earlier split, which a refused run must leave alone.
     dir.put("header.vrh", "old header");
@@ -122,7 +127,7 @@ TEST_P(Refused, PrintsOneMessageAndChangesNothing) {
 
     const RunResult run = runLevelsplit(dir.path(), c.args);
 
-    EXPECT_EQ(run.output, c.message);
+    EXPECT_EQ(run.output, consoleText(c.message));
     EXPECT_EQ(run.exitStatus, refusedStatus);
     EXPECT_EQ(contentsOf(dir.path()), before);
 }
@@ -354,7 +359,7 @@ TEST_P(Unwritable, ReportsTheFileAndStops) {
 
     const RunResult run = runLevelsplit(dir.path(), {"abc"});
 
-    EXPECT_EQ(run.output, c.message);
+    EXPECT_EQ(run.output, consoleText(c.message));
     EXPECT_EQ(run.exitStatus, refusedStatus);
     for (const auto& [name, bytes] : c.written) {
         expected[name] = bytes;

@@ -42,12 +42,14 @@ RunResult runLevelsplit(const fs::path& dir, const std::vector<std::string>& arg
     if (pipe(pipeEnds) != 0) {
         throw std::runtime_error("pipe failed");
     }
+    std::vector<std::string> command = {LEVELSPLIT_PATH};
+    if (testingWindowsProgram()) {
+        command = {"wine", std::getenv("VRH_LEVELSPLIT_EXE")};
+    }
+    command.insert(command.end(), args.begin(), args.end());
     std::vector<char*> argv;
-    std::string program = LEVELSPLIT_PATH;
-    argv.push_back(program.data());
-    std::vector<std::string> argCopies = args;
-    for (std::string& arg : argCopies) {
-        argv.push_back(arg.data());
+    for (std::string& word : command) {
+        argv.push_back(word.data());
     }
     argv.push_back(nullptr);
 
@@ -63,7 +65,7 @@ RunResult runLevelsplit(const fs::path& dir, const std::vector<std::string>& arg
         // A run that blocks (on a FIFO, say) is ended by the alarm, which the program
         // inherits: the case fails with status -1 instead of hanging the suite.
         alarm(hangSeconds);
-        execv(argv[0], argv.data());
+        execvp(argv[0], argv.data());
         _exit(127);
     }
     close(pipeEnds[1]);
@@ -85,6 +87,22 @@ RunResult runLevelsplit(const fs::path& dir, const std::vector<std::string>& arg
         result.exitStatus = WEXITSTATUS(status);
     }
     return result;
+}
+
+bool testingWindowsProgram() {
+    const char* exe = std::getenv("VRH_LEVELSPLIT_EXE");
+    return exe != nullptr && *exe != '\0';
+}
+
+std::string consoleText(std::string_view message) {
+    std::string text;
+    for (const char c : message) {
+        if (c == '\n' && testingWindowsProgram()) {
+            text += '\r';
+        }
+        text += c;
+    }
+    return text;
 }
 
 DirContents contentsOf(const fs::path& dir) {

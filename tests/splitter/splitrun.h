@@ -33,7 +33,14 @@ struct RunResult {
 
 // A run still going after this many seconds is killed.
 inline constexpr unsigned hangSeconds = 10;
+// Runs levelsplit with args in dir. The program is this build's, or, with VRH_LEVELSPLIT_EXE
+// naming a levelsplit.exe, that Windows program through wine.
 RunResult runLevelsplit(const std::filesystem::path& dir, const std::vector<std::string>& args);
+
+// Whether the program under test is the Windows one.
+bool testingWindowsProgram();
+// A message as the program's console writes it: on Windows each "\n" arrives as "\r\n".
+std::string consoleText(std::string_view message);
 
 // Every entry of a directory: file name to its bytes, a subdirectory to "<dir>", anything else
 // that is no regular file (a FIFO, a device) to "<special>".

@@ -17,10 +17,13 @@ namespace {
 
 using testing::ActiveWindow;
 
-// One line per menu entry: indent, object name, caption, shortcut and check mark.
+// One line per menu entry shown: indent, object name, caption, shortcut and check mark.
 std::vector<std::string> describe(const QMenu* menu, const std::string& indent) {
     std::vector<std::string> lines;
     for (const QAction* action : menu->actions()) {
+        if (!action->isVisible()) {
+            continue;
+        }
         std::string line = indent + action->objectName().toStdString();
         if (action->isSeparator()) {
             lines.push_back(line + " -");

@@ -1,0 +1,63 @@
+// The recent files in the File menu, and opening a levelset named from outside the dialog.
+#include "frmmain.h"
+
+#include "commands/recentfiles.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSettings>
+
+namespace vrh {
+
+namespace {
+
+// ~/.config/VrhEdit/VrhEdit.conf on Linux.
+const QString kSettingsName = QStringLiteral("VrhEdit");
+
+} // namespace
+
+void frmMain::createRecentFiles() {
+    settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                            kSettingsName, kSettingsName);
+    recentFiles_ = std::make_unique<RecentFiles>(*settings_);
+
+    // Between "Save &As..." and its bar on one side and "E&xit" on the other.
+    auto* exit = findChild<QAction*>(QStringLiteral("mnuFileExit"));
+    auto* file = findChild<QMenu*>(QStringLiteral("mnuFile"));
+    for (int index = 0; index < static_cast<int>(mnuFileRecent.size()); ++index) {
+        auto* entry = new QAction(file);
+        entry->setObjectName(QStringLiteral("mnuFileRecent%1").arg(index + 1));
+        connect(entry, &QAction::triggered, this, [this, index] { mnuFileRecent_Click(index); });
+        file->insertAction(exit, entry);
+        mnuFileRecent[index] = entry;
+    }
+    mnuFileRecentBar = file->insertSeparator(exit);
+    mnuFileRecentBar->setObjectName(QStringLiteral("mnuFileRecentBar"));
+
+    recentFiles_->changed = [this] { showRecentFiles(); };
+    fileCommands_.setRecentFiles(*recentFiles_);
+    showRecentFiles();
+}
+
+void frmMain::showRecentFiles() {
+    const QStringList files = recentFiles_->files();
+    for (int index = 0; index < static_cast<int>(mnuFileRecent.size()); ++index) {
+        QAction* entry = mnuFileRecent[index];
+        const QString path = files.value(index);
+        entry->setText(path.isEmpty() ? QString() : recentFileCaption(index, path));
+        entry->setStatusTip(path);
+        entry->setData(path);
+        entry->setVisible(!path.isEmpty());
+    }
+    mnuFileRecentBar->setVisible(!files.isEmpty());
+}
+
+void frmMain::mnuFileRecent_Click(int index) {
+    fileCommands_.openRecentFile(mnuFileRecent[index]->data().toString());
+}
+
+void frmMain::openFile(const QString& path, bool askToSave) {
+    fileCommands_.openFile(path, askToSave);
+}
+
+} // namespace vrh

@@ -1,0 +1,344 @@
+// The main window on the desktop: a file from the command line, the recent files in the File
+// menu, dropped files and the panel's captions.
+#include "windowharness.h"
+
+#include "commands/recentfiles.h"
+#include "levelset/levelsetfile.h"
+#include "support/temporarysettings.h"
+#include "window/startup.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QUrl>
+
+namespace vrh {
+namespace {
+
+using testing::ActiveWindow;
+using testing::ScriptedFileDialogs;
+using testing::ScriptedMessageBoxes;
+using testing::TemporarySettings;
+
+// A two-level levelset whose second level is 20 wide, with one painted tile per file.
+Levelset sampleLevelset(std::uint8_t tile) {
+    Levelset set;
+    resetLevelset(set);
+    set.numLevels = 2;
+    set.levels[0].tiles[1][2] = tile;
+    set.levels[1].width = 20;
+    return set;
+}
+
+QString putLevelset(const QTemporaryDir& dir, const QString& name, std::uint8_t tile) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(serializeLevelset(sampleLevelset(tile), "ABC"));
+    return path;
+}
+
+class Desktop : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    QString put(const char* name, std::uint8_t tile = 54) {
+        return putLevelset(dir, QString::fromLatin1(name), tile);
+    }
+
+    TemporarySettings settings; // before any window reads them
+    QTemporaryDir dir;
+};
+
+// ---- The command line's file ----------------------------------------------------------
+
+// Message boxes that note whether the splash was gone and the main window shown when asked.
+class StartUpMessages : public ScriptedMessageBoxes {
+  public:
+    std::vector<bool> afterTheSplash;
+    MessageAnswer showMessage(const QString& text, const QString& title, MessageButtons buttons,
+                              MessageIcon icon) override {
+        bool splash = false;
+        bool mainShown = false;
+        for (const QWidget* widget : QApplication::topLevelWidgets()) {
+            splash |= widget->objectName() == QLatin1String("frmSplash");
+            mainShown |= widget->objectName() == QLatin1String("frmMain") && widget->isVisible();
+        }
+        afterTheSplash.push_back(!splash && mainShown);
+        return ScriptedMessageBoxes::showMessage(text, title, buttons, icon);
+    }
+};
+
+TEST_F(Desktop, StartUpOpensTheGivenFileWithoutAPrompt) {
+    QByteArray malformed = serializeLevelset(sampleLevelset(1), "ABC");
+    malformed[52 + 1] = 40; // the first level 40 wide
+    const QString malformedPath = dir.filePath(QStringLiteral("zvrhlbad.vrh"));
+    QFile file(malformedPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(malformed);
+    file.close();
+    struct Case {
+        const char* what;
+        QString path;
+        bool opens;
+    };
+    const Case cases[] = {
+        {"a levelset", put("zvrhlabc.vrh", 89), true},
+        {"a missing file", dir.filePath(QStringLiteral("zvrhlnot.vrh")), false},
+        {"a malformed file", malformedPath, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        StartUpMessages messages;
+        ScriptedFileDialogs dialogs;
+        if (!c.opens) {
+            messages.answers = {MessageAnswer::Ok};
+        }
+        const std::unique_ptr<frmMain> window = startEditor(messages, dialogs);
+        window->openFile(c.path, false);
+
+        if (c.opens) {
+            EXPECT_TRUE(messages.asked.empty());
+            EXPECT_EQ(window->windowTitle(), windowTitle(c.path));
+            EXPECT_EQ(window->levelset().numLevels, 2);
+            ActiveWindow reference;
+            EXPECT_EQ(window->picLevel->image(), reference.drawing(sampleLevelset(89).levels[0]));
+        } else {
+            ASSERT_EQ(messages.asked.size(), 1u);
+            EXPECT_EQ(messages.asked[0].text, readLevelsetFile(c.path).error);
+            EXPECT_EQ(messages.asked[0].title, kApplicationTitle);
+            EXPECT_EQ(messages.asked[0].icon, MessageIcon::Exclamation);
+            EXPECT_EQ(messages.afterTheSplash, std::vector<bool>{true});
+            // The fresh levelset stays.
+            EXPECT_EQ(window->windowTitle(), windowTitle(kUntitled));
+            EXPECT_EQ(window->levelset().numLevels, 1);
+        }
+        EXPECT_TRUE(dialogs.asked.empty());
+    }
+}
+
+// ---- Recent files -------------------------------------------------------------------------
+
+std::vector<std::string> fileMenu(frmMain& window) {
+    std::vector<std::string> lines;
+    for (const QAction* action : window.findChild<QMenu*>(QStringLiteral("mnuFile"))->actions()) {
+        if (action->isVisible()) {
+            lines.push_back(
+                action->objectName().toStdString() +
+                (action->isSeparator() ? "" : " \"" + action->text().toStdString() + "\""));
+        }
+    }
+    return lines;
+}
+
+TEST_F(Desktop, RecentFilesStandBetweenSaveAsAndExitNewestFirst) {
+    ActiveWindow h;
+    std::vector<std::string> menu = fileMenu(h.window);
+    EXPECT_EQ(menu.size(), 7u); // New, Open, bar, Save, Save As, bar, Exit
+
+    const QString a = put("zvrhlaaa.vrh");
+    const QString b = put("zvrhlb&b.vrh");
+    h.window.openFile(a, false);
+    h.window.openFile(b, false);
+    h.messages.answers = {MessageAnswer::No};
+    h.dialogs.answers = {dir.filePath(QStringLiteral("ZVRHLSav.vrh"))};
+    h.window.mnuFileSaveAs_Click();
+
+    const std::vector<std::string> expected = {
+        "mnuFileNew \"&New\"",
+        "mnuFileOpen \"&Open...\"",
+        "mnuFileBar0",
+        "mnuFileSave \"&Save\"",
+        "mnuFileSaveAs \"Save &As...\"",
+        "mnuFileBar1",
+        "mnuFileRecent1 \"&1 zvrhlsav.vrh\"",
+        "mnuFileRecent2 \"&2 zvrhlb&&b.vrh\"",
+        "mnuFileRecent3 \"&3 zvrhlaaa.vrh\"",
+        "mnuFileRecentBar",
+        "mnuFileExit \"E&xit\"",
+    };
+    EXPECT_EQ(fileMenu(h.window), expected);
+    EXPECT_EQ(h.window.mnuFileRecent[1]->statusTip(), b);
+}
+
+TEST_F(Desktop, HoverShowsTheFullPathInTheStatusBar) {
+    ActiveWindow h;
+    QStringList opened;
+    for (const char* name : {"zvrhl001.vrh", "zvrhl002.vrh", "zvrhl003.vrh"}) {
+        opened.prepend(put(name));
+        h.window.openFile(opened.first(), false);
+    }
+
+    // Open the File menu from the menu bar and point at the third entry.
+    QMenuBar* bar = h.window.menuBar();
+    QMenu* file = h.window.findChild<QMenu*>(QStringLiteral("mnuFile"));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file->menuAction()).center());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
+    QTest::mouseMove(file, file->actionGeometry(h.window.mnuFileRecent[2]).center());
+    EXPECT_EQ(h.window.sbStatusBar->currentMessage(), opened[2]);
+    file->close();
+}
+
+TEST_F(Desktop, ChoosingARecentFileOpensItAfterThePromptAndMovesItUp) {
+    ActiveWindow h;
+    const QString older = put("zvrhlold.vrh", 60);
+    const QString newer = put("zvrhlnew.vrh", 61);
+    h.window.openFile(older, false);
+    h.window.openFile(newer, false);
+    ASSERT_EQ(h.window.mnuFileRecent[1]->statusTip(), older);
+
+    h.messages.answers = {MessageAnswer::No};
+    h.window.mnuFileRecent[1]->trigger();
+
+    ASSERT_EQ(h.messages.asked.size(), 1u);
+    EXPECT_EQ(h.messages.asked[0].text, kSavePrompt);
+    EXPECT_EQ(h.window.windowTitle(), windowTitle(older));
+    EXPECT_TRUE(h.mapShows(sampleLevelset(60).levels[0]));
+    EXPECT_EQ(h.window.mnuFileRecent[0]->statusTip(), older);
+    EXPECT_EQ(h.window.mnuFileRecent[1]->statusTip(), newer);
+
+    // Gone: the box at once, no prompt, and the entry leaves.
+    ASSERT_TRUE(QFile::remove(newer));
+    h.messages.asked.clear();
+    h.messages.answers = {MessageAnswer::Ok};
+    h.window.mnuFileRecent[1]->trigger();
+    ASSERT_EQ(h.messages.asked.size(), 1u);
+    EXPECT_EQ(h.messages.asked[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(h.messages.asked[0].text.startsWith(QStringLiteral("Can't open ") + newer));
+    EXPECT_FALSE(h.window.mnuFileRecent[1]->isVisible());
+    EXPECT_EQ(h.window.windowTitle(), windowTitle(older));
+}
+
+TEST_F(Desktop, RecentFilesAndTheDialogFolderOutliveTheWindow) {
+    const QString file = put("zvrhlabc.vrh");
+    {
+        ActiveWindow first;
+        first.window.openFile(file, false);
+    }
+    ActiveWindow second;
+    EXPECT_EQ(second.window.mnuFileRecent[0]->text(), QStringLiteral("&1 zvrhlabc.vrh"));
+    EXPECT_EQ(second.window.mnuFileRecent[0]->statusTip(), file);
+    EXPECT_FALSE(second.window.mnuFileRecent[1]->isVisible());
+    second.messages.answers = {MessageAnswer::No};
+    second.dialogs.answers = {std::nullopt};
+    second.window.mnuFileOpen_Click();
+    ASSERT_EQ(second.dialogs.asked.size(), 1u);
+    EXPECT_EQ(second.dialogs.asked[0].setup.initialFolder, dir.path());
+    // Kept in the settings folder of the run, nowhere else.
+    EXPECT_TRUE(QFile::exists(settings.path() + QStringLiteral("/VrhEdit/VrhEdit.conf")));
+}
+
+// ---- Dropped files ------------------------------------------------------------------------
+
+struct Offer {
+    QList<QUrl> urls;
+    QString text;
+    Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+};
+
+std::unique_ptr<QMimeData> mimeData(const Offer& offer) {
+    auto data = std::make_unique<QMimeData>();
+    if (!offer.urls.isEmpty()) {
+        data->setUrls(offer.urls);
+    }
+    if (!offer.text.isEmpty()) {
+        data->setText(offer.text);
+    }
+    return data;
+}
+
+// Enters and drops the offer at a point of the window; gives whether both were accepted, and
+// the drop action agreed on.
+std::pair<bool, Qt::DropAction> drop(frmMain& window, const Offer& offer, QPoint at) {
+    const std::unique_ptr<QMimeData> data = mimeData(offer);
+    QDragEnterEvent enter(at, offer.actions, data.get(), Qt::LeftButton, Qt::NoModifier);
+    enter.setDropAction(Qt::MoveAction); // as a file manager proposes with Shift held
+    QApplication::sendEvent(&window, &enter);
+    if (!enter.isAccepted()) {
+        return {false, Qt::IgnoreAction};
+    }
+    QDropEvent dropped(at, offer.actions, data.get(), Qt::LeftButton, Qt::NoModifier);
+    dropped.setDropAction(Qt::MoveAction);
+    QApplication::sendEvent(&window, &dropped);
+    QCoreApplication::processEvents();
+    return {dropped.isAccepted(), dropped.dropAction()};
+}
+
+TEST_F(Desktop, ADroppedLevelsetOpensAfterThePromptAsACopy) {
+    ActiveWindow h;
+    const QString file = put("ZVRHLAbc.VRH", 62);
+    h.messages.answers = {MessageAnswer::No};
+
+    const auto [accepted, action] =
+        drop(h.window, {{QUrl::fromLocalFile(file)}, file}, h.window.txtTime->geometry().center());
+
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(action, Qt::CopyAction); // never a move: the file stays where it is
+    ASSERT_EQ(h.messages.asked.size(), 1u);
+    EXPECT_EQ(h.messages.asked[0].text, kSavePrompt);
+    EXPECT_EQ(h.window.windowTitle(), windowTitle(file));
+    EXPECT_TRUE(h.mapShows(sampleLevelset(62).levels[0]));
+    EXPECT_EQ(h.window.mnuFileRecent[0]->statusTip(), file);
+    EXPECT_TRUE(QFile::exists(file));
+}
+
+TEST_F(Desktop, AnythingElseDroppedIsRefusedAndChangesNothing) {
+    const QString levelset = put("zvrhlabc.vrh");
+    const QString other = put("notes.txt");
+    const Offer offers[] = {
+        {{QUrl::fromLocalFile(levelset), QUrl::fromLocalFile(other)}, {}},
+        {{QUrl::fromLocalFile(other)}, other},
+        {{}, levelset},
+        {{QUrl(QStringLiteral("https://example.org/zvrhlabc.vrh"))}, {}},
+        {{QUrl::fromLocalFile(levelset)}, {}, Qt::MoveAction},
+    };
+    ActiveWindow h;
+    for (const Offer& offer : offers) {
+        SCOPED_TRACE(offer.text.toStdString() + " " +
+                     QUrl::toStringList(offer.urls).join(' ').toStdString());
+        EXPECT_FALSE(drop(h.window, offer, {300, 300}).first);
+        EXPECT_TRUE(h.messages.asked.empty());
+        EXPECT_EQ(h.window.windowTitle(), windowTitle(kUntitled));
+    }
+}
+
+// ---- The panel's captions ---------------------------------------------------------------
+
+TEST(PanelCaptions, FitTheirPlacesAndKeepClearOfTheirBoxes) {
+    ActiveWindow h;
+    struct Caption {
+        const QLabel* label;
+        const QLineEdit* box;
+    };
+    for (const Caption& c : {Caption{h.window.lblPasscode, h.window.txtPasscode},
+                             Caption{h.window.lblObjectives, h.window.txtObjectives},
+                             Caption{h.window.lblTime, h.window.txtTime}}) {
+        SCOPED_TRACE(c.label->text().toStdString());
+        const int textRight =
+            c.label->x() + c.label->fontMetrics().horizontalAdvance(c.label->text());
+        EXPECT_LE(textRight, c.label->geometry().right());
+        EXPECT_LE(textRight + 2, c.box->x()); // at least a pixel between text and box
+    }
+    for (const QRadioButton* option :
+         {h.window.optNormal, h.window.optHatchery, h.window.optWeak, h.window.optStrong}) {
+        EXPECT_LE(option->sizeHint().width(), option->width())
+            << option->objectName().toStdString();
+    }
+    for (const QGroupBox* frame : {h.window.fraLevelType, h.window.fraAlienType}) {
+        EXPECT_LE(frame->minimumSizeHint().width(), frame->width())
+            << frame->objectName().toStdString();
+    }
+}
+
+} // namespace
+} // namespace vrh
