@@ -12,8 +12,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     # running the editor: the X11 and offscreen platform plugins, a font
     qt6-qpa-plugins fonts-dejavu-core
-    # tests and benchmarks
-    libgtest-dev libgmock-dev libbenchmark-dev
+    # tests and benchmarks; Qt's platform headers for a test theme with X11 key bindings
+    libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
     # fuzzing (libFuzzer with clang 14)
     clang-14 libclang-rt-14-dev
     # the end-to-end test: a real X server, a scripted pointer and keyboard, screenshots
