@@ -9,7 +9,7 @@ namespace vrh {
 // driven by scripted answers in tests. Texts are handed over exactly as the program words
 // them; lines are joined by a single carriage return.
 
-enum class MessageButtons { Ok, YesNoCancel };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageIcon { None, Information, Exclamation, Critical };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 

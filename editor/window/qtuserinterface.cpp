@@ -44,12 +44,20 @@ MessageAnswer QtUserInterface::showMessage(const QString& text, const QString& t
     QString shown = text;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(boxIcon(icon), title, shown, QMessageBox::NoButton, parent_);
-    if (buttons == MessageButtons::YesNoCancel) {
+    switch (buttons) {
+    case MessageButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
-    } else {
+        break;
+    case MessageButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        break;
+    case MessageButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
+        break;
     }
     switch (box.exec()) {
     case QMessageBox::Yes:
