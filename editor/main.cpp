@@ -36,8 +36,8 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<vrh::frmMain> window = vrh::startEditor(userInterface, userInterface);
     userInterface.setParentWindow(window.get());
     if (!commandLine.file.isEmpty()) {
-        // Nothing to save yet: no prompt.
-        window->openFile(commandLine.file, false);
+        // Nothing to save yet, no prompt, unless a recovered levelset came first.
+        window->openFile(commandLine.file, !window->history().stack().isClean());
     }
     return app.exec();
 }

@@ -26,10 +26,7 @@ void FileCommands::formLoad() {
 
 void FileCommands::newLevelset() {
     resetLevelset(levelset_);
-    showFileName();
-    state_.curLevel = 0;
-    view_.levelsetReplaced();
-    view_.showCurrentLevel();
+    showReplacedLevelset();
 }
 
 void FileCommands::fileNew() {
@@ -62,13 +59,22 @@ void FileCommands::readChosenFile(const QString& path) {
     }
     levelset_ = std::move(*read.levelset);
     levelset_.fileName = path;
+    showReplacedLevelset();
+    if (recent_) {
+        recent_->remember(path);
+    }
+}
+
+void FileCommands::takeRecovered(Levelset levelset) {
+    levelset_ = std::move(levelset);
+    showReplacedLevelset();
+}
+
+void FileCommands::showReplacedLevelset() {
     showFileName();
     state_.curLevel = 0;
     view_.levelsetReplaced();
     view_.showCurrentLevel();
-    if (recent_) {
-        recent_->remember(path);
-    }
 }
 
 bool FileCommands::fileSave() {

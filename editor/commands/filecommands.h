@@ -49,6 +49,16 @@ class FileCommands {
 
     void fileNew();
     void fileOpen();
+    // Opens path as File > Open does with the name its dialog gave, after the save prompt
+    // when askToSave (a drop, the recent list) and without it (the command line, where
+    // there is nothing to save yet).
+    void openFile(const QString& path, bool askToSave);
+    // A levelset from the recent list: one that is gone is reported at once, before any
+    // prompt, and leaves the list.
+    void openRecentFile(const QString& path);
+    // Puts a recovered levelset in place under the file name it had, as an Open would, so
+    // that Save writes it where it came from.
+    void takeRecovered(Levelset levelset);
     // Each gives whether the levelset was written.
     bool fileSave();
     bool fileSaveAs();
@@ -59,11 +69,19 @@ class FileCommands {
     // success fileName and the title name file.
     bool saveLevelset(const QString& file);
 
+    // From now on every levelset opened or saved is remembered there, and the dialogs start
+    // in the folder of the last one. Without it they start in the initial folder given.
+    void setRecentFiles(RecentFiles& recent) { recent_ = &recent; }
+
   private:
     // The save prompt: whether the asking command goes on. A Yes whose save did not happen
     // abandons the command, so nothing unsaved is lost.
     bool savePrompt();
     FileDialogSetup dialogSetup(const QString& title) const;
+    QString dialogFolder() const;
+    void readChosenFile(const QString& path);
+    // Shows a levelset that took the place of the one before.
+    void showReplacedLevelset();
     void showFileName();
 
     Levelset& levelset_;
@@ -73,24 +91,6 @@ class FileCommands {
     LevelsetView& view_;
     QString initialFolder_;
     QString lastName_;
-
-    // ---- Opening a given file; remembering the files opened and saved ----
-  public:
-    // Opens path as File > Open does with the name its dialog gave, after the save prompt
-    // when askToSave (a drop, the recent list) and without it (the command line, where
-    // there is nothing to save yet).
-    void openFile(const QString& path, bool askToSave);
-    // A levelset from the recent list: one that is gone is reported at once, before any
-    // prompt, and leaves the list.
-    void openRecentFile(const QString& path);
-    // From now on every levelset opened or saved is remembered there, and the dialogs start
-    // in the folder of the last one. Without it they start in the initial folder given.
-    void setRecentFiles(RecentFiles& recent) { recent_ = &recent; }
-
-  private:
-    void readChosenFile(const QString& path);
-    QString dialogFolder() const;
-
     RecentFiles* recent_ = nullptr;
 };
 

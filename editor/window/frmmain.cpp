@@ -2,6 +2,8 @@
 
 #include "assets/assets.h"
 #include "commands/recentfiles.h"
+#include "commands/recoveryfolder.h"
+#include "commands/recoverykeeper.h"
 #include "map/drawlevel.h"
 #include "map/levelview.h"
 
@@ -65,13 +67,16 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* ran
     createMouseEditing();
     createRecentFiles();
     createDropTarget();
+    createRecovery();
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     Form_Load();
 }
 
 frmMain::~frmMain() {
-    // Deleting the controls moves the focus; by then this is no window to tell any more.
+    // Deleting the controls moves the focus, and deleting the history empties its stack; by
+    // then this is no window to tell any more.
     disconnect(focusWatch_);
+    disconnect(&history_.stack(), nullptr, this, nullptr);
 }
 
 void frmMain::createControls() {

@@ -31,6 +31,8 @@ class frmAbout;
 class LevelView;
 class MarkerFrame;
 class RecentFiles;
+class RecoveryFolder;
+class RecoveryKeeper;
 class SystemInformation;
 class TilePalette;
 
@@ -79,6 +81,8 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     // Opens a levelset as File > Open does with the name its dialog gave; with the save prompt
     // first when askToSave.
     void openFile(const QString& path, bool askToSave);
+    // At start-up: offers, newest first, what editors that ended without saving left behind.
+    void offerRecovery();
 
     // The property panel.
     // Shows the level's properties in the panel and moves its six markers there.
@@ -213,6 +217,7 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void createMouseEditing();
     void createPopupMenus();
     void createMenus();
+    void createRecovery();
     void createRecentFiles();
     void showRecentFiles();
     void createDropTarget();
@@ -253,6 +258,8 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     QMetaObject::Connection focusWatch_;
     std::unique_ptr<QSettings> settings_;
     std::unique_ptr<RecentFiles> recentFiles_;
+    std::unique_ptr<RecoveryFolder> recoveryFolder_;
+    std::unique_ptr<RecoveryKeeper> recoveryKeeper_;
     bool loadingLevel_ = false;
     bool centred_ = false;
 };

@@ -1,6 +1,8 @@
 // The File menu and the window's load, close query and unload.
 #include "frmmain.h"
 
+#include "commands/recoveryfolder.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 
@@ -15,6 +17,9 @@ bool frmMain::Form_QueryUnload() {
 }
 
 void frmMain::Form_Unload() {
+    // An editor that ends normally leaves nothing to recover: "No" at the save prompt was the
+    // user's choice to discard.
+    recoveryFolder_->removeOwn();
     // Other windows of the program close with the main window, the latest first.
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {

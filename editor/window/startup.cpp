@@ -18,6 +18,7 @@ std::unique_ptr<frmMain> startEditor(MessageBoxes& messages, FileDialogs& dialog
     splash->close();
     splash.reset();
     window->show();
+    window->offerRecovery();
     return window;
 }
 

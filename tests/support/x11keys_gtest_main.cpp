@@ -1,5 +1,7 @@
 // The widget test runner on a platform theme whose text boxes claim the keys they claim on an
 // X11 desktop: Ctrl+E (end of line), Ctrl+D (delete), Ctrl+K and more, as well as Ctrl+Z.
+#include "isolateduserfolders.h"
+
 #include <QApplication>
 #include <QKeySequence>
 #include <QtPlugin>
@@ -40,6 +42,10 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     qputenv("QT_QPA_PLATFORMTHEME", "vrhx11keys");
+    const vrh::testing::IsolatedUserFolders folders;
+    if (!folders.isValid()) {
+        return 1;
+    }
     QApplication app(argc, argv);
     // Without the theme in place every test here would pass for the wrong reason.
     const QList<QKeySequence> endOfLine = QKeySequence::keyBindings(QKeySequence::MoveToEndOfLine);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "levelset/levelset.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+namespace vrh {
+
+inline const QString kRecoverTitle = QStringLiteral("Recover Levelset");
+
+// A recovery file is the levelset in the file format, so that File > Open reads it as any
+// levelset (it ignores what follows the last level), followed by the levelset's file name
+// and the time it was written:
+//   <levelset file bytes> "\nVrhEdit recovery\n" <file name, percent-encoded but for "/"> "\n"
+//   <time, ISO 8601 UTC with milliseconds> "\n"
+QByteArray encodeRecovery(const Levelset& levelset, const QDateTime& writtenAt);
+
+struct RecoveredLevelset {
+    Levelset levelset; // fileName is the name it had
+    QDateTime writtenAt;
+};
+
+// The levelset and its name and time, or the reason the bytes are no recovery file.
+struct RecoveryRead {
+    std::optional<RecoveredLevelset> recovered;
+    QString error;
+};
+RecoveryRead decodeRecovery(QByteArrayView bytes);
+
+// "The editor ended without saving zvrhlabc.vrh. Recover the changes made until 12/8/26 3:05
+// PM?" with the file's own name, or "[Untitled]", and the time in the locale's short form.
+QString recoveryQuestion(const QString& fileName, const QDateTime& writtenAt,
+                         const QLocale& locale = QLocale());
+
+// The box for a recovery file that doesn't read, kept under badPath.
+QString unreadableRecoveryMessage(const QString& badPath, const QString& reason);
+
+} // namespace vrh

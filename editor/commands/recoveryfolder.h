@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QLockFile>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace vrh {
+
+// The folder of recovery files: each running editor keeps one file, "<id>.vrh", and holds the
+// lock "<id>.lock" for as long as it runs. A file whose lock nobody holds was left by an editor
+// that ended without removing it: it crashed, was killed, or the machine went down.
+class RecoveryFolder {
+  public:
+    explicit RecoveryFolder(QString path);
+    // Lets go of the locks and keeps the file: only an editor that ends normally removes it.
+    ~RecoveryFolder();
+    RecoveryFolder(const RecoveryFolder&) = delete;
+    RecoveryFolder& operator=(const RecoveryFolder&) = delete;
+
+    const QString& path() const { return path_; }
+    // This editor's file; empty until the first write.
+    QString ownFile() const;
+
+    // Replaces this editor's file with bytes, whole or not at all: a temporary beside it,
+    // renamed over it. No fsync: this guards against the program dying, not the machine.
+    // The first write takes the lock and makes the folder. Returns the reason on failure.
+    std::optional<QString> write(QByteArrayView bytes);
+    // Nothing to recover: the file goes, the lock is kept.
+    void removeOwn();
+
+    // A file left behind, locked for this editor while it decides.
+    struct LeftFile {
+        QString path;
+        std::unique_ptr<QLockFile> lock;
+    };
+    // The files left by editors no longer running, newest first. Dropping one lets go of its
+    // lock, so it is offered again at the next start.
+    std::vector<LeftFile> takeLeftBehind();
+    // It becomes this editor's own file in place of any it had.
+    void adopt(LeftFile file);
+    // Removed, with its lock.
+    void discard(LeftFile file);
+    // Renamed with ".bad" after its name, never deleted; gives the new path.
+    QString setAside(LeftFile file);
+
+  private:
+    bool takeOwnLock();
+
+    QString path_;
+    QString ownId_;
+    std::unique_ptr<QLockFile> ownLock_;
+};
+
+} // namespace vrh

@@ -1,0 +1,62 @@
+// Crash recovery: the levelset kept in a file of this editor's own while it differs from its
+// file, and what editors that ended without saving left behind offered at start-up.
+#include "frmmain.h"
+
+#include "commands/recoveryfile.h"
+#include "commands/recoveryfolder.h"
+#include "commands/recoverykeeper.h"
+
+#include <QFile>
+#include <QStandardPaths>
+
+namespace vrh {
+
+namespace {
+
+// A recovery file is one levelset and a line or two: anything far larger is not one.
+constexpr qint64 kMaxRecoveryBytes = 1 << 20;
+
+QByteArray readRecoveryFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(kMaxRecoveryBytes) : QByteArray();
+}
+
+} // namespace
+
+void frmMain::createRecovery() {
+    recoveryFolder_ = std::make_unique<RecoveryFolder>(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+        QStringLiteral("/recovery"));
+    recoveryKeeper_ =
+        std::make_unique<RecoveryKeeper>(levelset_, history_.stack(), *recoveryFolder_);
+}
+
+void frmMain::offerRecovery() {
+    for (RecoveryFolder::LeftFile& file : recoveryFolder_->takeLeftBehind()) {
+        RecoveryRead read = decodeRecovery(readRecoveryFile(file.path));
+        if (!read.recovered) {
+            const QString reason = read.error;
+            const QString bad = recoveryFolder_->setAside(std::move(file));
+            messages_.showMessage(unreadableRecoveryMessage(bad, reason), kApplicationTitle,
+                                  MessageButtons::Ok, MessageIcon::Exclamation);
+            continue;
+        }
+        const QString question =
+            recoveryQuestion(read.recovered->levelset.fileName, read.recovered->writtenAt);
+        if (messages_.showMessage(question, kRecoverTitle, MessageButtons::YesNo,
+                                  MessageIcon::None) != MessageAnswer::Yes) {
+            recoveryFolder_->discard(std::move(file));
+            continue;
+        }
+        // The file already holds this levelset: it becomes this editor's own as it is, and
+        // stays until the levelset is saved, replaced or the editor ends normally.
+        recoveryKeeper_->setPaused(true);
+        fileCommands_.takeRecovered(std::move(read.recovered->levelset));
+        history_.stack().resetClean();
+        recoveryFolder_->adopt(std::move(file));
+        recoveryKeeper_->setPaused(false);
+        return; // the rest are offered again at the next start
+    }
+}
+
+} // namespace vrh

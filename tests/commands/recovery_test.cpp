@@ -1,0 +1,256 @@
+#include "commands/edithistory.h"
+#include "commands/recoveryfile.h"
+#include "commands/recoveryfolder.h"
+#include "commands/recoverykeeper.h"
+
+#include "levelset/levelsetfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace vrh {
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+Levelset smallLevelset(const QString& fileName) {
+    Levelset levelset;
+    resetLevelset(levelset);
+    levelset.fileName = fileName;
+    levelset.levels[0].tiles[0][0] = 89;
+    levelset.levels[0].time = 120;
+    return levelset;
+}
+
+const QDateTime kWritten(QDate(2026, 12, 8), QTime(14, 5, 9, 250), Qt::UTC);
+
+TEST(RecoveryFile, IsTheLevelsetFileFollowedByItsNameAndTime) {
+    const Levelset levelset = smallLevelset(QStringLiteral("/home/d/levels/zvrhlabc.vrh"));
+    const QByteArray bytes = encodeRecovery(levelset, kWritten);
+    const QByteArray file = serializeLevelset(levelset, "ABC");
+    EXPECT_EQ(bytes, file + "\nVrhEdit recovery\n/home/d/levels/zvrhlabc.vrh\n"
+                            "2026-12-08T14:05:09.250Z\n");
+
+    // File > Open reads it as the levelset it holds.
+    const ReadResult opened = parseLevelset(bytes);
+    ASSERT_TRUE(opened.levelset.has_value());
+    EXPECT_EQ(serializeLevelset(*opened.levelset, "ABC"), file);
+
+    // A name of any characters, line ends included, stays on its line and comes back whole.
+    for (const char* name : {"Untitled", "/tmp/a b/zvrhl\xc3\xa4\n%.vrh", "C:\\L\\ZVRHLx.VRH"}) {
+        Levelset named = levelset;
+        named.fileName = QString::fromUtf8(name);
+        const RecoveryRead read = decodeRecovery(encodeRecovery(named, kWritten));
+        ASSERT_TRUE(read.recovered.has_value()) << read.error.toStdString();
+        EXPECT_EQ(read.recovered->levelset.fileName, named.fileName);
+        EXPECT_EQ(read.recovered->writtenAt, kWritten);
+        EXPECT_EQ(serializeLevelset(read.recovered->levelset, "ABC"), file);
+    }
+}
+
+TEST(RecoveryFile, AnythingElseIsRefusedWithItsReason) {
+    const QByteArray whole =
+        encodeRecovery(smallLevelset(QStringLiteral("/l/zvrhlabc.vrh")), kWritten);
+    const qsizetype levelsetBytes = whole.indexOf("\nVrhEdit recovery\n");
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"empty", QByteArray(), "The file ends in the header, at byte 0 of 52."},
+        {"cut in the level", whole.left(100), "The file ends in level 1, at byte 100 of 164."},
+        {"a levelset and nothing after it", whole.left(levelsetBytes),
+         "The file name and time after the levelset are missing."},
+        {"cut after the name", whole.left(whole.lastIndexOf("2026")),
+         "The file name and time after the levelset are cut short."},
+        {"without the last line end", whole.chopped(1),
+         "The file name and time after the levelset are cut short."},
+        {"a time that is none", whole.left(whole.lastIndexOf("2026")) + QByteArray("yesterday\n"),
+         "The file name or time after the levelset is not readable."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const RecoveryRead read = decodeRecovery(c.bytes);
+        EXPECT_FALSE(read.recovered.has_value());
+        EXPECT_EQ(read.error, QString::fromLatin1(c.error));
+    }
+}
+
+TEST(RecoveryFile, TheQuestionNamesTheFileAndTheTime) {
+    const QDateTime local = kWritten.toLocalTime();
+    const QString time = QLocale::c().toString(local, QLocale::ShortFormat);
+    EXPECT_EQ(
+        recoveryQuestion(QStringLiteral("/home/d/levels/zvrhlabc.vrh"), kWritten, QLocale::c()),
+        QStringLiteral("The editor ended without saving zvrhlabc.vrh. Recover the changes "
+                       "made until ") +
+            time + QStringLiteral("?"));
+    EXPECT_EQ(recoveryQuestion(QStringLiteral("Untitled"), kWritten, QLocale::c()),
+              QStringLiteral("The editor ended without saving [Untitled]. Recover the changes "
+                             "made until ") +
+                  time + QStringLiteral("?"));
+    EXPECT_EQ(unreadableRecoveryMessage(QStringLiteral("/d/x.vrh.bad"), QStringLiteral("Why.")),
+              QStringLiteral("A file kept to recover unsaved changes does not read as a "
+                             "levelset. It is kept as /d/x.vrh.bad.\rWhy."));
+}
+
+TEST(RecoveryFolder, EachEditorWritesItsOwnFileUnderItsOwnLock) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("recovery"));
+    RecoveryFolder first(folder);
+    EXPECT_TRUE(first.ownFile().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(folder)); // nothing is made before there is something to keep
+
+    ASSERT_FALSE(first.write("one").has_value());
+    ASSERT_FALSE(first.write("two").has_value());
+    const QString own = first.ownFile();
+    EXPECT_EQ(readAll(own), QByteArray("two"));
+    const QString id = QFileInfo(own).completeBaseName();
+    EXPECT_EQ(entries(folder), (QStringList{id + ".lock", id + ".vrh"}));
+
+    // A second editor neither offers nor removes the first one's live file.
+    {
+        RecoveryFolder second(folder);
+        ASSERT_FALSE(second.write("other").has_value());
+        EXPECT_TRUE(second.takeLeftBehind().empty());
+        EXPECT_TRUE(first.takeLeftBehind().empty());
+        EXPECT_EQ(entries(folder).size(), 4);
+    }
+    // The second ended without removing its file: the first may take it now, and only it.
+    std::vector<RecoveryFolder::LeftFile> left = first.takeLeftBehind();
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(readAll(left[0].path), QByteArray("other"));
+    EXPECT_TRUE(RecoveryFolder(folder).takeLeftBehind().empty()); // locked while deciding
+
+    first.removeOwn();
+    EXPECT_FALSE(QFileInfo::exists(own));
+    EXPECT_TRUE(QFileInfo::exists(folder + "/" + id + ".lock")); // still this editor's
+}
+
+TEST(RecoveryFolder, LeftFilesAreOfferedNewestFirstAndEachAnswerDoesItsPart) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("recovery"));
+    QStringList written;
+    for (const char* bytes : {"oldest", "middle", "newest"}) {
+        RecoveryFolder dead(folder);
+        ASSERT_FALSE(dead.write(bytes).has_value());
+        written << dead.ownFile();
+        QFile file(dead.ownFile());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(written.size()),
+                                     QFileDevice::FileModificationTime));
+    }
+    // A write killed half-way left its temporary beside the newest.
+    writeAll(written[2] + ".new", "half");
+
+    RecoveryFolder editor(folder);
+    std::vector<RecoveryFolder::LeftFile> left = editor.takeLeftBehind();
+    ASSERT_EQ(left.size(), 3u);
+    EXPECT_EQ(left[0].path, written[2]);
+    EXPECT_EQ(left[1].path, written[1]);
+    EXPECT_EQ(left[2].path, written[0]);
+    EXPECT_FALSE(QFileInfo::exists(written[2] + ".new"));
+
+    editor.discard(std::move(left[0]));
+    EXPECT_FALSE(QFileInfo::exists(written[2]));
+    const QString bad = editor.setAside(std::move(left[1]));
+    EXPECT_EQ(bad, written[1] + ".bad");
+    EXPECT_EQ(readAll(bad), QByteArray("middle"));
+    editor.adopt(std::move(left[2]));
+    EXPECT_EQ(editor.ownFile(), written[0]);
+    ASSERT_FALSE(editor.write("adopted").has_value());
+    EXPECT_EQ(readAll(written[0]), QByteArray("adopted"));
+
+    // What is left: the adopted file under this editor's lock, and the bad one, which is
+    // never offered again.
+    EXPECT_TRUE(RecoveryFolder(folder).takeLeftBehind().empty());
+    const QString id = QFileInfo(written[0]).completeBaseName();
+    EXPECT_EQ(entries(folder), (QStringList{QFileInfo(bad).fileName(), id + ".lock", id + ".vrh"}));
+}
+
+class NoView : public HistoryView {
+  public:
+    void showHistoryMove(bool) override {}
+};
+
+// The recovery file follows the history: after a step, an undo and a redo it holds the
+// levelset as it then is; it goes when the levelset is what was opened or saved.
+TEST(RecoveryKeeper, TheFileFollowsEveryMoveOfTheHistory) {
+    QTemporaryDir dir;
+    Levelset levelset = smallLevelset(QStringLiteral("/l/zvrhlabc.vrh"));
+    EditingState state;
+    NoView view;
+    EditHistory history(levelset, state, view);
+    RecoveryFolder folder(dir.filePath(QStringLiteral("recovery")));
+    RecoveryKeeper keeper(levelset, history.stack(), folder);
+
+    const auto kept = [&]() -> std::optional<QByteArray> {
+        if (folder.ownFile().isEmpty() || !QFileInfo::exists(folder.ownFile())) {
+            return std::nullopt;
+        }
+        const RecoveryRead read = decodeRecovery(readAll(folder.ownFile()));
+        EXPECT_TRUE(read.recovered.has_value()) << read.error.toStdString();
+        EXPECT_EQ(read.recovered->levelset.fileName, QStringLiteral("/l/zvrhlabc.vrh"));
+        EXPECT_LE(read.recovered->writtenAt.secsTo(QDateTime::currentDateTimeUtc()), 60);
+        return serializeLevelset(read.recovered->levelset, "ABC");
+    };
+    const auto now = [&] { return serializeLevelset(levelset, "ABC"); };
+    const auto step = [&](int time) {
+        history.record(stepname::Time, [&] { levelset.levels[0].time = std::uint8_t(time); });
+    };
+
+    struct Move {
+        const char* what;
+        std::function<void()> run;
+        bool kept;
+    };
+    const Move moves[] = {
+        {"a step", [&] { step(1); }, true},
+        {"a second step", [&] { step(2); }, true},
+        {"an undo", [&] { history.undo(); }, true},
+        {"an undo back to the file", [&] { history.undo(); }, false},
+        {"a redo", [&] { history.redo(); }, true},
+        {"a save", [&] { history.markSaved(); }, false},
+        {"an undo past the save", [&] { history.undo(); }, true},
+        {"a redo back to the save", [&] { history.redo(); }, false},
+        {"a stroke while it is drawn",
+         [&] {
+             history.beginStep(stepname::Paint);
+             levelset.levels[0].tiles[3][3] = 200;
+         },
+         false},
+        {"the stroke's end", [&] { history.endStep(); }, true},
+        {"keystrokes that merge", [&] { step(7); }, true},
+        {"New or Open", [&] { history.clear(); }, false},
+    };
+    for (const Move& move : moves) {
+        SCOPED_TRACE(move.what);
+        move.run();
+        const std::optional<QByteArray> file = kept();
+        EXPECT_EQ(file.has_value(), move.kept);
+        if (file) {
+            EXPECT_EQ(*file, now());
+        }
+    }
+}
+
+} // namespace
+} // namespace vrh
