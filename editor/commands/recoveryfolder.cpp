@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QUuid>
 
 #include <algorithm>
@@ -29,6 +30,11 @@ QString lockPathOf(const QString& file) {
 }
 
 } // namespace
+
+QString RecoveryFolder::standardPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/recovery");
+}
 
 RecoveryFolder::RecoveryFolder(QString path) : path_(std::move(path)) {}
 

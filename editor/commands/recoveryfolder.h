@@ -14,6 +14,9 @@ namespace vrh {
 // that ended without removing it: it crashed, was killed, or the machine went down.
 class RecoveryFolder {
   public:
+    // "recovery" in the user's data folder for this program.
+    static QString standardPath();
+
     explicit RecoveryFolder(QString path);
     // Lets go of the locks and keeps the file: only an editor that ends normally removes it.
     ~RecoveryFolder();

@@ -7,7 +7,6 @@
 #include "commands/recoverykeeper.h"
 
 #include <QFile>
-#include <QStandardPaths>
 
 namespace vrh {
 
@@ -24,9 +23,7 @@ QByteArray readRecoveryFile(const QString& path) {
 } // namespace
 
 void frmMain::createRecovery() {
-    recoveryFolder_ = std::make_unique<RecoveryFolder>(
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-        QStringLiteral("/recovery"));
+    recoveryFolder_ = std::make_unique<RecoveryFolder>(RecoveryFolder::standardPath());
     recoveryKeeper_ =
         std::make_unique<RecoveryKeeper>(levelset_, history_.stack(), *recoveryFolder_);
 }
