@@ -56,7 +56,8 @@ class Display:
         check(number.isdigit(), "Xvfb did not start")
         # A home and settings of the run's own: nobody's recent files or folders.
         self.env = dict(os.environ, DISPLAY=":" + number, XDG_RUNTIME_DIR=workdir, HOME=workdir,
-                        XDG_CONFIG_HOME=os.path.join(workdir, "config"))
+                        XDG_CONFIG_HOME=os.path.join(workdir, "config"),
+                        XDG_DATA_HOME=os.path.join(workdir, "data"))
         self.env.pop("QT_QPA_PLATFORM", None)  # the real window system, not offscreen
         self.workdir = workdir
 
@@ -70,9 +71,14 @@ class Display:
         return result.stdout.strip() if result.returncode == 0 else None
 
     def window(self, title_regex, timeout=15.0):
-        return wait_for(f"a window titled /{title_regex}/",
-                        lambda: (self.xdotool("search", "--onlyvisible", "--name", title_regex) or "")
-                        .split("\n")[0], timeout)
+        try:
+            return wait_for(f"a window titled /{title_regex}/",
+                            lambda: (self.xdotool("search", "--onlyvisible", "--name", title_regex) or "")
+                            .split("\n")[0], timeout)
+        except Failure as failure:
+            shown = [self.xdotool("getwindowname", w) for w in
+                     (self.xdotool("search", "--onlyvisible", "--name", ".") or "").split()]
+            raise Failure(f"{failure}; the windows shown: {shown}") from None
 
     def no_window(self, title_regex):
         return not self.xdotool("search", "--onlyvisible", "--name", title_regex)
@@ -125,7 +131,13 @@ class Editor:
         self.display = display
         self.process = subprocess.Popen([binary, *args], env=display.env, cwd=display.workdir,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-        self.window = display.window("^" + re.escape(f"[{file_name}] - {APP_TITLE}") + "$")
+        try:
+            self.window = display.window("^" + re.escape(f"[{file_name}] - {APP_TITLE}") + "$")
+        except Failure as failure:
+            if self.process.poll() is None:
+                raise
+            raise Failure(f"{failure}; VrhEdit ended with status {self.process.returncode}: "
+                          f"{self.process.stderr.read().decode()[-2000:]}") from None
         x, y, width, height = display.geometry(self.window)
         self.origin = (x, y)
         self.menu_bar = height - CLIENT_HEIGHT  # the client area starts below the menu bar
@@ -406,9 +418,41 @@ def main():
         check(os.path.exists(dropped), "the dropped file was moved away")
         print("ok: text, other files and moves refused, a dropped levelset opened as a copy")
         editor.exit_without_saving()
+
+        # Killed while editing: the next start offers what it had, and Yes brings it back.
+        editor = Editor(display, binary)
+        editor.pick_tile(97)
+        killed_stroke = [(x, 3) for x in range(2, 9)]
+        editor.drag(killed_stroke)
+        editor.pick_tile(170)
+        editor.click_cell(5, 6)
+        recovered_tiles = {cell: 97 for cell in killed_stroke} | {(5, 6): 170}
+        check_cells("before the kill", recovered_tiles)
+        editor.process.kill()
+        editor.process.wait(timeout=15)
+        wait_for("the killed editor's window to go", lambda: display.no_window(r"^\[.*\] - " + re.escape(APP_TITLE) + "$"))
+        editor = Editor(display, binary)
+        offer = display.window("^Recover Levelset$")
+        display.keys(offer, "y")
+        wait_for("the offer to close", lambda: display.no_window("^Recover Levelset$"))
+        check_map_shows(recovered_tiles, 12, 8, "recovered after SIGKILL")
+        recovered_path = os.path.join(workdir, "zvrhlrec.vrh")
+        editor.keys("ctrl+s")
+        dialog = display.window("^Save As$")
+        display.type(dialog, recovered_path)
+        display.keys(dialog, "Return")
+        wait_for("the recovered levelset's file", lambda: os.path.exists(recovered_path))
+        expected = expected_file(b"REC", [(8, 12, default_header(), recovered_tiles)])
+        saved = read(recovered_path)
+        check(saved == expected, f"recovered file differs:\n{saved.hex()}\n{expected.hex()}")
+        print("ok: killed with SIGKILL, recovered with Yes, saved byte for byte")
+        editor.exit_without_saving()
         print("1 passed, 0 failed")
         return 0
     except Failure as failure:
+        if editor and editor.process.poll() is not None:
+            print(f"VrhEdit had ended with status {editor.process.returncode}:",
+                  editor.process.stderr.read().decode()[-2000:])
         if editor and editor.process.poll() is None:
             try:
                 display.screenshot()
