@@ -12,6 +12,10 @@ void LevelView::drawLevel(const LevelRecord& level, const QImage& sheet) {
     update();
 }
 
+void LevelView::paintUnderMarkers(QPainter& painter, const QRect& area) const {
+    regions_.paint(painter, area);
+}
+
 TilePalette::TilePalette(const QString& objectName, const QImage& sheet, QWidget* parent)
     : PictureView(objectName, sheet.size(), parent) {
     setImage(sheet);

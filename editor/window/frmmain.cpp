@@ -162,6 +162,7 @@ void frmMain::drawLevel(std::int16_t level) {
 
 void frmMain::redrawMap() {
     drawLevel(state_.curLevel);
+    keepRegionsInLevel();
 }
 
 void frmMain::setStatusText(const QString& text) {
