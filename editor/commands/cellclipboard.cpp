@@ -24,8 +24,12 @@ bool isBlank(QChar c) {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
-QString numbersText(qsizetype count) {
-    return count == 1 ? QStringLiteral("1 number") : QStringLiteral("%1 numbers").arg(count);
+// "1 number", "3 numbers"
+QString counted(qsizetype count, const char* thing) {
+    return QStringLiteral("%1 %2%3")
+        .arg(count)
+        .arg(QLatin1String(thing))
+        .arg(count == 1 ? QString() : QStringLiteral("s"));
 }
 
 // A run of digits as a code, or nothing when it is above 255; leading zeros are allowed.
@@ -121,8 +125,10 @@ ClipboardCells cellsFromBytes(const QByteArray& bytes) {
     }
     const qsizetype codes = bytes.size() - kSizeBytes;
     if (codes != qsizetype(width) * height) {
-        return refused(
-            refusal::CellsBadLength.arg(codes).arg(width).arg(height).arg(width * height));
+        return refused(refusal::CellsBadLength.arg(counted(codes, "code"))
+                           .arg(width)
+                           .arg(height)
+                           .arg(width * height));
     }
     CellBlock block{width, height, {}};
     block.codes.assign(bytes.cbegin() + kSizeBytes, bytes.cend());
@@ -164,9 +170,9 @@ ClipboardCells cellsFromText(const QString& text) {
             firstRowLine = lineNumber;
         } else if (line.codes.size() != rows.front().size()) {
             return refused(refusal::UnevenRows.arg(lineNumber)
-                               .arg(numbersText(count))
+                               .arg(counted(count, "number"))
                                .arg(firstRowLine)
-                               .arg(numbersText(qsizetype(rows.front().size()))));
+                               .arg(counted(qsizetype(rows.front().size()), "number")));
         }
         rows.push_back(std::move(line.codes));
     }

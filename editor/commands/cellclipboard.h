@@ -28,11 +28,11 @@ inline const QString BlankBetweenRows =
 inline const QString TwoCommas =
     QStringLiteral("Line %1: two commas without a number between them.");
 inline const QString CellsTooShort =
-    QStringLiteral("The cells on the clipboard are %1 bytes long: too short for a size.");
+    QStringLiteral("The cells on the clipboard are too short to hold a size: %1 of 2 bytes.");
 inline const QString CellsBadSize =
     QStringLiteral("The cells on the clipboard are %1 x %2: a block is 1 to 32 cells each way.");
 inline const QString CellsBadLength =
-    QStringLiteral("The cells on the clipboard hold %1 codes, but %2 x %3 cells need %4.");
+    QStringLiteral("The cells on the clipboard hold %1, but %2 x %3 cells need %4.");
 } // namespace refusal
 
 QByteArray cellsToBytes(const CellBlock& block);

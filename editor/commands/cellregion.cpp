@@ -1,5 +1,7 @@
 #include "cellregion.h"
 
+#include <algorithm>
+
 namespace vrh {
 
 QRect levelCells(const LevelRecord& level) {
@@ -15,7 +17,9 @@ std::optional<QRect> clipToLevel(const QRect& cells, const LevelRecord& level) {
 }
 
 std::optional<QRect> selectionBetween(QPoint press, QPoint now, const LevelRecord& level) {
-    return clipToLevel(QRect(press, now).normalized(), level);
+    const QPoint topLeft(std::min(press.x(), now.x()), std::min(press.y(), now.y()));
+    const QPoint bottomRight(std::max(press.x(), now.x()), std::max(press.y(), now.y()));
+    return clipToLevel(QRect(topLeft, bottomRight), level);
 }
 
 QString selectionStatus(const QRect& cells) {
