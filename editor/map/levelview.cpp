@@ -13,7 +13,11 @@ void LevelView::drawLevel(const LevelRecord& level, const QImage& sheet) {
 }
 
 void LevelView::paintUnderMarkers(QPainter& painter, const QRect& area) const {
-    regions_.paint(painter, area);
+    regions_.paintCells(painter, area);
+}
+
+void LevelView::paintOutlines(QPainter& painter, const QRect& /*area*/) const {
+    regions_.paintOutlines(painter);
 }
 
 TilePalette::TilePalette(const QString& objectName, const QImage& sheet, QWidget* parent)

@@ -21,6 +21,7 @@ class LevelView : public PictureView {
 
   protected:
     void paintUnderMarkers(QPainter& painter, const QRect& area) const override;
+    void paintOutlines(QPainter& painter, const QRect& area) const override;
 
   private:
     RegionOverlay regions_{*this};

@@ -86,13 +86,28 @@ void PictureView::mouseReleaseEvent(QMouseEvent* event) {
     emit mouseReleased(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
 }
 
+void PictureView::putOutlinesUnder(const MarkerFrame& marker) {
+    outlinesUnder_ = &marker;
+    update();
+}
+
 void PictureView::paintUnderMarkers(QPainter& /*painter*/, const QRect& /*area*/) const {}
 
+void PictureView::paintOutlines(QPainter& /*painter*/, const QRect& /*area*/) const {}
+
 void PictureView::paintMarkers(QPainter& painter, const QRect& area) const {
+    bool outlined = false;
     for (const auto& marker : markers_) {
+        if (marker.get() == outlinesUnder_) {
+            paintOutlines(painter, area);
+            outlined = true;
+        }
         if (marker->rect().intersects(area)) {
             marker->paint(painter);
         }
+    }
+    if (!outlined) {
+        paintOutlines(painter, area);
     }
 }
 

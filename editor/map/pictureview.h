@@ -29,6 +29,9 @@ class PictureView : public QFrame {
     void setImage(const QImage& image);
 
     MarkerFrame& addMarker(const QString& name, QColor colour, bool visible);
+    // The view's own outlines lie over the markers added before this one and under it and
+    // those after; without it, over all markers.
+    void putOutlinesUnder(const MarkerFrame& marker);
 
     // The image with the visible markers over it, as the view shows it.
     QImage composedImage() const;
@@ -47,8 +50,10 @@ class PictureView : public QFrame {
     void mouseReleased(int button, int shift, double x, double y);
 
   protected:
-    // What lies over the image and under the markers; nothing here.
+    // What lies over the image and under the markers, and the outlines among the markers;
+    // nothing here.
     virtual void paintUnderMarkers(QPainter& painter, const QRect& area) const;
+    virtual void paintOutlines(QPainter& painter, const QRect& area) const;
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -60,6 +65,7 @@ class PictureView : public QFrame {
 
     QImage image_;
     std::vector<std::unique_ptr<MarkerFrame>> markers_;
+    const MarkerFrame* outlinesUnder_ = nullptr;
 };
 
 } // namespace vrh

@@ -41,15 +41,19 @@ void RegionOverlay::clearFloating() {
     floatingShown_.reset();
 }
 
-void RegionOverlay::paint(QPainter& painter, const QRect& area) const {
+void RegionOverlay::paintCells(QPainter& painter, const QRect& area) const {
     if (floatingShown_) {
-        const QRect shown = pixelsOf(*floatingShown_);
-        const QRect drawn = shown & area;
+        const QRect drawn = pixelsOf(*floatingShown_) & area;
         if (!drawn.isEmpty()) {
             const QPoint origin = floatingAt_ * kCellPixels;
             painter.drawImage(drawn.topLeft(), floating_, drawn.translated(-origin));
         }
-        paintOutline(painter, shown, kOutlineColour);
+    }
+}
+
+void RegionOverlay::paintOutlines(QPainter& painter) const {
+    if (floatingShown_) {
+        paintOutline(painter, pixelsOf(*floatingShown_), kOutlineColour);
     }
     if (selection_) {
         paintOutline(painter, pixelsOf(*selection_), kOutlineColour);

@@ -12,9 +12,10 @@ namespace vrh {
 
 class PictureView;
 
-// What the map shows of regions, over its tiles and under the markers and the cursor: a block
-// of cells floating before it is placed, and a magenta outline around the selection and
-// around the floating block, 2 pixels inside their outer cells. Rectangles are in cells.
+// What the map shows of regions: a block of cells floating before it is placed, over the
+// tiles and under the markers, and a magenta outline around the selection and around the
+// floating block, 2 pixels inside their outer cells, over the position markers and under the
+// cursor. Rectangles are in cells.
 class RegionOverlay {
   public:
     static inline const QColor kOutlineColour{255, 0, 255};
@@ -30,7 +31,8 @@ class RegionOverlay {
     void clearFloating();
     const std::optional<QRect>& floatingShown() const { return floatingShown_; }
 
-    void paint(QPainter& painter, const QRect& area) const;
+    void paintCells(QPainter& painter, const QRect& area) const;
+    void paintOutlines(QPainter& painter) const;
 
   private:
     void repaintCells(const std::optional<QRect>& cells);

@@ -58,6 +58,9 @@ void frmMain::picLevel_MouseMove(int button, int /*shift*/, double x, double y) 
         return;
     }
     if (gesture_ == MapGesture::Select) {
+        if (currentLevel().contains(cell.x(), cell.y())) {
+            levelCursor->setCell(cell.x(), cell.y());
+        }
         selectTo(cell);
         return;
     }

@@ -40,6 +40,7 @@ void frmMain::createRegionEntries(QMenu* edit) {
     mnuEditCut->setIcon(QIcon(toolbarIcon(QStringLiteral("Cut"))));
     mnuEditCopy->setIcon(QIcon(toolbarIcon(QStringLiteral("Copy"))));
     mnuEditPaste->setIcon(QIcon(toolbarIcon(QStringLiteral("Paste"))));
+    picLevel->putOutlinesUnder(*levelCursor);
 
     // Escape belongs to the map wherever the focus is; it is no menu entry.
     auto* escape = new QAction(this);
