@@ -2,6 +2,8 @@
 // and repaints the view. Beside it, moves within one cell, which do nothing.
 #include "window/frmmain.h"
 
+#include "support/windowbench.h"
+
 #include "commands/mapediting.h"
 #include "map/levelview.h"
 #include "map/markerframe.h"
@@ -13,26 +15,12 @@
 
 namespace {
 
-class NoMessages : public vrh::MessageBoxes {
-  public:
-    vrh::MessageAnswer showMessage(const QString&, const QString&, vrh::MessageButtons,
-                                   vrh::MessageIcon) override {
-        return vrh::MessageAnswer::No;
-    }
-};
-
-class NoDialogs : public vrh::FileDialogs {
-  public:
-    std::optional<QString> openFileName(const vrh::FileDialogSetup&) override { return {}; }
-    std::optional<QString> saveFileName(const vrh::FileDialogSetup&) override { return {}; }
-};
-
 constexpr int kEvents = 1000;
 
 // A shown window with a full 32 x 32 level and a wall tile chosen.
 struct Editor {
-    NoMessages messages;
-    NoDialogs dialogs;
+    vrh::bench::NoMessages messages;
+    vrh::bench::NoDialogs dialogs;
     vrh::frmMain window{messages, dialogs};
 
     Editor() {
@@ -109,14 +97,3 @@ BENCHMARK(BM_LeftDragWithinOneCell)
     ->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

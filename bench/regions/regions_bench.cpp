@@ -3,6 +3,8 @@
 // placing click, with the redraw.
 #include "window/frmmain.h"
 
+#include "support/windowbench.h"
+
 #include "commands/cellclipboard.h"
 #include "commands/floodfill.h"
 #include "map/levelview.h"
@@ -15,20 +17,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class NoMessages : public vrh::MessageBoxes {
-  public:
-    vrh::MessageAnswer showMessage(const QString&, const QString&, vrh::MessageButtons,
-                                   vrh::MessageIcon) override {
-        return vrh::MessageAnswer::No;
-    }
-};
-
-class NoDialogs : public vrh::FileDialogs {
-  public:
-    std::optional<QString> openFileName(const vrh::FileDialogSetup&) override { return {}; }
-    std::optional<QString> saveFileName(const vrh::FileDialogSetup&) override { return {}; }
-};
 
 constexpr int kRuns = 1000;
 const QRect kWholeLevel(0, 0, 32, 32);
@@ -49,8 +37,8 @@ BENCHMARK(BM_FloodFillWholeLevel)->Unit(benchmark::kMicrosecond);
 
 // A shown window with a full 32 x 32 level.
 struct Editor {
-    NoMessages messages;
-    NoDialogs dialogs;
+    vrh::bench::NoMessages messages;
+    vrh::bench::NoDialogs dialogs;
     vrh::frmMain window{messages, dialogs};
 
     Editor() {
@@ -113,14 +101,3 @@ void BM_Paste32x32WithRedraw(benchmark::State& state) {
 BENCHMARK(BM_Paste32x32WithRedraw)->Iterations(kRuns)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
