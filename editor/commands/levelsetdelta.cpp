@@ -107,7 +107,9 @@ void LevelsetDelta::append(const LevelsetDelta& next) {
             ++b;
         }
     }
-    changes_ = std::move(merged);
+    // Copied, not moved: Qt 6.4's move assignment of QVarLengthArray leaks the heap buffer it
+    // replaces, which a merged step of more than two bytes has.
+    changes_ = merged;
 }
 
 } // namespace vrh

@@ -4,6 +4,8 @@
 #include "map/drawlevel.h"
 #include "map/levelview.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -65,7 +67,12 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* ran
     Form_Load();
 }
 
-frmMain::~frmMain() = default;
+// Taking the window down moves the keyboard focus out of it: by then the handlers that listen
+// to the application's focus and clipboard must no longer hear it.
+frmMain::~frmMain() {
+    disconnect(qApp, nullptr, this, nullptr);
+    QGuiApplication::clipboard()->disconnect(this);
+}
 
 void frmMain::createControls() {
     sbStatusBar = new QStatusBar(this);
