@@ -12,16 +12,9 @@
 namespace {
 
 void BM_UndoRedoSetFloorWithRedraw(benchmark::State& state) {
-    vrh::bench::NoMessages messages;
-    vrh::bench::NoDialogs dialogs;
-    vrh::frmMain window(messages, dialogs);
-    vrh::LevelRecord& level = window.levelset().levels[0];
-    level.width = 32;
-    level.height = 32;
-    level.levelType = 1; // a hatchery: Set Floor turns every 0 into 1, all 1024 cells
-    window.redrawMap();
-    window.show();
-    QApplication::processEvents();
+    vrh::bench::FullLevelWindow shown;
+    vrh::frmMain& window = shown.window;
+    window.levelset().levels[0].levelType = 1; // a hatchery: Set Floor turns every 0 into 1
     window.mnuToolsSetFloor_Click();
     for (auto _ : state) {
         window.mnuEditUndo_Click();

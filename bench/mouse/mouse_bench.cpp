@@ -18,19 +18,8 @@ namespace {
 constexpr int kEvents = 1000;
 
 // A shown window with a full 32 x 32 level and a wall tile chosen.
-struct Editor {
-    vrh::bench::NoMessages messages;
-    vrh::bench::NoDialogs dialogs;
-    vrh::frmMain window{messages, dialogs};
-
-    Editor() {
-        window.levelset().levels[0].width = 32;
-        window.levelset().levels[0].height = 32;
-        window.state().curTile = 89;
-        window.redrawMap();
-        window.show();
-        QApplication::processEvents();
-    }
+struct Editor : vrh::bench::FullLevelWindow {
+    Editor() { window.state().curTile = 89; }
 
     void leftMove(double x, double y) {
         const QPointF local(x + 2, y + 2);

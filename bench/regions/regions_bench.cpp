@@ -36,19 +36,7 @@ void BM_FloodFillWholeLevel(benchmark::State& state) {
 BENCHMARK(BM_FloodFillWholeLevel)->Unit(benchmark::kMicrosecond);
 
 // A shown window with a full 32 x 32 level.
-struct Editor {
-    vrh::bench::NoMessages messages;
-    vrh::bench::NoDialogs dialogs;
-    vrh::frmMain window{messages, dialogs};
-
-    Editor() {
-        window.levelset().levels[0].width = 32;
-        window.levelset().levels[0].height = 32;
-        window.redrawMap();
-        window.show();
-        QApplication::processEvents();
-    }
-
+struct Editor : vrh::bench::FullLevelWindow {
     void mouse(QEvent::Type type, Qt::MouseButton button, QPoint cell,
                Qt::KeyboardModifiers keys = {}) {
         const QPointF local(cell.x() * 16 + 8 + 2, cell.y() * 16 + 8 + 2);

@@ -1,9 +1,11 @@
 #pragma once
 
 // What the benchmarks of the main window share: message boxes and file dialogs that answer at
-// once without showing anything. windowbench_main.cpp runs them under a QApplication on the
-// offscreen platform.
-#include "commands/userinterface.h"
+// once without showing anything, and the shown window with a full level. windowbench_main.cpp
+// runs them under a QApplication on the offscreen platform.
+#include "window/frmmain.h"
+
+#include <QApplication>
 
 namespace vrh::bench {
 
@@ -19,6 +21,21 @@ class NoDialogs : public FileDialogs {
   public:
     std::optional<QString> openFileName(const FileDialogSetup&) override { return {}; }
     std::optional<QString> saveFileName(const FileDialogSetup&) override { return {}; }
+};
+
+// The main window shown, its first level 32 x 32 cells.
+struct FullLevelWindow {
+    NoMessages messages;
+    NoDialogs dialogs;
+    frmMain window{messages, dialogs};
+
+    FullLevelWindow() {
+        window.levelset().levels[0].width = kGridSize;
+        window.levelset().levels[0].height = kGridSize;
+        window.redrawMap();
+        window.show();
+        QApplication::processEvents();
+    }
 };
 
 } // namespace vrh::bench
