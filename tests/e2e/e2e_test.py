@@ -277,8 +277,10 @@ def close_without_saving(display, editor):
     check(status == 0, f"VrhEdit ended with status {status}")
 
 
-def regions(display, binary, sheet, workdir):
+def regions(display, binary, sheet, workdir, started):
+    """started collects the editors this starts, for the caller to end if a check fails."""
     first = Editor(display, binary)
+    started.append(first)
     block = {(1, 1): 89, (2, 1): 14, (1, 2): 54, (2, 2): 1}
     for cell, code in block.items():
         first.pick_tile(code)
@@ -369,6 +371,7 @@ def regions(display, binary, sheet, workdir):
     shift_drag(first, (1, 1), (2, 2))
     first.keys("ctrl+c")
     second = Editor(display, binary)
+    started.append(second)
     second._move(*second.map_point(3, 3))
     second.keys("ctrl+v")
     second._move(*second.map_point(4, 4))
@@ -391,6 +394,7 @@ def main():
     display = Display(workdir)
     watcher = subprocess.Popen([xmaplog], env=display.env, stdout=subprocess.PIPE, text=True)
     editor = None
+    region_editors = []
     try:
         check(watcher.stdout.readline().strip() == "ready", "xmaplog could not watch the display")
         sheet = Image.load(tiles_png)
@@ -548,7 +552,7 @@ def main():
         check(status == 0, f"VrhEdit ended with status {status}: {editor.process.stderr.read().decode()[-2000:]}")
         print("ok: No at the close prompt ends the program")
         editor = None
-        regions(display, binary, sheet, workdir)
+        regions(display, binary, sheet, workdir, region_editors)
         print("1 passed, 0 failed")
         return 0
     except Failure as failure:
@@ -563,8 +567,9 @@ def main():
         print("0 passed, 1 failed")
         return 1
     finally:
-        if editor and editor.process.poll() is None:
-            editor.process.kill()
+        for running in [editor] + region_editors:
+            if running and running.process.poll() is None:
+                running.process.kill()
         watcher.kill()
         display.close()
         shutil.rmtree(workdir, ignore_errors=True)
