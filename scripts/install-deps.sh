@@ -16,8 +16,9 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
     # fuzzing (libFuzzer with clang 14)
     clang-14 libclang-rt-14-dev
-    # the end-to-end test: a real X server, a scripted pointer and keyboard, screenshots
-    xvfb xauth xdotool imagemagick x11-utils libx11-dev python3
+    # the end-to-end test: a real X server, a scripted pointer and keyboard, screenshots, the
+    # X clipboard read from outside
+    xvfb xauth xdotool imagemagick x11-utils libx11-dev python3 xclip
 )
 
 for group in "$@"; do

@@ -2,6 +2,8 @@
 // and the heap the history holds after 10,000 steps of one painted cell each.
 #include "window/frmmain.h"
 
+#include "support/windowbench.h"
+
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -9,31 +11,10 @@
 
 namespace {
 
-class NoMessages : public vrh::MessageBoxes {
-  public:
-    vrh::MessageAnswer showMessage(const QString&, const QString&, vrh::MessageButtons,
-                                   vrh::MessageIcon) override {
-        return vrh::MessageAnswer::No;
-    }
-};
-
-class NoDialogs : public vrh::FileDialogs {
-  public:
-    std::optional<QString> openFileName(const vrh::FileDialogSetup&) override { return {}; }
-    std::optional<QString> saveFileName(const vrh::FileDialogSetup&) override { return {}; }
-};
-
 void BM_UndoRedoSetFloorWithRedraw(benchmark::State& state) {
-    NoMessages messages;
-    NoDialogs dialogs;
-    vrh::frmMain window(messages, dialogs);
-    vrh::LevelRecord& level = window.levelset().levels[0];
-    level.width = 32;
-    level.height = 32;
-    level.levelType = 1; // a hatchery: Set Floor turns every 0 into 1, all 1024 cells
-    window.redrawMap();
-    window.show();
-    QApplication::processEvents();
+    vrh::bench::FullLevelWindow shown;
+    vrh::frmMain& window = shown.window;
+    window.levelset().levels[0].levelType = 1; // a hatchery: Set Floor turns every 0 into 1
     window.mnuToolsSetFloor_Click();
     for (auto _ : state) {
         window.mnuEditUndo_Click();
@@ -76,14 +57,3 @@ void BM_HistoryBytesAfter10000SingleCellSteps(benchmark::State& state) {
 BENCHMARK(BM_HistoryBytesAfter10000SingleCellSteps)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,6 +2,8 @@
 // and repaints the view. Beside it, moves within one cell, which do nothing.
 #include "window/frmmain.h"
 
+#include "support/windowbench.h"
+
 #include "commands/mapediting.h"
 #include "map/levelview.h"
 #include "map/markerframe.h"
@@ -13,36 +15,11 @@
 
 namespace {
 
-class NoMessages : public vrh::MessageBoxes {
-  public:
-    vrh::MessageAnswer showMessage(const QString&, const QString&, vrh::MessageButtons,
-                                   vrh::MessageIcon) override {
-        return vrh::MessageAnswer::No;
-    }
-};
-
-class NoDialogs : public vrh::FileDialogs {
-  public:
-    std::optional<QString> openFileName(const vrh::FileDialogSetup&) override { return {}; }
-    std::optional<QString> saveFileName(const vrh::FileDialogSetup&) override { return {}; }
-};
-
 constexpr int kEvents = 1000;
 
 // A shown window with a full 32 x 32 level and a wall tile chosen.
-struct Editor {
-    NoMessages messages;
-    NoDialogs dialogs;
-    vrh::frmMain window{messages, dialogs};
-
-    Editor() {
-        window.levelset().levels[0].width = 32;
-        window.levelset().levels[0].height = 32;
-        window.state().curTile = 89;
-        window.redrawMap();
-        window.show();
-        QApplication::processEvents();
-    }
+struct Editor : vrh::bench::FullLevelWindow {
+    Editor() { window.state().curTile = 89; }
 
     void leftMove(double x, double y) {
         const QPointF local(x + 2, y + 2);
@@ -109,14 +86,3 @@ BENCHMARK(BM_LeftDragWithinOneCell)
     ->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -32,6 +32,12 @@ inline const QString IncreaseHeight = QStringLiteral("Increase Height");
 inline const QString AddLevel = QStringLiteral("Add Level");
 inline const QString RemoveLevel = QStringLiteral("Remove Level");
 inline const QString SetFloor = QStringLiteral("Set Floor");
+inline const QString Cut = QStringLiteral("Cut");
+inline const QString Paste = QStringLiteral("Paste");
+inline const QString Delete = QStringLiteral("Delete");
+inline const QString FillSelection = QStringLiteral("Fill Selection");
+inline const QString Fill = QStringLiteral("Fill");
+inline const QString Replace = QStringLiteral("Replace");
 } // namespace stepname
 
 // Keystrokes that follow each other in one of these boxes make one step.

@@ -65,6 +65,10 @@ void increaseHeight(LevelRecord& level) {
     }
 }
 
+std::uint8_t floorCode(const LevelRecord& level) {
+    return level.levelType == kHatcheryLevel ? kHatcheryFloor : kNormalFloor;
+}
+
 void setFloor(LevelRecord& level) {
     std::uint8_t from = 0;
     std::uint8_t to = 0;

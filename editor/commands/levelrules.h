@@ -17,6 +17,10 @@ void increaseHeight(LevelRecord& level);
 // code 0 becomes 1; any other level type changes nothing. The caller redraws the map.
 void setFloor(LevelRecord& level);
 
+// The floor of the level's type, what Cut and Delete leave: 1 on a hatchery level, 0 on any
+// other.
+std::uint8_t floorCode(const LevelRecord& level);
+
 // 0 when every level of the set holds at most 10 alien holes (69, 70) and at most 5 security
 // guards (75) inside its size; otherwise the number, counted from 1, of the first that does
 // not. Never reads past the eighth record or outside the 32 x 32 grid.

@@ -8,6 +8,21 @@ namespace {
 constexpr int kSheetColumns = 8;
 constexpr int kBytesPerPixel = 4;
 constexpr int kCellRowBytes = kCellPixels * kBytesPerPixel;
+
+// Copies the 16 x 16 picture of code straight between the scanlines: the map is redrawn on
+// every cell of a drag.
+inline void copyTile(const QImage& sheet, std::uint8_t code, uchar* dst, qsizetype dstStride) {
+    const qsizetype sheetStride = sheet.bytesPerLine();
+    const uchar* src = sheet.constBits() +
+                       qsizetype(code / kSheetColumns) * kCellPixels * sheetStride +
+                       (code % kSheetColumns) * kCellRowBytes;
+    for (int row = 0; row < kCellPixels; ++row) {
+        std::memcpy(dst, src, kCellRowBytes);
+        src += sheetStride;
+        dst += dstStride;
+    }
+}
+
 } // namespace
 
 QImage prepareTileSheet(const QImage& sheet) {
@@ -19,26 +34,28 @@ QImage makeMapImage() {
 }
 
 void drawLevel(const LevelRecord& level, const QImage& sheet, QImage& back) {
-    // Redrawn on every cell of a drag, so the copies go straight between the scanlines.
-    const uchar* sheetBits = sheet.constBits();
-    const qsizetype sheetStride = sheet.bytesPerLine();
     uchar* backBits = back.bits();
     const qsizetype backStride = back.bytesPerLine();
     for (int y = 0; y < kGridSize; ++y) {
         uchar* rowStart = backBits + qsizetype(y) * kCellPixels * backStride;
         for (int x = 0; x < kGridSize; ++x) {
             const std::uint8_t code = level.contains(x, y) ? level.tiles[y][x] : kOutsideCode;
-            const uchar* src = sheetBits +
-                               qsizetype(code / kSheetColumns) * kCellPixels * sheetStride +
-                               (code % kSheetColumns) * kCellRowBytes;
-            uchar* dst = rowStart + x * kCellRowBytes;
-            for (int row = 0; row < kCellPixels; ++row) {
-                std::memcpy(dst, src, kCellRowBytes);
-                src += sheetStride;
-                dst += backStride;
-            }
+            copyTile(sheet, code, rowStart + x * kCellRowBytes, backStride);
         }
     }
+}
+
+QImage drawCells(const CellBlock& block, const QImage& sheet) {
+    QImage picture(block.width * kCellPixels, block.height * kCellPixels, QImage::Format_RGB32);
+    uchar* bits = picture.bits();
+    const qsizetype stride = picture.bytesPerLine();
+    for (int y = 0; y < block.height; ++y) {
+        uchar* rowStart = bits + qsizetype(y) * kCellPixels * stride;
+        for (int x = 0; x < block.width; ++x) {
+            copyTile(sheet, block.at(x, y), rowStart + x * kCellRowBytes, stride);
+        }
+    }
+    return picture;
 }
 
 } // namespace vrh

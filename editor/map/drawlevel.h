@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/cellregion.h"
 #include "levelset/levelrecord.h"
 
 #include <QImage>
@@ -20,5 +21,9 @@ QImage makeMapImage();
 // image; cells outside the level's width and height get code 255. Both images must come from
 // the two functions above.
 void drawLevel(const LevelRecord& level, const QImage& sheet, QImage& back);
+
+// The tiles of a block of cells, 16 x 16 pixels a cell, as the clipboard's picture and a
+// floating paste show them. The sheet must come from prepareTileSheet.
+QImage drawCells(const CellBlock& block, const QImage& sheet);
 
 } // namespace vrh

@@ -12,6 +12,14 @@ void LevelView::drawLevel(const LevelRecord& level, const QImage& sheet) {
     update();
 }
 
+void LevelView::paintUnderMarkers(QPainter& painter, const QRect& area) const {
+    regions_.paintCells(painter, area);
+}
+
+void LevelView::paintOutlines(QPainter& painter, const QRect& /*area*/) const {
+    regions_.paintOutlines(painter);
+}
+
 TilePalette::TilePalette(const QString& objectName, const QImage& sheet, QWidget* parent)
     : PictureView(objectName, sheet.size(), parent) {
     setImage(sheet);

@@ -29,17 +29,23 @@ void MarkerFrame::setPosition(QPoint pixels) {
     }
 }
 
+void paintOutline(QPainter& painter, const QRect& pixels, const QColor& colour) {
+    constexpr int line = MarkerFrame::kLineWidth;
+    const int x = pixels.x();
+    const int y = pixels.y();
+    const int width = pixels.width();
+    const int height = pixels.height();
+    const int inner = height - 2 * line;
+    painter.fillRect(x, y, width, line, colour);
+    painter.fillRect(x, y + height - line, width, line, colour);
+    painter.fillRect(x, y + line, line, inner, colour);
+    painter.fillRect(x + width - line, y + line, line, inner, colour);
+}
+
 void MarkerFrame::paint(QPainter& painter) const {
-    if (!visible_) {
-        return;
+    if (visible_) {
+        paintOutline(painter, rect(), colour_);
     }
-    const int x = position_.x();
-    const int y = position_.y();
-    const int inner = kSize - 2 * kLineWidth;
-    painter.fillRect(x, y, kSize, kLineWidth, colour_);
-    painter.fillRect(x, y + kSize - kLineWidth, kSize, kLineWidth, colour_);
-    painter.fillRect(x, y + kLineWidth, kLineWidth, inner, colour_);
-    painter.fillRect(x + kSize - kLineWidth, y + kLineWidth, kLineWidth, inner, colour_);
 }
 
 } // namespace vrh

@@ -11,6 +11,9 @@ namespace vrh {
 
 class PictureView;
 
+// A 2-pixel outline inside a rectangle of pixels: its outer edge is the rectangle's edge.
+void paintOutline(QPainter& painter, const QRect& pixels, const QColor& colour);
+
 // A 16 x 16 outline, 2 pixels wide inside the cell, laid over a picture view. It is never part
 // of the view's image: moving or hiding one repaints only the cells it left and entered.
 class MarkerFrame {

@@ -15,6 +15,7 @@ PictureView::PictureView(const QString& objectName, QSize drawingArea, QWidget* 
     image_.fill(Qt::black);
     // The image covers the whole drawing area: nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void PictureView::setImage(const QImage& image) {
@@ -31,6 +32,7 @@ MarkerFrame& PictureView::addMarker(const QString& name, QColor colour, bool vis
 QImage PictureView::composedImage() const {
     QImage composed = image_.copy();
     QPainter painter(&composed);
+    paintUnderMarkers(painter, composed.rect());
     paintMarkers(painter, composed.rect());
     return composed;
 }
@@ -44,6 +46,7 @@ void PictureView::paintEvent(QPaintEvent* event) {
     painter.translate(kBorder, kBorder);
     const QRect area = event->rect().translated(-kBorder, -kBorder) & image_.rect();
     painter.drawImage(area.topLeft(), image_, area);
+    paintUnderMarkers(painter, area);
     paintMarkers(painter, area);
     painter.resetTransform();
     drawFrame(&painter);
@@ -56,6 +59,12 @@ int buttonCode(Qt::MouseButtons buttons) {
     return (buttons & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)).toInt();
 }
 
+int shiftCode(Qt::KeyboardModifiers keys) {
+    return (keys.testFlag(Qt::ShiftModifier) ? PictureView::kShiftKey : 0) +
+           (keys.testFlag(Qt::ControlModifier) ? PictureView::kCtrlKey : 0) +
+           (keys.testFlag(Qt::AltModifier) ? PictureView::kAltKey : 0);
+}
+
 } // namespace
 
 void PictureView::mousePressEvent(QMouseEvent* event) {
@@ -64,24 +73,41 @@ void PictureView::mousePressEvent(QMouseEvent* event) {
     if (at.x() < 0 || at.y() < 0 || at.x() >= image_.width() || at.y() >= image_.height()) {
         return;
     }
-    emit mousePressed(buttonCode(event->button()), at.x(), at.y());
+    emit mousePressed(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
 }
 
 void PictureView::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position() - QPointF(kBorder, kBorder);
-    emit mouseMoved(buttonCode(event->buttons()), at.x(), at.y());
+    emit mouseMoved(buttonCode(event->buttons()), shiftCode(event->modifiers()), at.x(), at.y());
 }
 
 void PictureView::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF at = event->position() - QPointF(kBorder, kBorder);
-    emit mouseReleased(buttonCode(event->button()), at.x(), at.y());
+    emit mouseReleased(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
 }
 
+void PictureView::putOutlinesUnder(const MarkerFrame& marker) {
+    outlinesUnder_ = &marker;
+    update();
+}
+
+void PictureView::paintUnderMarkers(QPainter& /*painter*/, const QRect& /*area*/) const {}
+
+void PictureView::paintOutlines(QPainter& /*painter*/, const QRect& /*area*/) const {}
+
 void PictureView::paintMarkers(QPainter& painter, const QRect& area) const {
+    bool outlined = false;
     for (const auto& marker : markers_) {
+        if (marker.get() == outlinesUnder_) {
+            paintOutlines(painter, area);
+            outlined = true;
+        }
         if (marker->rect().intersects(area)) {
             marker->paint(painter);
         }
+    }
+    if (!outlined) {
+        paintOutlines(painter, area);
     }
 }
 

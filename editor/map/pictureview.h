@@ -16,6 +16,12 @@ class PictureView : public QFrame {
   public:
     static constexpr int kBorder = 2;
 
+    // The keys held with a mouse button, added together as the mouse signals pass them.
+    static constexpr int kShiftKey = 1;
+    static constexpr int kCtrlKey = 2;
+    static constexpr int kAltKey = 4;
+
+    // A click on the view takes the keyboard focus, from a text box too.
     PictureView(const QString& objectName, QSize drawingArea, QWidget* parent = nullptr);
 
     QImage& image() { return image_; }
@@ -23,6 +29,9 @@ class PictureView : public QFrame {
     void setImage(const QImage& image);
 
     MarkerFrame& addMarker(const QString& name, QColor colour, bool visible);
+    // The view's own outlines lie over the markers added before this one and under it and
+    // those after; without it, over all markers.
+    void putOutlinesUnder(const MarkerFrame& marker);
 
     // The image with the visible markers over it, as the view shows it.
     QImage composedImage() const;
@@ -31,15 +40,21 @@ class PictureView : public QFrame {
     void updateArea(const QRect& area);
 
   signals:
-    // Button: 1 left, 2 right, 4 middle; for a move the sum of the buttons held. X and Y are
-    // pixels of the drawing area. Presses come only from inside it; moves also from outside,
-    // below 0 or past its size, while a held button drags the pointer out.
-    void mousePressed(int button, double x, double y);
-    void mouseMoved(int buttons, double x, double y);
+    // Button: 1 left, 2 right, 4 middle; for a move the sum of the buttons held. Shift: the
+    // keys held, kShiftKey + kCtrlKey + kAltKey. X and Y are pixels of the drawing area.
+    // Presses come only from inside it; moves also from outside, below 0 or past its size,
+    // while a held button drags the pointer out.
+    void mousePressed(int button, int shift, double x, double y);
+    void mouseMoved(int buttons, int shift, double x, double y);
     // A button let go, wherever the pointer is by then.
-    void mouseReleased(int button, double x, double y);
+    void mouseReleased(int button, int shift, double x, double y);
 
   protected:
+    // What lies over the image and under the markers, and the outlines among the markers;
+    // nothing here.
+    virtual void paintUnderMarkers(QPainter& painter, const QRect& area) const;
+    virtual void paintOutlines(QPainter& painter, const QRect& area) const;
+
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -50,6 +65,7 @@ class PictureView : public QFrame {
 
     QImage image_;
     std::vector<std::unique_ptr<MarkerFrame>> markers_;
+    const MarkerFrame* outlinesUnder_ = nullptr;
 };
 
 } // namespace vrh

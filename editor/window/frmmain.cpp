@@ -7,6 +7,8 @@
 #include "map/drawlevel.h"
 #include "map/levelview.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -72,10 +74,12 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* ran
     Form_Load();
 }
 
+// Taking the window down moves the keyboard focus out of it and empties the history's stack:
+// by then the handlers that listen to the application's focus, the clipboard and the history
+// must no longer hear it.
 frmMain::~frmMain() {
-    // Deleting the controls moves the focus, and deleting the history empties its stack; by
-    // then this is no window to tell any more.
-    disconnect(focusWatch_);
+    disconnect(qApp, nullptr, this, nullptr);
+    QGuiApplication::clipboard()->disconnect(this);
     disconnect(&history_.stack(), nullptr, this, nullptr);
 }
 
@@ -175,6 +179,7 @@ void frmMain::drawLevel(std::int16_t level) {
 
 void frmMain::redrawMap() {
     drawLevel(state_.curLevel);
+    keepRegionsInLevel();
 }
 
 void frmMain::setStatusText(const QString& text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/cellregion.h"
 #include "commands/edithistory.h"
 #include "commands/filecommands.h"
 #include "commands/levellist.h"
@@ -12,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QDragEnterEvent;
@@ -96,11 +98,12 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void optStrong_Click();
 
     // The map, the palette and their popup menus. Button 1 left, 2 right, 4 middle (for a
-    // move the sum held); X, Y in drawing-area pixels.
-    void picLevel_MouseDown(int button, double x, double y);
-    void picLevel_MouseMove(int button, double x, double y);
-    void picLevel_MouseUp(int button, double x, double y);
-    void picTiles_MouseDown(int button, double x, double y);
+    // move the sum held); Shift the keys held, 1 Shift, 2 Ctrl, 4 Alt added together; X, Y in
+    // drawing-area pixels.
+    void picLevel_MouseDown(int button, int shift, double x, double y);
+    void picLevel_MouseMove(int button, int shift, double x, double y);
+    void picLevel_MouseUp(int button, int shift, double x, double y);
+    void picTiles_MouseDown(int button, int shift, double x, double y);
     // Whether the cell lies inside the current level; if not, says so in the status bar.
     bool checkInLevel(std::int16_t x, std::int16_t y);
     // Paint curTile, or the tile t, into (cursorX, cursorY) and redraw the map.
@@ -141,6 +144,25 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void setSystemInformation(SystemInformation& system) { systemInformation_ = &system; }
     // Shows the About box; empty, it runs the box modally. Tests put in a hook that never waits.
     std::function<void(frmAbout&)> showAbout;
+
+    // Regions of cells: the selection (Shift drag, Select All), the clipboard's cells, Fill
+    // Selection; Ctrl and Ctrl + Shift clicks fill and replace. Escape cancels a floating
+    // paste, else clears the selection.
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuEditDelete_Click();
+    void mnuEditSelectAll_Click();
+    void mnuEditFill_Click();
+    void mapEscape_Click();
+    const std::optional<QRect>& selection() const { return selection_; }
+    bool pasteFloating() const { return floating_.has_value(); }
+    QAction* mnuEditCut = nullptr;
+    QAction* mnuEditCopy = nullptr;
+    QAction* mnuEditPaste = nullptr;
+    QAction* mnuEditDelete = nullptr;
+    QAction* mnuEditSelectAll = nullptr;
+    QAction* mnuEditFill = nullptr;
 
     // Controls, named as their object names.
     LevelView* picLevel = nullptr;
@@ -243,6 +265,29 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     // Paints code into (cursorX, cursorY) as part of the stroke stepName.
     void paintCell(std::uint8_t code, const QString& stepName);
     void updateEditEntries();
+
+    // Regions (frmmain_region.cpp, frmmain_clipboard.cpp). What a press on the map began
+    // decides what the drag after it does: paint as ever, select, or nothing more.
+    enum class MapGesture { Paint, Select, Done };
+    void createRegionEntries(QMenu* edit);
+    bool regionMouseDown(int button, int shift);
+    void selectTo(QPoint cell);
+    void floatPasteTo(QPoint cell);
+    void showFloatingPaste();
+    void placePaste(QPoint cell);
+    void endPaste();
+    void setSelection(const std::optional<QRect>& cells);
+    void keepRegionsInLevel();
+    void fillSelection(const QString& stepName, std::uint8_t code);
+    void copySelection();
+    void updatePasteEntry();
+    std::optional<QRect> selection_;
+    QPoint selectionAnchor_;
+    std::optional<CellBlock> floating_;
+    QImage floatingPicture_;
+    std::optional<QPoint> floatingAt_;
+    MapGesture gesture_ = MapGesture::Paint;
+
     LevelRecord& currentLevel() { return levelset_.levels[state_.curLevel]; }
 
     Levelset levelset_;
@@ -255,7 +300,6 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     SystemInformation* systemInformation_ = nullptr;
     QImage tileSheet_;
     QString statusText_;
-    QMetaObject::Connection focusWatch_;
     std::unique_ptr<QSettings> settings_;
     std::unique_ptr<RecentFiles> recentFiles_;
     std::unique_ptr<RecoveryFolder> recoveryFolder_;

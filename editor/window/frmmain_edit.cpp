@@ -24,6 +24,8 @@ void frmMain::createEditMenu(QMenu* edit) {
     connect(&stack, &QUndoStack::undoTextChanged, this, &frmMain::updateEditEntries);
     connect(&stack, &QUndoStack::redoTextChanged, this, &frmMain::updateEditEntries);
     updateEditEntries();
+
+    createRegionEntries(edit);
 }
 
 namespace {
@@ -62,6 +64,8 @@ void frmMain::showHistoryMove(bool levelChanged) {
 
 void frmMain::levelsetReplaced() {
     history_.clear();
+    endPaste();
+    setSelection(std::nullopt);
 }
 
 void frmMain::levelsetSaved() {

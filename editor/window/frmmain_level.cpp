@@ -16,6 +16,7 @@ void frmMain::showLevelListChange(LevelListChange change) {
         break;
     case LevelListChange::CurrentLevel:
         history_.endTypingRun();
+        setSelection(std::nullopt);
         redrawMap();
         updateLevelLabel();
         levelCursor->setCell(0, 0);

@@ -23,9 +23,13 @@ void frmMain::createMouseEditing() {
     createPopupMenus();
 }
 
-void frmMain::picLevel_MouseDown(int button, double x, double y) {
+void frmMain::picLevel_MouseDown(int button, int shift, double x, double y) {
     state_.cursorX = pixelToCell(x);
     state_.cursorY = pixelToCell(y);
+    // Placing a paste, selecting, filling and replacing: nothing else happens on that press.
+    if (regionMouseDown(button, shift)) {
+        return;
+    }
     if (!checkInLevel(state_.cursorX, state_.cursorY)) {
         return;
     }
@@ -42,12 +46,22 @@ void frmMain::picLevel_MouseDown(int button, double x, double y) {
     }
 }
 
-void frmMain::picLevel_MouseMove(int button, double x, double y) {
+void frmMain::picLevel_MouseMove(int button, int /*shift*/, double x, double y) {
     const std::int16_t oldX = state_.cursorX;
     const std::int16_t oldY = state_.cursorY;
     state_.cursorX = pixelToCell(x);
     state_.cursorY = pixelToCell(y);
+    const QPoint cell(state_.cursorX, state_.cursorY);
+    // A paste appears under the pointer as soon as it is over the map.
+    floatPasteTo(cell);
     if (state_.cursorX == oldX && state_.cursorY == oldY) {
+        return;
+    }
+    if (gesture_ == MapGesture::Select) {
+        if (currentLevel().contains(cell.x(), cell.y())) {
+            levelCursor->setCell(cell.x(), cell.y());
+        }
+        selectTo(cell);
         return;
     }
     if (!checkInLevel(state_.cursorX, state_.cursorY)) {
@@ -58,6 +72,8 @@ void frmMain::picLevel_MouseMove(int button, double x, double y) {
     if (button == 0) {
         setStatusText(hoverStatus(state_.cursorX, state_.cursorY,
                                   currentLevel().tiles[state_.cursorY][state_.cursorX]));
+    } else if (gesture_ == MapGesture::Done) {
+        // The press placed, filled or cancelled: the drag after it paints nothing.
     } else if (button == 1) {
         doLeftButton();
     } else if (button == 2) {
@@ -68,9 +84,11 @@ void frmMain::picLevel_MouseMove(int button, double x, double y) {
     }
 }
 
-// Letting go of the button ends the stroke: all it painted is one step.
-void frmMain::picLevel_MouseUp(int /*button*/, double /*x*/, double /*y*/) {
+// Letting go of the button ends the stroke: all it painted is one step. A selection made
+// by the drag stays.
+void frmMain::picLevel_MouseUp(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {
     history_.endStep();
+    gesture_ = MapGesture::Paint;
 }
 
 bool frmMain::checkInLevel(std::int16_t x, std::int16_t y) {
@@ -99,7 +117,7 @@ void frmMain::paintCell(std::uint8_t code, const QString& stepName) {
     redrawMap();
 }
 
-void frmMain::picTiles_MouseDown(int button, double x, double y) {
+void frmMain::picTiles_MouseDown(int button, int /*shift*/, double x, double y) {
     const std::int16_t column = pixelToCell(x);
     const std::int16_t row = pixelToCell(y);
     if (button == 1) {

@@ -26,13 +26,17 @@ void frmMain::connectPanel() {
     onSelected(optHatchery, &frmMain::optHatchery_Click);
     onSelected(optWeak, &frmMain::optWeak_Click);
     onSelected(optStrong, &frmMain::optStrong_Click);
-    // The menus' shortcut keys work from the boxes too.
-    auto* menuKeys = new MenuKeysOverTextBoxes(this, {});
+    // The menus' shortcut keys work from the boxes too, but for the keys that edit a box's text
+    // anywhere on the desktop: in a box they cut, copy, paste, select and delete its text.
+    auto* menuKeys = new MenuKeysOverTextBoxes(
+        this, {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_C),
+               QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::CTRL | Qt::Key_A),
+               QKeySequence(Qt::Key_Delete)});
     for (QLineEdit* box : {txtPasscode, txtObjectives, txtTime}) {
         menuKeys->watch(box);
     }
     // Typing in a box ends when the focus leaves it: the next keystrokes there make a new step.
-    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
         if (old == txtPasscode || old == txtObjectives || old == txtTime) {
             history_.endTypingRun();
         }

@@ -227,12 +227,201 @@ def read(path):
         return f.read()
 
 
+# Regions: selecting, the real X clipboard between two editors, fill and replace, and the
+# clipboard keys split between a text box and the map.
+MAGENTA = (255, 0, 255)
+
+
+def shift_drag(editor, start, end):
+    """A Shift + left drag on the map from one cell to another."""
+    editor.display.focus(editor.window)
+    editor._move(*editor.map_point(*start))
+    editor.display.xdotool("keydown", "shift")
+    editor.display.xdotool("mousedown", 1)
+    editor._move(*editor.map_point(*end))
+    time.sleep(0.02)
+    editor.display.xdotool("mouseup", 1)
+    editor.display.xdotool("keyup", "shift")
+
+
+def ctrl_click(editor, cell, shift=False):
+    """Ctrl + left click (a flood fill), or Ctrl + Shift + left click (a replace)."""
+    keys = "ctrl+shift" if shift else "ctrl"
+    editor.display.focus(editor.window)
+    editor._move(*editor.map_point(*cell))
+    editor.display.xdotool("keydown", keys)
+    editor.display.xdotool("click", 1)
+    editor.display.xdotool("keyup", keys)
+
+
+def x_clipboard(display, target):
+    """The X clipboard's content in one form, read by another X client."""
+    result = subprocess.run(["xclip", "-selection", "clipboard", "-t", target, "-o"],
+                            env=display.env, capture_output=True, timeout=30)
+    check(result.returncode == 0, f"xclip could not read {target}: {result.stderr!r}")
+    return result.stdout
+
+
+def map_pixel(editor, shot, x, y):
+    """A pixel of the map's drawing area on the screen."""
+    return shot.pixel(editor.origin[0] + MAP_LEFT + x, editor.origin[1] + editor.menu_bar + MAP_TOP + y)
+
+
+def check_outline(editor, shot, label, left, top, width, height):
+    """A 2-pixel magenta outline inside the edge of these cells, none just outside them."""
+    x0, y0, x1, y1 = CELL * left, CELL * top, CELL * (left + width) - 1, CELL * (top + height) - 1
+    for x, y in [(x0, y0), (x0 + 1, y0 + 1), (x1, y1), (x1 - 1, y1 - 1), ((x0 + x1) // 2, y0),
+                 ((x0 + x1) // 2, y1 - 1), (x0, (y0 + y1) // 2), (x1 - 1, (y0 + y1) // 2)]:
+        check(map_pixel(editor, shot, x, y) == MAGENTA, f"{label}: no outline at map pixel ({x}, {y})")
+    for x, y in [(x0 + 2, y0 + 2), (x1 - 2, y1 - 2), (x0 - 1, y0), (x1 + 1, y1)]:
+        if 0 <= x < 512 and 0 <= y < 512:
+            check(map_pixel(editor, shot, x, y) != MAGENTA, f"{label}: outline at map pixel ({x}, {y})")
+    print(f"ok: {label}: magenta outline around {width} x {height} cells at {left}, {top}")
+
+
+def keep_shot(display, label):
+    keep = os.environ.get("VRH_E2E_SHOTS")
+    if keep:
+        shutil.copy(os.path.join(display.workdir, "shot.png"), os.path.join(keep, label.replace(" ", "-") + ".png"))
+
+
+def regions_shot(display, editor, sheet, label, cells):
+    """A screenshot in which these map cells show these tiles."""
+    time.sleep(0.4)
+    shot = display.screenshot()
+    keep_shot(display, label)
+    for (x, y), code in cells.items():
+        check(editor.map_cell_matches(shot, sheet, x, y, code), f"{label}: map cell ({x}, {y}) does not show tile {code}")
+    print(f"ok: {label}: the map shows it")
+    return shot
+
+
+def save_as(display, editor, path):
+    editor.keys("ctrl+s")
+    dialog = display.window("^Save As$")
+    display.type(dialog, path)
+    display.keys(dialog, "Return")
+    wait_for("the title naming " + path, lambda: editor.title() == f"[{path}] - {APP_TITLE}")
+
+
+def regions(display, binary, sheet, workdir, started):
+    """started collects the editors this starts, for the caller to end if a check fails."""
+    first = Editor(display, binary)
+    started.append(first)
+    block = {(1, 1): 89, (2, 1): 14, (1, 2): 54, (2, 2): 1}
+    for cell, code in block.items():
+        first.pick_tile(code)
+        first.click_cell(*cell)
+    shift_drag(first, (1, 1), (2, 2))
+    first._move(*first.map_point(8, 6))  # the cursor lies over the outline: off it
+    shot = regions_shot(display, first, sheet, "selection", block)
+    check_outline(first, shot, "Shift drag", 1, 1, 2, 2)
+
+    # Copy: three forms on the real X clipboard, as another program reads them.
+    first.keys("ctrl+c")
+    targets = wait_for("the copied cells on the X clipboard",
+                       lambda: x_clipboard(display, "TARGETS").decode().split())
+    for target in ("application/x-vrhedit-cells", "image/png", "UTF8_STRING"):
+        check(target in targets, f"the clipboard offers no {target}: {targets}")
+    cells = x_clipboard(display, "application/x-vrhedit-cells")
+    check(cells == bytes([2, 2, 89, 14, 54, 1]), f"the cells type holds {cells.hex()}")
+    text = x_clipboard(display, "UTF8_STRING")
+    check(text == b"89, 14\n54, 1\n", f"the clipboard's text is {text!r}")
+    png = os.path.join(workdir, "cells.png")
+    with open(png, "wb") as f:
+        f.write(x_clipboard(display, "image/png"))
+    picture = Image.load(png)
+    check((picture.width, picture.height) == (32, 32), f"the picture is {picture.width} x {picture.height}")
+    for (x, y), code in block.items():
+        sx, sy = CELL * (code % 8), CELL * (code // 8)
+        check(all(picture.pixel(CELL * (x - 1) + dx, CELL * (y - 1) + dy) == sheet.pixel(sx + dx, sy + dy)
+                  for dy in range(CELL) for dx in range(CELL)), f"the picture's cell ({x}, {y}) is not tile {code}")
+    print("ok: Copy put the cells type, the text and the picture on the X clipboard, byte for byte")
+
+    # Paste on a second level: the cells float under the pointer, a click places them.
+    first.keys("F6", "F8")
+    first._move(*first.map_point(5, 3))
+    first.keys("ctrl+v")
+    first._move(*first.map_point(6, 3))
+    first._move(*first.map_point(5, 3))
+    pasted = {(5, 3): 89, (6, 3): 14, (5, 4): 54, (6, 4): 1}
+    shot = regions_shot(display, first, sheet, "floating paste", pasted)
+    check(map_pixel(first, shot, 6 * CELL + 8, 3 * CELL) == MAGENTA, "the floating paste has no outline")
+    first.click_cell(5, 3)
+    regions_shot(display, first, sheet, "placed paste", pasted | {(0, 0): 0})
+
+    # A flood fill of the floor, undone; then one inside a selection, and a replace.
+    first.pick_tile(7)
+    first.keys("Escape")
+    ctrl_click(first, (0, 0))
+    regions_shot(display, first, sheet, "flood fill", pasted | {(0, 0): 7, (11, 7): 7, (7, 3): 7})
+    first.keys("ctrl+z")
+    regions_shot(display, first, sheet, "undone flood fill", pasted | {(0, 0): 0, (11, 7): 0})
+    shift_drag(first, (0, 0), (3, 1))
+    ctrl_click(first, (0, 0))
+    first.keys("Escape")
+    ctrl_click(first, (5, 3), shift=True)
+    tiles2 = pasted | {(x, y): 7 for x in range(4) for y in range(2)} | {(5, 3): 7}
+
+    # In the Time box Ctrl+A and Ctrl+C copy its text, and Del deletes in it, while a
+    # selection waits on the map.
+    shift_drag(first, (1, 1), (2, 1))
+    first.click_client(64 + 30, 408 + 9)
+    first.keys("ctrl+a", "ctrl+c")
+    wait_for("the box's text on the X clipboard", lambda: x_clipboard(display, "UTF8_STRING") == b"99")
+    check("application/x-vrhedit-cells" not in x_clipboard(display, "TARGETS").decode().split(),
+          "Ctrl+C in the box copied cells")
+    first.keys("Home", "Delete")
+    # On the map the same keys act on the map: the box's "99" pastes as a cell, Del clears the
+    # selection to the floor.
+    shift_drag(first, (10, 0), (10, 0))
+    first.keys("ctrl+v")
+    first.click_cell(10, 0)
+    tiles2[(10, 0)] = 99
+    shift_drag(first, (1, 1), (2, 1))
+    first.keys("Delete")
+    tiles2[(1, 1)] = tiles2[(2, 1)] = 0
+    regions_shot(display, first, sheet, "level 2 done", tiles2)
+    print("ok: Ctrl+A, Ctrl+C and Del edit the Time box; on the map they select, paste and clear")
+
+    path = os.path.join(workdir, "zvrhlrgn.vrh")
+    save_as(display, first, path)
+    header2 = default_header()
+    header2[3] = 9
+    expected = expected_file(b"RGN", [(8, 12, default_header(), block), (8, 12, header2, tiles2)])
+    saved = read(path)
+    check(saved == expected, f"saved file differs:\n{saved.hex()}\n{expected.hex()}")
+    print("ok: saved", len(saved), "bytes, byte for byte as selected, pasted and filled")
+
+    # A second running editor pastes what the first copied.
+    first.keys("F7")
+    shift_drag(first, (1, 1), (2, 2))
+    first.keys("ctrl+c")
+    second = Editor(display, binary)
+    started.append(second)
+    second._move(*second.map_point(3, 3))
+    second.keys("ctrl+v")
+    second._move(*second.map_point(4, 4))
+    second._move(*second.map_point(3, 3))
+    second.click_cell(3, 3)
+    into = {(3, 3): 89, (4, 3): 14, (3, 4): 54, (4, 4): 1}
+    regions_shot(display, second, sheet, "second editor", into)
+    other = os.path.join(workdir, "zvrhlsnd.vrh")
+    save_as(display, second, other)
+    expected = expected_file(b"SND", [(8, 12, default_header(), into)])
+    check(read(other) == expected, f"the second editor saved:\n{read(other).hex()}\n{expected.hex()}")
+    print("ok: the second editor pasted the first one's cells from the X clipboard and saved them")
+    second.exit_without_saving()
+    first.exit_without_saving()
+
+
 def main():
     binary, tiles_png, xmaplog, xdnddrop = map(os.path.abspath, sys.argv[1:5])
     workdir = tempfile.mkdtemp(prefix="vrhedit-e2e-")
     display = Display(workdir)
     watcher = subprocess.Popen([xmaplog], env=display.env, stdout=subprocess.PIPE, text=True)
     editor = None
+    region_editors = []
     try:
         check(watcher.stdout.readline().strip() == "ready", "xmaplog could not watch the display")
         sheet = Image.load(tiles_png)
@@ -264,19 +453,11 @@ def main():
             tiles1[cell] = 14
         header1 = default_header()
 
-        def check_cells(label, cells):
-            time.sleep(0.3)
-            shot = display.screenshot()
-            for (x, y), code in cells.items():
-                check(editor.map_cell_matches(shot, sheet, x, y, code),
-                      f"{label}: map cell ({x}, {y}) does not show tile {code}")
-            print(f"ok: {label}: the map shows it")
-
         # The stroke is one step: Ctrl+Z takes all of it back, Ctrl+Y brings it back.
         editor.keys("ctrl+z")
-        check_cells("undo of the stroke", {cell: 0 for cell in stroke} | {(2, 2): 89})
+        regions_shot(display, editor, sheet, "undo of the stroke", {cell: 0 for cell in stroke} | {(2, 2): 89})
         editor.keys("ctrl+y")
-        check_cells("redo of the stroke", {cell: 14 for cell in stroke})
+        regions_shot(display, editor, sheet, "redo of the stroke", {cell: 14 for cell in stroke})
 
         # Start position through the level popup (right button, "Set &Positions" mode).
         # The editor handles X events in order: the press opens the popup before the key
@@ -293,10 +474,10 @@ def main():
         # Ctrl+E for the end of the line, the menus' keys still run: Ctrl+Z takes back a
         # Decrease Width, Ctrl+E counts the enemies.
         editor.keys("F1")
-        check_cells("Decrease Width", {(13, 0): 255})
+        regions_shot(display, editor, sheet, "Decrease Width", {(13, 0): 255})
         editor.click_client(TIME_BOX[0] + TIME_BOX[2] // 2, TIME_BOX[1] + TIME_BOX[3] // 2)
         editor.keys("ctrl+z")
-        check_cells("undo of Decrease Width", {(13, 0): 0})
+        regions_shot(display, editor, sheet, "undo of Decrease Width", {(13, 0): 0})
         editor.keys("ctrl+e")
         enemies = display.window("^Enemies$")
         display.keys(enemies, "Return")
@@ -427,7 +608,7 @@ def main():
         editor.pick_tile(170)
         editor.click_cell(5, 6)
         recovered_tiles = {cell: 97 for cell in killed_stroke} | {(5, 6): 170}
-        check_cells("before the kill", recovered_tiles)
+        regions_shot(display, editor, sheet, "before the kill", recovered_tiles)
         editor.process.kill()
         editor.process.wait(timeout=15)
         wait_for("the killed editor's window to go", lambda: display.no_window(r"^\[.*\] - " + re.escape(APP_TITLE) + "$"))
@@ -437,16 +618,14 @@ def main():
         wait_for("the offer to close", lambda: display.no_window("^Recover Levelset$"))
         check_map_shows(recovered_tiles, 12, 8, "recovered after SIGKILL")
         recovered_path = os.path.join(workdir, "zvrhlrec.vrh")
-        editor.keys("ctrl+s")
-        dialog = display.window("^Save As$")
-        display.type(dialog, recovered_path)
-        display.keys(dialog, "Return")
-        wait_for("the recovered levelset's file", lambda: os.path.exists(recovered_path))
+        save_as(display, editor, recovered_path)
         expected = expected_file(b"REC", [(8, 12, default_header(), recovered_tiles)])
         saved = read(recovered_path)
         check(saved == expected, f"recovered file differs:\n{saved.hex()}\n{expected.hex()}")
         print("ok: killed with SIGKILL, recovered with Yes, saved byte for byte")
         editor.exit_without_saving()
+        editor = None
+        regions(display, binary, sheet, workdir, region_editors)
         print("1 passed, 0 failed")
         return 0
     except Failure as failure:
@@ -464,8 +643,9 @@ def main():
         print("0 passed, 1 failed")
         return 1
     finally:
-        if editor and editor.process.poll() is None:
-            editor.process.kill()
+        for running in [editor] + region_editors:
+            if running and running.process.poll() is None:
+                running.process.kill()
         watcher.kill()
         display.close()
         shutil.rmtree(workdir, ignore_errors=True)

@@ -28,23 +28,31 @@ LevelsetImage bytesOf(const Levelset& levelset) {
 
 // Mouse events in drawing-area pixels, as the window system delivers them to a view.
 void mouse(QWidget* view, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held,
-           QPoint cell) {
+           QPoint cell, Qt::KeyboardModifiers keys = {}) {
     const QPointF local(cell.x() * 16 + 8 + 2, cell.y() * 16 + 8 + 2);
-    QMouseEvent event(type, local, view->mapToGlobal(local), button, held, {});
+    QMouseEvent event(type, local, view->mapToGlobal(local), button, held, keys);
     QApplication::sendEvent(view, &event);
 }
 
 // Press on the first cell, drag over the others, let go on the last.
-void drag(QWidget* view, Qt::MouseButton button, std::initializer_list<QPoint> cells) {
-    mouse(view, QEvent::MouseButtonPress, button, button, *cells.begin());
+void drag(QWidget* view, Qt::MouseButton button, std::initializer_list<QPoint> cells,
+          Qt::KeyboardModifiers keys = {}) {
+    mouse(view, QEvent::MouseButtonPress, button, button, *cells.begin(), keys);
     for (QPoint cell : cells) {
-        mouse(view, QEvent::MouseMove, Qt::NoButton, button, cell);
+        mouse(view, QEvent::MouseMove, Qt::NoButton, button, cell, keys);
     }
-    mouse(view, QEvent::MouseButtonRelease, button, Qt::NoButton, *std::rbegin(cells));
+    mouse(view, QEvent::MouseButtonRelease, button, Qt::NoButton, *std::rbegin(cells), keys);
 }
 
-void click(QWidget* view, Qt::MouseButton button, QPoint cell) {
-    drag(view, button, {cell});
+void click(QWidget* view, Qt::MouseButton button, QPoint cell, Qt::KeyboardModifiers keys = {}) {
+    drag(view, button, {cell}, keys);
+}
+
+// A wall at (1, 1) and (2, 1), then a Shift drag selecting (1, 1) to (3, 2).
+void selectWalls(ActiveWindow& h) {
+    h.level(0).tiles[1][1] = h.level(0).tiles[1][2] = 89;
+    h.window.state().curTile = 54;
+    drag(h.window.picLevel, Qt::LeftButton, {{1, 1}, {3, 2}}, Qt::ShiftModifier);
 }
 
 void type(QLineEdit* box, const char* text) {
@@ -117,6 +125,28 @@ const std::vector<Gesture>& gestures() {
         {"Remove Level", [](H& h) { h.showLevel(3, 0); }, [](H& h) { key(h, Qt::Key_F5); }},
         {"Set Floor", [](H& h) { h.level(0).tiles[2][2] = 1; },
          [](H& h) { key(h, Qt::CTRL | Qt::Key_F); }},
+        {"Cut", selectWalls, [](H& h) { key(h, Qt::CTRL | Qt::Key_X); }},
+        {"Delete", selectWalls, [](H& h) { key(h, Qt::Key_Delete); }},
+        {"Fill Selection", selectWalls, [](H& h) { key(h, Qt::CTRL | Qt::Key_B); }},
+        {"Paste",
+         [](H& h) {
+             selectWalls(h);
+             key(h, Qt::CTRL | Qt::Key_C);
+             key(h, Qt::CTRL | Qt::Key_V);
+         },
+         [](H& h) {
+             mouse(h.window.picLevel, QEvent::MouseMove, Qt::NoButton, {}, {6, 4});
+             click(h.window.picLevel, Qt::LeftButton, {6, 4});
+         }},
+        {"Fill", selectWalls,
+         [](H& h) {
+             click(h.window.picLevel, Qt::LeftButton, {3, 2}, Qt::ControlModifier);
+         }},
+        {"Replace", selectWalls,
+         [](H& h) {
+             click(h.window.picLevel, Qt::LeftButton, {1, 1},
+                   Qt::ControlModifier | Qt::ShiftModifier);
+         }},
     };
     return table;
 }

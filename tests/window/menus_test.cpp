@@ -2,10 +2,13 @@
 
 #include "assets/assets.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QSignalBlocker>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -68,6 +71,14 @@ TEST(Menus, MenuBarHoldsEveryEntryInOrder) {
         "mnuEdit \"&Edit\"",
         "  mnuEditUndo \"&Undo\" Ctrl+Z",
         "  mnuEditRedo \"&Redo\" Ctrl+Y",
+        "  mnuEditBar1 -",
+        "  mnuEditCut \"Cu&t\" Ctrl+X",
+        "  mnuEditCopy \"&Copy\" Ctrl+C",
+        "  mnuEditPaste \"&Paste\" Ctrl+V",
+        "  mnuEditDelete \"&Delete\" Del",
+        "  mnuEditBar2 -",
+        "  mnuEditSelectAll \"Select &All\" Ctrl+A",
+        "  mnuEditFill \"&Fill Selection\" Ctrl+B",
         "mnuView \"&View\"",
         "  mnuViewStart \"&Start Position\" [x]",
         "  mnuViewFinish \"&Finish Position\" [x]",
@@ -102,14 +113,44 @@ TEST(Menus, MenuBarHoldsEveryEntryInOrder) {
     EXPECT_EQ(shown, expected);
 }
 
-// Every command that a key, a button or an entry runs, with a state that shows it ran.
+// Every command that a key, a button or an entry runs, with a state that shows it ran. A key
+// that edits a text box's text anywhere on the desktop does that in a box instead: inBox says
+// what it did to a box holding "123" with "23" selected, and the map's command did not run.
 struct Command {
     const char* entry;
     QKeyCombination key;
     const char* button; // toolbar key, or null
     std::function<void(ActiveWindow&)> prepare;
     std::function<void(ActiveWindow&)> ran;
+    std::function<void(ActiveWindow&, QLineEdit*)> inBox = {};
 };
+
+// The region commands act on a selection of two cells made with a Shift drag: (1, 1) holding
+// 89 and (2, 1) holding 14. The clipboard holds the cell text "7".
+void selectTwoCells(ActiveWindow& h) {
+    h.level(0).tiles[1][1] = 89;
+    h.level(0).tiles[1][2] = 14;
+    h.window.redrawMap();
+    QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+    const auto at = [&h](int x) {
+        return h.window.picLevel->mapTo(&h.window, QPoint(x * 16 + 10, 26));
+    };
+    QTest::mousePress(h.window.windowHandle(), Qt::LeftButton, Qt::ShiftModifier, at(1));
+    QTest::mouseMove(h.window.windowHandle(), at(2));
+    QTest::mouseRelease(h.window.windowHandle(), Qt::LeftButton, Qt::ShiftModifier, at(2));
+    ASSERT_EQ(h.window.selection(), QRect(1, 1, 2, 1));
+}
+
+// The map's region command did not run: cells, selection and paste stand as prepared, and no
+// cells went to the clipboard.
+void expectMapUntouched(ActiveWindow& h) {
+    EXPECT_EQ(h.level(0).tiles[1][1], 89);
+    EXPECT_EQ(h.level(0).tiles[1][2], 14);
+    EXPECT_EQ(h.window.selection(), QRect(1, 1, 2, 1));
+    EXPECT_FALSE(h.window.pasteFloating());
+    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasFormat(
+        QStringLiteral("application/x-vrhedit-cells")));
+}
 
 void expectAsked(ActiveWindow& h, const char* title) {
     ASSERT_EQ(h.messages.asked.size(), 1u);
@@ -158,6 +199,57 @@ const std::vector<Command>& commands() {
              h.window.mnuEditUndo_Click();
          },
          [](H& h) { EXPECT_EQ(h.level(0).width, 13); }},
+        {"mnuEditCut", Qt::CTRL | Qt::Key_X, nullptr, selectTwoCells,
+         [](H& h) {
+             EXPECT_EQ(h.level(0).tiles[1][1], 0);
+             EXPECT_EQ(h.level(0).tiles[1][2], 0);
+             EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("89, 14\n"));
+         },
+         [](H& h, QLineEdit* box) {
+             EXPECT_EQ(box->text(), QStringLiteral("1"));
+             EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("23"));
+             expectMapUntouched(h);
+         }},
+        {"mnuEditCopy", Qt::CTRL | Qt::Key_C, nullptr, selectTwoCells,
+         [](H& h) {
+             EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("89, 14\n"));
+             EXPECT_EQ(h.level(0).tiles[1][1], 89);
+         },
+         [](H& h, QLineEdit* box) {
+             EXPECT_EQ(box->text(), QStringLiteral("123"));
+             EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("23"));
+             expectMapUntouched(h);
+         }},
+        {"mnuEditPaste", Qt::CTRL | Qt::Key_V, nullptr, selectTwoCells,
+         [](H& h) { EXPECT_TRUE(h.window.pasteFloating()); },
+         [](H& h, QLineEdit* box) {
+             EXPECT_EQ(box->text(), QStringLiteral("17"));
+             expectMapUntouched(h);
+         }},
+        {"mnuEditDelete", Qt::Key_Delete, nullptr, selectTwoCells,
+         [](H& h) {
+             EXPECT_EQ(h.level(0).tiles[1][1], 0);
+             EXPECT_EQ(h.level(0).tiles[1][2], 0);
+         },
+         [](H& h, QLineEdit* box) {
+             EXPECT_EQ(box->text(), QStringLiteral("1"));
+             expectMapUntouched(h);
+         }},
+        {"mnuEditSelectAll", Qt::CTRL | Qt::Key_A, nullptr, selectTwoCells,
+         [](H& h) { EXPECT_EQ(h.window.selection(), QRect(0, 0, 12, 8)); },
+         [](H& h, QLineEdit* box) {
+             EXPECT_EQ(box->selectedText(), QStringLiteral("123"));
+             expectMapUntouched(h);
+         }},
+        {"mnuEditFill", Qt::CTRL | Qt::Key_B, nullptr,
+         [](H& h) {
+             selectTwoCells(h);
+             h.window.state().curTile = 54;
+         },
+         [](H& h) {
+             EXPECT_EQ(h.level(0).tiles[1][1], 54);
+             EXPECT_EQ(h.level(0).tiles[1][2], 54);
+         }},
         {"mnuLevelDecreaseWidth", Qt::Key_F1, "DWidth", [](H& h) { h.level(0).width = 20; },
          [](H& h) { EXPECT_EQ(h.level(0).width, 19); }},
         {"mnuLevelIncreaseWidth", Qt::Key_F2, "IWidth", [](H&) {},
@@ -212,9 +304,9 @@ TEST(Menus, EveryShortcutKeyRunsItsCommand) {
 }
 
 // Text boxes claim keys of their own (Ctrl+Z always, Ctrl+E and Ctrl+D on some desktops); the
-// menus' keys still run their commands with the focus in any of them. This runner is built
-// twice: once on the default key bindings and once on a theme whose text boxes claim Ctrl+E
-// and Ctrl+D.
+// menus' keys still run their commands with the focus in any of them, but for the keys that
+// edit the box's text. This runner is built twice: once on the default key bindings and once
+// on a theme whose text boxes claim Ctrl+E and Ctrl+D.
 TEST(Menus, EveryShortcutKeyRunsItsCommandFromEachTextBox) {
     for (const char* box : {"txtPasscode", "txtObjectives", "txtTime"}) {
         for (const Command& c : commands()) {
@@ -227,8 +319,17 @@ TEST(Menus, EveryShortcutKeyRunsItsCommandFromEachTextBox) {
             focus->setEnabled(true); // the first level's passcode box is greyed
             focus->setFocus();
             ASSERT_EQ(QApplication::focusWidget(), focus);
+            if (c.inBox) {
+                const QSignalBlocker quiet(focus); // the box's text, not the level's value
+                focus->setText(QStringLiteral("123"));
+                focus->setSelection(1, 2);
+            }
             QTest::keyClick(focus, c.key.key(), c.key.keyboardModifiers());
-            expectOnlyThat(*harness, c);
+            if (c.inBox) {
+                c.inBox(*harness, focus);
+            } else {
+                expectOnlyThat(*harness, c);
+            }
         }
     }
 }

@@ -1,0 +1,15 @@
+// The runner of the window benchmarks: one QApplication, offscreen unless a platform is set.
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

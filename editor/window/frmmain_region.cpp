@@ -1,0 +1,157 @@
+// Regions of cells on the map: the Edit menu's region entries, selecting with a Shift drag or
+// Select All, Delete and Fill Selection, flood fill and replace with Ctrl clicks, and Escape.
+#include "frmmain.h"
+
+#include "assets/assets.h"
+#include "commands/floodfill.h"
+#include "commands/levelrules.h"
+#include "commands/mapediting.h"
+#include "map/levelview.h"
+#include "map/markerframe.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+
+namespace vrh {
+
+void frmMain::createRegionEntries(QMenu* edit) {
+    const auto entry = [this, edit](const char* name, const char* caption, QKeySequence key,
+                                    void (frmMain::*handler)()) {
+        QAction* action = edit->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    edit->addSeparator()->setObjectName(QStringLiteral("mnuEditBar1"));
+    mnuEditCut = entry("mnuEditCut", "Cu&t", Qt::CTRL | Qt::Key_X, &frmMain::mnuEditCut_Click);
+    mnuEditCopy = entry("mnuEditCopy", "&Copy", Qt::CTRL | Qt::Key_C, &frmMain::mnuEditCopy_Click);
+    mnuEditPaste =
+        entry("mnuEditPaste", "&Paste", Qt::CTRL | Qt::Key_V, &frmMain::mnuEditPaste_Click);
+    mnuEditDelete =
+        entry("mnuEditDelete", "&Delete", Qt::Key_Delete, &frmMain::mnuEditDelete_Click);
+    edit->addSeparator()->setObjectName(QStringLiteral("mnuEditBar2"));
+    mnuEditSelectAll = entry("mnuEditSelectAll", "Select &All", Qt::CTRL | Qt::Key_A,
+                             &frmMain::mnuEditSelectAll_Click);
+    mnuEditFill =
+        entry("mnuEditFill", "&Fill Selection", Qt::CTRL | Qt::Key_B, &frmMain::mnuEditFill_Click);
+    mnuEditCut->setIcon(QIcon(toolbarIcon(QStringLiteral("Cut"))));
+    mnuEditCopy->setIcon(QIcon(toolbarIcon(QStringLiteral("Copy"))));
+    mnuEditPaste->setIcon(QIcon(toolbarIcon(QStringLiteral("Paste"))));
+    picLevel->putOutlinesUnder(*levelCursor);
+
+    // Escape belongs to the map wherever the focus is; it is no menu entry.
+    auto* escape = new QAction(this);
+    escape->setObjectName(QStringLiteral("mapEscape"));
+    escape->setShortcut(Qt::Key_Escape);
+    addAction(escape);
+    connect(escape, &QAction::triggered, this, &frmMain::mapEscape_Click);
+
+    // Whether Paste can act depends on what any program put on the clipboard.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &frmMain::updatePasteEntry);
+    connect(edit, &QMenu::aboutToShow, this, &frmMain::updatePasteEntry);
+    updatePasteEntry();
+    setSelection(std::nullopt);
+}
+
+// A press that places or cancels a paste, selects, fills or replaces does nothing else; a
+// plain left press clears the selection and paints as ever.
+bool frmMain::regionMouseDown(int button, int shift) {
+    gesture_ = MapGesture::Paint;
+    const QPoint cell(state_.cursorX, state_.cursorY);
+    if (floating_ && (button == 1 || button == 2)) {
+        gesture_ = MapGesture::Done;
+        if (button == 2) {
+            endPaste();
+        } else if (checkInLevel(state_.cursorX, state_.cursorY)) {
+            placePaste(cell);
+        }
+        return true;
+    }
+    if (button != 1) {
+        return false;
+    }
+    if (shift & PictureView::kCtrlKey) {
+        gesture_ = MapGesture::Done;
+        if (checkInLevel(state_.cursorX, state_.cursorY)) {
+            const bool replace = shift & PictureView::kShiftKey;
+            FillResult result;
+            history_.record(replace ? stepname::Replace : stepname::Fill, [&] {
+                result = fillAt(currentLevel(), selection_, cell, state_.curTile,
+                                replace ? FillKind::Replace : FillKind::Flood);
+            });
+            setStatusText(result.status);
+            if (result.changed > 0) {
+                redrawMap();
+            }
+        }
+        return true;
+    }
+    if (shift & PictureView::kShiftKey) {
+        gesture_ = MapGesture::Select;
+        selectionAnchor_ = cell;
+        selectTo(cell);
+        return true;
+    }
+    setSelection(std::nullopt);
+    return false;
+}
+
+void frmMain::selectTo(QPoint cell) {
+    setSelection(selectionBetween(selectionAnchor_, cell, currentLevel()));
+    setStatusText(selection_ ? selectionStatus(*selection_) : kOutOfLevel);
+}
+
+void frmMain::setSelection(const std::optional<QRect>& cells) {
+    selection_ = cells;
+    picLevel->regions().setSelection(cells);
+    for (QAction* entry : {mnuEditCut, mnuEditCopy, mnuEditDelete, mnuEditFill}) {
+        entry->setEnabled(cells.has_value());
+    }
+}
+
+// After a resize or an undo the selection keeps to the level, and a floating paste shows where
+// it would land now.
+void frmMain::keepRegionsInLevel() {
+    if (selection_) {
+        setSelection(clipToLevel(*selection_, currentLevel()));
+    }
+    showFloatingPaste();
+}
+
+void frmMain::fillSelection(const QString& stepName, std::uint8_t code) {
+    if (!selection_) {
+        return;
+    }
+    if (history_.record(stepName, [&] { fillCells(currentLevel(), *selection_, code); })) {
+        redrawMap();
+    }
+}
+
+void frmMain::mnuEditDelete_Click() {
+    fillSelection(stepname::Delete, floorCode(currentLevel()));
+}
+
+void frmMain::mnuEditFill_Click() {
+    fillSelection(stepname::FillSelection, state_.curTile);
+}
+
+void frmMain::mnuEditSelectAll_Click() {
+    setSelection(clipToLevel(levelCells(currentLevel()), currentLevel()));
+    if (selection_) {
+        setStatusText(selectionStatus(*selection_));
+    }
+}
+
+void frmMain::mapEscape_Click() {
+    if (floating_) {
+        endPaste();
+    } else {
+        setSelection(std::nullopt);
+    }
+}
+
+} // namespace vrh
