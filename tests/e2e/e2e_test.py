@@ -47,8 +47,11 @@ class Display:
         for tool in ("Xvfb", "xdotool", "import", "convert"):
             check(shutil.which(tool), f"{tool} is not installed (scripts/install-deps.sh installs it)")
         read_fd, write_fd = os.pipe()
+        # -noreset: a server whose last client left resets, and an editor starting just then
+        # can't connect ("could not connect to display").
         self.server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+             "-noreset"],
             pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
         with os.fdopen(read_fd) as pipe:
