@@ -28,6 +28,7 @@ void FileCommands::newLevelset() {
     resetLevelset(levelset_);
     showFileName();
     state_.curLevel = 0;
+    knownFile_.forget();
     view_.levelsetReplaced();
     view_.showCurrentLevel();
 }
@@ -64,6 +65,7 @@ void FileCommands::readChosenFile(const QString& path) {
     levelset_.fileName = path;
     showFileName();
     state_.curLevel = 0;
+    knownFile_.remember(path, read.bytes);
     view_.levelsetReplaced();
     view_.showCurrentLevel();
     if (recent_) {
@@ -111,6 +113,7 @@ bool FileCommands::saveLevelset(const QString& file) {
     }
     levelset_.fileName = file;
     showFileName();
+    knownFile_.remember(file, levelsetFileBytes(levelset_, file));
     view_.levelsetSaved();
     if (recent_) {
         recent_->remember(file);

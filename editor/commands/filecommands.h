@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/filechange.h"
 #include "commands/userinterface.h"
 #include "levelset/editingstate.h"
 #include "levelset/levelset.h"
@@ -92,6 +93,14 @@ class FileCommands {
     QString dialogFolder() const;
 
     RecentFiles* recent_ = nullptr;
+
+    // ---- The open file on disk ----
+  public:
+    // The file the levelset was read from or saved to, as read or written last.
+    KnownFile& knownFile() { return knownFile_; }
+
+  private:
+    KnownFile knownFile_;
 };
 
 } // namespace vrh
