@@ -64,6 +64,7 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* ran
     connectPanel();
     createMouseEditing();
     createRecentFiles();
+    createFileWatch();
     createDropTarget();
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     Form_Load();

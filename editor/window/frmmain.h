@@ -30,6 +30,7 @@ namespace vrh {
 class frmAbout;
 class LevelView;
 class MarkerFrame;
+class OpenFileWatcher;
 class RecentFiles;
 class SystemInformation;
 class TilePalette;
@@ -80,6 +81,13 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     // first when askToSave.
     void openFile(const QString& path, bool askToSave);
 
+    // Another program's changes to the open file: watched, and reported in a box when the
+    // window can show one (frmmain_watch.cpp).
+  private:
+    void createFileWatch();
+    OpenFileWatcher* fileWatcher_ = nullptr;
+
+  public:
     // The property panel.
     // Shows the level's properties in the panel and moves its six markers there.
     void loadLevel(std::int16_t level);

@@ -1,0 +1,217 @@
+// The open file watched on disk: another program's changes reach the user in a box as soon as
+// the window can show one, and only those.
+#include "windowharness.h"
+
+#include "commands/filechange.h"
+#include "levelset/levelsetfile.h"
+#include "support/diskfiles.h"
+
+#include <QDialog>
+#include <QFileSystemWatcher>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+namespace vrh {
+namespace {
+
+using testing::writeFile;
+
+constexpr int kPatience = 10000; // ms: file-system notifications can be slow on a busy machine
+
+QByteArray levelsetBytes(std::uint8_t tile) {
+    Levelset set;
+    resetLevelset(set);
+    set.levels[0].tiles[0][0] = tile;
+    return serializeLevelset(set, "ABC");
+}
+
+void renameOver(const QString& from, const QString& to) {
+    ASSERT_EQ(std::rename(QFile::encodeName(from), QFile::encodeName(to)), 0);
+}
+
+class FileWatch : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    // Opens a new file holding tile 1, name in the test's folder.
+    QString open(const QString& name) {
+        const QString file = dir.filePath(name);
+        writeFile(file, levelsetBytes(1));
+        h.window.openFile(file, false);
+        return file;
+    }
+    bool boxesShown(size_t count) {
+        return QTest::qWaitFor([&] { return h.messages.asked.size() >= count; }, kPatience) &&
+               h.messages.asked.size() == count;
+    }
+    // Waits until the watcher has told of some change on disk.
+    bool noticed(const std::function<void()>& change) {
+        auto* watcher = h.window.findChild<QFileSystemWatcher*>();
+        QSignalSpy files(watcher, &QFileSystemWatcher::fileChanged);
+        QSignalSpy folders(watcher, &QFileSystemWatcher::directoryChanged);
+        change();
+        return QTest::qWaitFor([&] { return files.count() + folders.count() > 0; }, kPatience);
+    }
+    std::uint8_t firstTile() { return h.level(0).tiles[0][0]; }
+
+    QTemporaryDir dir;
+    testing::ActiveWindow h;
+};
+
+TEST_F(FileWatch, AnotherProgramsChangeOrDeletionIsToldAtOnce) {
+    struct Case {
+        const char* what;
+        bool link; // the file opened is a symbolic link to the file changed
+        std::function<void(const QString& opened, const QString& file)> act;
+        bool gone;
+    };
+    const Case cases[] = {
+        {"rewritten in place", false,
+         [](const QString&, const QString& file) { writeFile(file, levelsetBytes(2)); }, false},
+        {"renamed over", false,
+         [](const QString&, const QString& file) {
+             writeFile(file + ".new", levelsetBytes(2));
+             renameOver(file + ".new", file);
+         },
+         false},
+        {"deleted", false, [](const QString&, const QString& file) { QFile::remove(file); }, true},
+        {"moved away", false,
+         [](const QString&, const QString& file) { renameOver(file, file + ".moved"); }, true},
+        {"link's file rewritten", true,
+         [](const QString&, const QString& file) { writeFile(file, levelsetBytes(2)); }, false},
+        {"link's file moved away", true,
+         [](const QString&, const QString& file) { renameOver(file, file + ".moved"); }, true},
+        {"link deleted", true, [](const QString& link, const QString&) { QFile::remove(link); },
+         true},
+    };
+    int index = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        h.messages.asked.clear();
+        const QString name = QStringLiteral("zvrhl%1.vrh").arg(index++, 3, 10, QLatin1Char('0'));
+        const QString file = open(name);
+        QString opened = file;
+        if (c.link) {
+            opened = dir.filePath(QStringLiteral("link-") + name);
+            ASSERT_TRUE(QFile::link(file, opened));
+            h.window.openFile(opened, false);
+        }
+        h.messages.answers = {c.gone ? MessageAnswer::Ok : MessageAnswer::No};
+        c.act(opened, file);
+        ASSERT_TRUE(boxesShown(1));
+        EXPECT_EQ(h.messages.asked[0].text,
+                  c.gone ? fileGoneMessage(opened) : fileChangedMessage(opened));
+        EXPECT_EQ(h.messages.asked[0].title, kFileChangedTitle);
+        EXPECT_EQ(h.messages.asked[0].buttons, c.gone ? MessageButtons::Ok : MessageButtons::YesNo);
+        EXPECT_EQ(h.messages.asked[0].icon, MessageIcon::Exclamation);
+        EXPECT_EQ(h.window.windowTitle(), windowTitle(opened));
+    }
+}
+
+TEST_F(FileWatch, NoKeepsTheEditsForTheNextSaveYesReadsAgainWithAnEmptyHistory) {
+    const QString file = open(QStringLiteral("zvrhlabc.vrh"));
+    h.window.mnuLevelAdd_Click();
+
+    h.messages.answers = {MessageAnswer::No};
+    writeFile(file, levelsetBytes(2));
+    ASSERT_TRUE(boxesShown(1));
+    EXPECT_EQ(h.window.levelset().numLevels, 2);
+    EXPECT_TRUE(h.window.history().stack().canUndo());
+
+    // The save writes over the other program's file and tells of nothing: the next box is
+    // the later change's, answered Yes.
+    h.window.mnuFileSave_Click();
+    EXPECT_EQ(testing::contentOf(file), levelsetFileBytes(h.window.levelset(), file));
+    h.messages.answers = {MessageAnswer::Yes};
+    writeFile(file, levelsetBytes(3));
+    ASSERT_TRUE(boxesShown(2));
+    EXPECT_EQ(h.messages.asked[1].text, fileChangedMessage(file));
+    EXPECT_EQ(h.window.levelset().numLevels, 1);
+    EXPECT_EQ(firstTile(), 3);
+    EXPECT_EQ(h.window.history().stack().count(), 0);
+    EXPECT_TRUE(h.mapShows(h.level(0)));
+}
+
+TEST_F(FileWatch, OwnSavesUnchangedBytesAndFilesNoLongerOpenAreNoConcern) {
+    const QString first = open(QStringLiteral("zvrhlone.vrh"));
+    h.window.mnuFileSave_Click();
+    writeFile(first, levelsetBytes(1));
+
+    h.messages.answers = {MessageAnswer::No}; // the save prompt of New
+    h.window.mnuFileNew_Click();
+    writeFile(first, levelsetBytes(2));
+
+    const QString second = open(QStringLiteral("zvrhltwo.vrh"));
+    writeFile(first, levelsetBytes(3));
+    // Told in order, so a box for anything before would come first.
+    h.messages.answers = {MessageAnswer::No};
+    writeFile(second, levelsetBytes(3));
+    ASSERT_TRUE(boxesShown(2));
+    EXPECT_EQ(h.messages.asked[1].text, fileChangedMessage(second));
+}
+
+TEST_F(FileWatch, TheBoxWaitsUntilTheWindowCanShowIt) {
+    const QString file = open(QStringLiteral("zvrhlabc.vrh"));
+    std::unique_ptr<QWidget> other;
+    QWindow* handle = h.window.windowHandle();
+    const QPoint onTheMap = h.window.picLevel->mapTo(&h.window, QPoint(10, 10));
+    struct Case {
+        const char* what;
+        std::function<void()> hold, release;
+    };
+    // Activates the main window again as the window manager would.
+    const auto backToTheWindow = [&] {
+        other.reset();
+        QApplication::setActiveWindow(&h.window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&h.window));
+    };
+    const Case cases[] = {
+        {"another window active",
+         [&] {
+             other = std::make_unique<QWidget>();
+             other->show();
+             QApplication::setActiveWindow(other.get());
+             ASSERT_TRUE(QTest::qWaitForWindowActive(other.get()));
+         },
+         backToTheWindow},
+        {"a dialog open",
+         [&] {
+             other = std::make_unique<QDialog>(&h.window);
+             static_cast<QDialog*>(other.get())->open();
+             ASSERT_TRUE(QTest::qWaitForWindowExposed(other.get()));
+         },
+         backToTheWindow},
+        {"a mouse button held", [&] { QTest::mousePress(handle, Qt::LeftButton, {}, onTheMap); },
+         [&] { QTest::mouseRelease(handle, Qt::LeftButton, {}, onTheMap); }},
+    };
+    std::uint8_t tile = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        h.messages.asked.clear();
+        c.hold();
+        ASSERT_TRUE(noticed([&] { writeFile(file, levelsetBytes(++tile)); }));
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(h.messages.asked.empty());
+        h.messages.answers = {MessageAnswer::No};
+        c.release();
+        ASSERT_TRUE(boxesShown(1));
+    }
+
+    // A change while the box is open asks again once it is answered.
+    h.messages.asked.clear();
+    h.messages.answers = {MessageAnswer::No, MessageAnswer::Yes};
+    h.messages.whileOpen = [&] {
+        EXPECT_TRUE(noticed([&] { writeFile(file, levelsetBytes(42)); }));
+        EXPECT_EQ(h.messages.asked.size(), 1u);
+    };
+    writeFile(file, levelsetBytes(41));
+    ASSERT_TRUE(boxesShown(2));
+    EXPECT_EQ(firstTile(), 42);
+}
+
+} // namespace
+} // namespace vrh
