@@ -11,26 +11,15 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <functional>
 
 namespace vrh {
 namespace {
 
 using testing::contentOf;
+using testing::levelsetWithFirstTile;
+using testing::renameOver;
 using testing::writeFile;
-
-// A levelset file whose first tile is tile.
-QByteArray levelsetBytes(std::uint8_t tile) {
-    Levelset set;
-    resetLevelset(set);
-    set.levels[0].tiles[0][0] = tile;
-    return serializeLevelset(set, "ABC");
-}
-
-void renameOver(const QString& from, const QString& to) {
-    ASSERT_EQ(std::rename(QFile::encodeName(from), QFile::encodeName(to)), 0);
-}
 
 class FileChangeTest : public ::testing::Test {
   protected:
@@ -43,7 +32,7 @@ class FileChangeTest : public ::testing::Test {
     QString open(const QString& folder) {
         const QString file = folder + QStringLiteral("/zvrhlabc.vrh");
         EXPECT_TRUE(QDir().mkpath(folder));
-        writeFile(file, levelsetBytes(1));
+        writeFile(file, levelsetWithFirstTile(1));
         commands.openFile(file, false);
         return file;
     }
@@ -92,13 +81,14 @@ TEST_F(FileChangeTest, EachNewStateAnotherProgramLeavesTheFileInIsToldOnce) {
         renameOver(file + ".fifo", file);
     };
     const Case cases[] = {
-        {"rewritten in place", false, rewrite(levelsetBytes(2)), FileChange::Changed},
-        {"renamed over", false, put(".new", levelsetBytes(2)), FileChange::Changed},
+        {"rewritten in place", false, rewrite(levelsetWithFirstTile(2)), FileChange::Changed},
+        {"renamed over", false, put(".new", levelsetWithFirstTile(2)), FileChange::Changed},
         {"deleted", false, remove, FileChange::Gone},
         {"moved away", false, moveAway, FileChange::Gone},
         {"replaced by a FIFO", false, fifoOver, FileChange::Changed},
-        {"rewritten with the same bytes", false, rewrite(levelsetBytes(1)), FileChange::None},
-        {"renamed over with the same bytes", false, put(".new", levelsetBytes(1)),
+        {"rewritten with the same bytes", false, rewrite(levelsetWithFirstTile(1)),
+         FileChange::None},
+        {"renamed over with the same bytes", false, put(".new", levelsetWithFirstTile(1)),
          FileChange::None},
         {"moved away and back", false,
          [](const QString&, const QString& file) {
@@ -106,8 +96,9 @@ TEST_F(FileChangeTest, EachNewStateAnotherProgramLeavesTheFileInIsToldOnce) {
              renameOver(file + ".moved", file);
          },
          FileChange::None},
-        {"link's file rewritten", true, rewrite(levelsetBytes(2)), FileChange::Changed},
-        {"link's file renamed over", true, put(".new", levelsetBytes(2)), FileChange::Changed},
+        {"link's file rewritten", true, rewrite(levelsetWithFirstTile(2)), FileChange::Changed},
+        {"link's file renamed over", true, put(".new", levelsetWithFirstTile(2)),
+         FileChange::Changed},
         {"link's file deleted", true, remove, FileChange::Gone},
         {"link deleted", true, [](const QString& link, const QString&) { QFile::remove(link); },
          FileChange::Gone},
@@ -136,7 +127,7 @@ TEST_F(FileChangeTest, YesReadsTheFileAgainNoKeepsTheLevelsetForTheNextSave) {
         "zvrhlabc.vrh was changed by another program. Reload it and lose the changes made here?");
     levelset.levels[0].tiles[0][0] = 99;
 
-    writeFile(file, levelsetBytes(2));
+    writeFile(file, levelsetWithFirstTile(2));
     messages.answers = {MessageAnswer::No};
     report();
     expectBox(0, changed, QStringLiteral("File Changed"), MessageButtons::YesNo);
@@ -151,7 +142,7 @@ TEST_F(FileChangeTest, YesReadsTheFileAgainNoKeepsTheLevelsetForTheNextSave) {
 
     // A later change asks again.
     const int replaced = view.replaced;
-    writeFile(file, levelsetBytes(3));
+    writeFile(file, levelsetWithFirstTile(3));
     messages.answers = {MessageAnswer::Yes};
     report();
     expectBox(1, changed, QStringLiteral("File Changed"), MessageButtons::YesNo);
@@ -187,14 +178,14 @@ TEST_F(FileChangeTest, AFileThatNoLongerReadsOrIsGoneLeavesTheLevelsetInMemory) 
 TEST_F(FileChangeTest, AFileNoLongerOpenIsNoConcern) {
     const QString first = open(dir.filePath(QStringLiteral("first")));
     commands.newLevelset();
-    writeFile(first, levelsetBytes(2));
+    writeFile(first, levelsetWithFirstTile(2));
     EXPECT_EQ(commands.knownFile().lookAgain(), FileChange::None);
 
     commands.openFile(first, false);
     const QString second = open(dir.filePath(QStringLiteral("second")));
-    writeFile(first, levelsetBytes(3));
+    writeFile(first, levelsetWithFirstTile(3));
     EXPECT_EQ(commands.knownFile().lookAgain(), FileChange::None);
-    writeFile(second, levelsetBytes(3));
+    writeFile(second, levelsetWithFirstTile(3));
     EXPECT_EQ(commands.knownFile().lookAgain(), FileChange::Changed);
 }
 

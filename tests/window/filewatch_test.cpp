@@ -8,30 +8,21 @@
 
 #include <QDialog>
 #include <QFileSystemWatcher>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include <cstdio>
 #include <functional>
 #include <memory>
 
 namespace vrh {
 namespace {
 
+using testing::levelsetWithFirstTile;
+using testing::renameOver;
 using testing::writeFile;
 
 constexpr int kPatience = 10000; // ms: file-system notifications can be slow on a busy machine
-
-QByteArray levelsetBytes(std::uint8_t tile) {
-    Levelset set;
-    resetLevelset(set);
-    set.levels[0].tiles[0][0] = tile;
-    return serializeLevelset(set, "ABC");
-}
-
-void renameOver(const QString& from, const QString& to) {
-    ASSERT_EQ(std::rename(QFile::encodeName(from), QFile::encodeName(to)), 0);
-}
 
 class FileWatch : public ::testing::Test {
   protected:
@@ -40,7 +31,7 @@ class FileWatch : public ::testing::Test {
     // Opens a new file holding tile 1, name in the test's folder.
     QString open(const QString& name) {
         const QString file = dir.filePath(name);
-        writeFile(file, levelsetBytes(1));
+        writeFile(file, levelsetWithFirstTile(1));
         h.window.openFile(file, false);
         return file;
     }
@@ -71,10 +62,11 @@ TEST_F(FileWatch, AnotherProgramsChangeOrDeletionIsToldAtOnce) {
     };
     const Case cases[] = {
         {"rewritten in place", false,
-         [](const QString&, const QString& file) { writeFile(file, levelsetBytes(2)); }, false},
+         [](const QString&, const QString& file) { writeFile(file, levelsetWithFirstTile(2)); },
+         false},
         {"renamed over", false,
          [](const QString&, const QString& file) {
-             writeFile(file + ".new", levelsetBytes(2));
+             writeFile(file + ".new", levelsetWithFirstTile(2));
              renameOver(file + ".new", file);
          },
          false},
@@ -82,7 +74,8 @@ TEST_F(FileWatch, AnotherProgramsChangeOrDeletionIsToldAtOnce) {
         {"moved away", false,
          [](const QString&, const QString& file) { renameOver(file, file + ".moved"); }, true},
         {"link's file rewritten", true,
-         [](const QString&, const QString& file) { writeFile(file, levelsetBytes(2)); }, false},
+         [](const QString&, const QString& file) { writeFile(file, levelsetWithFirstTile(2)); },
+         false},
         {"link's file moved away", true,
          [](const QString&, const QString& file) { renameOver(file, file + ".moved"); }, true},
         {"link deleted", true, [](const QString& link, const QString&) { QFile::remove(link); },
@@ -117,17 +110,16 @@ TEST_F(FileWatch, NoKeepsTheEditsForTheNextSaveYesReadsAgainWithAnEmptyHistory) 
     h.window.mnuLevelAdd_Click();
 
     h.messages.answers = {MessageAnswer::No};
-    writeFile(file, levelsetBytes(2));
+    writeFile(file, levelsetWithFirstTile(2));
     ASSERT_TRUE(boxesShown(1));
     EXPECT_EQ(h.window.levelset().numLevels, 2);
     EXPECT_TRUE(h.window.history().stack().canUndo());
 
-    // The save writes over the other program's file and tells of nothing: the next box is
-    // the later change's, answered Yes.
+    // The save writes over the other program's file; a later change asks again.
     h.window.mnuFileSave_Click();
     EXPECT_EQ(testing::contentOf(file), levelsetFileBytes(h.window.levelset(), file));
     h.messages.answers = {MessageAnswer::Yes};
-    writeFile(file, levelsetBytes(3));
+    writeFile(file, levelsetWithFirstTile(3));
     ASSERT_TRUE(boxesShown(2));
     EXPECT_EQ(h.messages.asked[1].text, fileChangedMessage(file));
     EXPECT_EQ(h.window.levelset().numLevels, 1);
@@ -139,17 +131,24 @@ TEST_F(FileWatch, NoKeepsTheEditsForTheNextSaveYesReadsAgainWithAnEmptyHistory) 
 TEST_F(FileWatch, OwnSavesUnchangedBytesAndFilesNoLongerOpenAreNoConcern) {
     const QString first = open(QStringLiteral("zvrhlone.vrh"));
     h.window.mnuFileSave_Click();
-    writeFile(first, levelsetBytes(1));
+    // Told after anything the save itself may have stirred.
+    ASSERT_TRUE(noticed([&] { writeFile(first, testing::contentOf(first)); }));
+    EXPECT_TRUE(h.messages.asked.empty());
 
     h.messages.answers = {MessageAnswer::No}; // the save prompt of New
     h.window.mnuFileNew_Click();
-    writeFile(first, levelsetBytes(2));
-
+    writeFile(first, levelsetWithFirstTile(2));
+    // In the same folder as the file open now.
     const QString second = open(QStringLiteral("zvrhltwo.vrh"));
-    writeFile(first, levelsetBytes(3));
-    // Told in order, so a box for anything before would come first.
+    ASSERT_TRUE(noticed([&] {
+        writeFile(first + ".new", levelsetWithFirstTile(3));
+        renameOver(first + ".new", first);
+    }));
+    EXPECT_EQ(h.messages.asked.size(), 1u);
+
+    // Told in order, so a box for the changes to the first file would have come first.
     h.messages.answers = {MessageAnswer::No};
-    writeFile(second, levelsetBytes(3));
+    writeFile(second, levelsetWithFirstTile(3));
     ASSERT_TRUE(boxesShown(2));
     EXPECT_EQ(h.messages.asked[1].text, fileChangedMessage(second));
 }
@@ -185,6 +184,15 @@ TEST_F(FileWatch, TheBoxWaitsUntilTheWindowCanShowIt) {
              ASSERT_TRUE(QTest::qWaitForWindowExposed(other.get()));
          },
          backToTheWindow},
+        {"a menu open",
+         [&] {
+             auto* menu = new QMenu(&h.window);
+             other.reset(menu);
+             menu->addAction(QStringLiteral("Entry"));
+             menu->popup(h.window.geometry().center());
+             ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+         },
+         [&] { other->hide(); }},
         {"a mouse button held", [&] { QTest::mousePress(handle, Qt::LeftButton, {}, onTheMap); },
          [&] { QTest::mouseRelease(handle, Qt::LeftButton, {}, onTheMap); }},
     };
@@ -193,7 +201,7 @@ TEST_F(FileWatch, TheBoxWaitsUntilTheWindowCanShowIt) {
         SCOPED_TRACE(c.what);
         h.messages.asked.clear();
         c.hold();
-        ASSERT_TRUE(noticed([&] { writeFile(file, levelsetBytes(++tile)); }));
+        ASSERT_TRUE(noticed([&] { writeFile(file, levelsetWithFirstTile(++tile)); }));
         QCoreApplication::processEvents();
         EXPECT_TRUE(h.messages.asked.empty());
         h.messages.answers = {MessageAnswer::No};
@@ -205,10 +213,10 @@ TEST_F(FileWatch, TheBoxWaitsUntilTheWindowCanShowIt) {
     h.messages.asked.clear();
     h.messages.answers = {MessageAnswer::No, MessageAnswer::Yes};
     h.messages.whileOpen = [&] {
-        EXPECT_TRUE(noticed([&] { writeFile(file, levelsetBytes(42)); }));
+        EXPECT_TRUE(noticed([&] { writeFile(file, levelsetWithFirstTile(42)); }));
         EXPECT_EQ(h.messages.asked.size(), 1u);
     };
-    writeFile(file, levelsetBytes(41));
+    writeFile(file, levelsetWithFirstTile(41));
     ASSERT_TRUE(boxesShown(2));
     EXPECT_EQ(firstTile(), 42);
 }
