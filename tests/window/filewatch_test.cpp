@@ -3,7 +3,6 @@
 #include "windowharness.h"
 
 #include "commands/filechange.h"
-#include "levelset/levelsetfile.h"
 #include "support/diskfiles.h"
 
 #include <QDialog>
@@ -28,7 +27,7 @@ class FileWatch : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
 
-    // Opens a new file holding tile 1, name in the test's folder.
+    // Opens a new file of that name in the test's folder, holding tile 1.
     QString open(const QString& name) {
         const QString file = dir.filePath(name);
         writeFile(file, levelsetWithFirstTile(1));
@@ -39,7 +38,7 @@ class FileWatch : public ::testing::Test {
         return QTest::qWaitFor([&] { return h.messages.asked.size() >= count; }, kPatience) &&
                h.messages.asked.size() == count;
     }
-    // Waits until the watcher has told of some change on disk.
+    // Whether the watcher has told of the change on disk.
     bool noticed(const std::function<void()>& change) {
         auto* watcher = h.window.findChild<QFileSystemWatcher*>();
         QSignalSpy files(watcher, &QFileSystemWatcher::fileChanged);
@@ -47,85 +46,73 @@ class FileWatch : public ::testing::Test {
         change();
         return QTest::qWaitFor([&] { return files.count() + folders.count() > 0; }, kPatience);
     }
-    std::uint8_t firstTile() { return h.level(0).tiles[0][0]; }
 
     QTemporaryDir dir;
     testing::ActiveWindow h;
 };
 
 TEST_F(FileWatch, AnotherProgramsChangeOrDeletionIsToldAtOnce) {
-    struct Case {
+    const auto putOver = [](const QByteArray& bytes) {
+        return [bytes](const QString&, const QString& file) {
+            writeFile(file + ".new", bytes);
+            renameOver(file + ".new", file);
+        };
+    };
+    const auto rewrite = [](const QString&, const QString& file) {
+        writeFile(file, levelsetWithFirstTile(2));
+    };
+    const auto moveAway = [](const QString&, const QString& file) {
+        renameOver(file, file + ".moved");
+    };
+    const struct {
         const char* what;
         bool link; // the file opened is a symbolic link to the file changed
         std::function<void(const QString& opened, const QString& file)> act;
-        bool gone;
-    };
-    const Case cases[] = {
-        {"rewritten in place", false,
-         [](const QString&, const QString& file) { writeFile(file, levelsetWithFirstTile(2)); },
-         false},
-        {"renamed over", false,
+        FileChange told;
+    } cases[] = {
+        {"rewritten in place", false, rewrite, FileChange::Changed},
+        {"renamed over", false, putOver(levelsetWithFirstTile(2)), FileChange::Changed},
+        {"renamed over with the same bytes", false, putOver(levelsetWithFirstTile(1)),
+         FileChange::None},
+        {"replaced by a FIFO", false,
          [](const QString&, const QString& file) {
-             writeFile(file + ".new", levelsetWithFirstTile(2));
-             renameOver(file + ".new", file);
+             testing::makeFifo(file + ".fifo");
+             renameOver(file + ".fifo", file);
          },
-         false},
-        {"deleted", false, [](const QString&, const QString& file) { QFile::remove(file); }, true},
-        {"moved away", false,
-         [](const QString&, const QString& file) { renameOver(file, file + ".moved"); }, true},
-        {"link's file rewritten", true,
-         [](const QString&, const QString& file) { writeFile(file, levelsetWithFirstTile(2)); },
-         false},
-        {"link's file moved away", true,
-         [](const QString&, const QString& file) { renameOver(file, file + ".moved"); }, true},
-        {"link deleted", true, [](const QString& link, const QString&) { QFile::remove(link); },
-         true},
+         FileChange::Changed},
+        {"deleted", false, [](const QString&, const QString& file) { QFile::remove(file); },
+         FileChange::Gone},
+        {"moved away", false, moveAway, FileChange::Gone},
+        {"the link's file rewritten", true, rewrite, FileChange::Changed},
+        {"the link's file moved away", true, moveAway, FileChange::Gone},
+        {"the link deleted", true, [](const QString& link, const QString&) { QFile::remove(link); },
+         FileChange::Gone},
     };
     int index = 0;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         h.messages.asked.clear();
-        const QString name = QStringLiteral("zvrhl%1.vrh").arg(index++, 3, 10, QLatin1Char('0'));
+        const QString name = QStringLiteral("zvrhl%1.vrh").arg(index++, 3, 10, QChar('0'));
         const QString file = open(name);
-        QString opened = file;
+        const QString opened = c.link ? dir.filePath(QStringLiteral("link-") + name) : file;
         if (c.link) {
-            opened = dir.filePath(QStringLiteral("link-") + name);
             ASSERT_TRUE(QFile::link(file, opened));
             h.window.openFile(opened, false);
         }
-        h.messages.answers = {c.gone ? MessageAnswer::Ok : MessageAnswer::No};
-        c.act(opened, file);
+        const bool gone = c.told == FileChange::Gone;
+        h.messages.answers = {gone ? MessageAnswer::Ok : MessageAnswer::No};
+        ASSERT_TRUE(noticed([&] { c.act(opened, file); }));
+        if (c.told == FileChange::None) {
+            EXPECT_TRUE(h.messages.asked.empty());
+            continue;
+        }
         ASSERT_TRUE(boxesShown(1));
         EXPECT_EQ(h.messages.asked[0].text,
-                  c.gone ? fileGoneMessage(opened) : fileChangedMessage(opened));
+                  gone ? fileGoneMessage(opened) : fileChangedMessage(opened));
         EXPECT_EQ(h.messages.asked[0].title, kFileChangedTitle);
-        EXPECT_EQ(h.messages.asked[0].buttons, c.gone ? MessageButtons::Ok : MessageButtons::YesNo);
-        EXPECT_EQ(h.messages.asked[0].icon, MessageIcon::Exclamation);
+        EXPECT_EQ(h.messages.asked[0].buttons, gone ? MessageButtons::Ok : MessageButtons::YesNo);
         EXPECT_EQ(h.window.windowTitle(), windowTitle(opened));
     }
-}
-
-TEST_F(FileWatch, NoKeepsTheEditsForTheNextSaveYesReadsAgainWithAnEmptyHistory) {
-    const QString file = open(QStringLiteral("zvrhlabc.vrh"));
-    h.window.mnuLevelAdd_Click();
-
-    h.messages.answers = {MessageAnswer::No};
-    writeFile(file, levelsetWithFirstTile(2));
-    ASSERT_TRUE(boxesShown(1));
-    EXPECT_EQ(h.window.levelset().numLevels, 2);
-    EXPECT_TRUE(h.window.history().stack().canUndo());
-
-    // The save writes over the other program's file; a later change asks again.
-    h.window.mnuFileSave_Click();
-    EXPECT_EQ(testing::contentOf(file), levelsetFileBytes(h.window.levelset(), file));
-    h.messages.answers = {MessageAnswer::Yes};
-    writeFile(file, levelsetWithFirstTile(3));
-    ASSERT_TRUE(boxesShown(2));
-    EXPECT_EQ(h.messages.asked[1].text, fileChangedMessage(file));
-    EXPECT_EQ(h.window.levelset().numLevels, 1);
-    EXPECT_EQ(firstTile(), 3);
-    EXPECT_EQ(h.window.history().stack().count(), 0);
-    EXPECT_TRUE(h.mapShows(h.level(0)));
 }
 
 TEST_F(FileWatch, OwnSavesUnchangedBytesAndFilesNoLongerOpenAreNoConcern) {
@@ -158,17 +145,16 @@ TEST_F(FileWatch, TheBoxWaitsUntilTheWindowCanShowIt) {
     std::unique_ptr<QWidget> other;
     QWindow* handle = h.window.windowHandle();
     const QPoint onTheMap = h.window.picLevel->mapTo(&h.window, QPoint(10, 10));
-    struct Case {
-        const char* what;
-        std::function<void()> hold, release;
-    };
-    // Activates the main window again as the window manager would.
+    // Activates the main window again, as the window manager would.
     const auto backToTheWindow = [&] {
         other.reset();
         QApplication::setActiveWindow(&h.window);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&h.window));
     };
-    const Case cases[] = {
+    const struct {
+        const char* what;
+        std::function<void()> hold, release;
+    } cases[] = {
         {"another window active",
          [&] {
              other = std::make_unique<QWidget>();
@@ -186,18 +172,18 @@ TEST_F(FileWatch, TheBoxWaitsUntilTheWindowCanShowIt) {
          backToTheWindow},
         {"a menu open",
          [&] {
-             auto* menu = new QMenu(&h.window);
-             other.reset(menu);
+             auto menu = std::make_unique<QMenu>(&h.window);
              menu->addAction(QStringLiteral("Entry"));
              menu->popup(h.window.geometry().center());
-             ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+             other = std::move(menu);
+             ASSERT_TRUE(QTest::qWaitForWindowExposed(other.get()));
          },
          [&] { other->hide(); }},
         {"a mouse button held", [&] { QTest::mousePress(handle, Qt::LeftButton, {}, onTheMap); },
          [&] { QTest::mouseRelease(handle, Qt::LeftButton, {}, onTheMap); }},
     };
     std::uint8_t tile = 1;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         h.messages.asked.clear();
         c.hold();
@@ -209,7 +195,9 @@ TEST_F(FileWatch, TheBoxWaitsUntilTheWindowCanShowIt) {
         ASSERT_TRUE(boxesShown(1));
     }
 
-    // A change while the box is open asks again once it is answered.
+    // A change while the box is open asks again once it is answered; Yes reads the file again
+    // and leaves nothing to undo.
+    ASSERT_TRUE(h.window.history().stack().canUndo()); // the mouse painted
     h.messages.asked.clear();
     h.messages.answers = {MessageAnswer::No, MessageAnswer::Yes};
     h.messages.whileOpen = [&] {
@@ -218,7 +206,9 @@ TEST_F(FileWatch, TheBoxWaitsUntilTheWindowCanShowIt) {
     };
     writeFile(file, levelsetWithFirstTile(41));
     ASSERT_TRUE(boxesShown(2));
-    EXPECT_EQ(firstTile(), 42);
+    EXPECT_EQ(h.level(0).tiles[0][0], 42);
+    EXPECT_EQ(h.window.history().stack().count(), 0);
+    EXPECT_TRUE(h.mapShows(h.level(0)));
 }
 
 } // namespace
