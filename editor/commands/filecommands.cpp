@@ -26,6 +26,7 @@ void FileCommands::formLoad() {
 
 void FileCommands::newLevelset() {
     resetLevelset(levelset_);
+    knownFile_.forget();
     showReplacedLevelset();
 }
 
@@ -59,6 +60,7 @@ void FileCommands::readChosenFile(const QString& path) {
     }
     levelset_ = std::move(*read.levelset);
     levelset_.fileName = path;
+    knownFile_.remember(path, read.bytes);
     showReplacedLevelset();
     if (recent_) {
         recent_->remember(path);
@@ -67,6 +69,13 @@ void FileCommands::readChosenFile(const QString& path) {
 
 void FileCommands::takeRecovered(Levelset levelset) {
     levelset_ = std::move(levelset);
+    // Whatever stands in its file now is what the recovered changes were made against as far
+    // as the watch goes: only a later change by another program is news.
+    if (levelset_.fileName == kUntitled) {
+        knownFile_.forget();
+    } else {
+        knownFile_.rememberAsFound(levelset_.fileName);
+    }
     showReplacedLevelset();
 }
 
@@ -117,6 +126,7 @@ bool FileCommands::saveLevelset(const QString& file) {
     }
     levelset_.fileName = file;
     showFileName();
+    knownFile_.remember(file, levelsetFileBytes(levelset_, file));
     view_.levelsetSaved();
     if (recent_) {
         recent_->remember(file);

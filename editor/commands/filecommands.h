@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/filechange.h"
 #include "commands/userinterface.h"
 #include "levelset/editingstate.h"
 #include "levelset/levelset.h"
@@ -72,6 +73,8 @@ class FileCommands {
     // From now on every levelset opened or saved is remembered there, and the dialogs start
     // in the folder of the last one. Without it they start in the initial folder given.
     void setRecentFiles(RecentFiles& recent) { recent_ = &recent; }
+    // The file the levelset was read from or saved to, as read or written last.
+    KnownFile& knownFile() { return knownFile_; }
 
   private:
     // The save prompt: whether the asking command goes on. A Yes whose save did not happen
@@ -92,6 +95,7 @@ class FileCommands {
     QString initialFolder_;
     QString lastName_;
     RecentFiles* recent_ = nullptr;
+    KnownFile knownFile_;
 };
 
 } // namespace vrh

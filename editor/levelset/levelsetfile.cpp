@@ -32,7 +32,7 @@ qsizetype fileNameStart(const QString& path) {
 }
 
 ReadResult refuse(const QString& error) {
-    return ReadResult{std::nullopt, error};
+    return ReadResult{std::nullopt, error, {}};
 }
 
 } // namespace
@@ -91,12 +91,16 @@ QByteArray serializeLevelset(const Levelset& levelset, QByteArrayView name) {
     return bytes;
 }
 
+QByteArray levelsetFileBytes(const Levelset& levelset, const QString& path) {
+    return serializeLevelset(levelset, levelsetNameFromPath(path));
+}
+
 std::optional<QString> writeLevelsetFile(const Levelset& levelset, const QString& path) {
     const auto failure = [&path](const QString& reason) {
         return QStringLiteral("Can't save %1.\r%2").arg(path, reason);
     };
 
-    const QByteArray bytes = serializeLevelset(levelset, levelsetNameFromPath(path));
+    const QByteArray bytes = levelsetFileBytes(levelset, path);
     if (const std::optional<QString> reason = replaceFileSafely(path, bytes)) {
         return failure(*reason);
     }
@@ -165,7 +169,19 @@ ReadResult parseLevelset(QByteArrayView bytes) {
             offset += level.width;
         }
     }
-    return ReadResult{std::move(levelset), QString()};
+    return ReadResult{std::move(levelset), QString(), {}};
+}
+
+BytesRead readLevelsetBytes(const QString& path) {
+    QFile file;
+    if (const std::optional<QString> reason = openRegularFileForReading(file, path)) {
+        return {std::nullopt, *reason};
+    }
+    QByteArray bytes = file.read(kMaxFileBytes);
+    if (file.error() != QFileDevice::NoError) {
+        return {std::nullopt, file.errorString()};
+    }
+    return {std::move(bytes), QString()};
 }
 
 ReadResult readLevelsetFile(const QString& path) {
@@ -173,20 +189,16 @@ ReadResult readLevelsetFile(const QString& path) {
         return refuse(QStringLiteral("Can't open %1.\r%2").arg(path, reason));
     };
 
-    QFile file;
-    if (const std::optional<QString> reason = openRegularFileForReading(file, path)) {
-        return failure(*reason);
+    BytesRead read = readLevelsetBytes(path);
+    if (!read.bytes) {
+        return failure(read.error);
     }
-    const QByteArray bytes = file.read(kMaxFileBytes);
-    if (file.error() != QFileDevice::NoError) {
-        return failure(file.errorString());
-    }
-
-    ReadResult result = parseLevelset(bytes);
+    ReadResult result = parseLevelset(*read.bytes);
     if (!result.levelset) {
         return failure(result.error);
     }
     result.levelset->fileName = path;
+    result.bytes = std::move(*read.bytes);
     return result;
 }
 

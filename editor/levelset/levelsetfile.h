@@ -30,6 +30,9 @@ QByteArray levelsetNameFromPath(const QString& path);
 // The file's bytes for a levelset saved under the given 3-character name.
 QByteArray serializeLevelset(const Levelset& levelset, QByteArrayView name);
 
+// The bytes writeLevelsetFile writes to path: the header's name comes from path.
+QByteArray levelsetFileBytes(const Levelset& levelset, const QString& path);
+
 // Writes the levelset to path atomically: the file appears whole with exactly the new length,
 // or an existing file stays untouched. Returns a message naming the reason on failure.
 // Does not run the holes and guards check and does not change fileName. Through a symbolic
@@ -40,7 +43,8 @@ std::optional<QString> writeLevelsetFile(const Levelset& levelset, const QString
 // A read either gives a whole levelset or says why it refused; it never gives half a file.
 struct ReadResult {
     std::optional<Levelset> levelset;
-    QString error; // set when levelset is empty
+    QString error;    // set when levelset is empty
+    QByteArray bytes; // what was read of the file, when levelset is set
 };
 
 // Parses file bytes. The magic and the stored name are not checked; a count above 8 loads
@@ -48,8 +52,17 @@ struct ReadResult {
 // ends early (naming where) or a level wider or higher than 32. fileName stays "Untitled".
 ReadResult parseLevelset(QByteArrayView bytes);
 
-// Reads the file at path through parseLevelset; on success fileName is path as given. Refuses
-// at once, without waiting, anything that is no regular file (a FIFO, a device, a socket).
+// What the reader reads of the file at path: all of it, or as much as the longest levelset
+// takes. Refuses at once, without waiting, anything that is no regular file (a FIFO, a
+// device, a socket); error then gives the system's reason.
+struct BytesRead {
+    std::optional<QByteArray> bytes;
+    QString error; // set when bytes is empty
+};
+BytesRead readLevelsetBytes(const QString& path);
+
+// Reads the file at path through readLevelsetBytes and parseLevelset; on success fileName is
+// path as given.
 ReadResult readLevelsetFile(const QString& path);
 
 } // namespace vrh

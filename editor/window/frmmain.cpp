@@ -68,6 +68,7 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* ran
     connectPanel();
     createMouseEditing();
     createRecentFiles();
+    createFileWatch();
     createDropTarget();
     createRecovery();
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());

@@ -32,6 +32,7 @@ namespace vrh {
 class frmAbout;
 class LevelView;
 class MarkerFrame;
+class OpenFileWatcher;
 class RecentFiles;
 class RecoveryFolder;
 class RecoveryKeeper;
@@ -86,6 +87,13 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     // At start-up: offers, newest first, what editors that ended without saving left behind.
     void offerRecovery();
 
+    // Another program's changes to the open file: watched, and reported in a box when the
+    // window can show one (frmmain_watch.cpp).
+  private:
+    void createFileWatch();
+    OpenFileWatcher* fileWatcher_ = nullptr;
+
+  public:
     // The property panel.
     // Shows the level's properties in the panel and moves its six markers there.
     void loadLevel(std::int16_t level);

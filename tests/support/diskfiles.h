@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
+
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -44,6 +47,19 @@ inline QByteArray freshLevelsetAbc() {
                                      "0B070000"));
     bytes.append(96, '\0');
     return bytes;
+}
+
+// The same with another first tile: each tile a version of the file that another program wrote.
+inline QByteArray levelsetWithFirstTile(std::uint8_t tile) {
+    QByteArray bytes = freshLevelsetAbc();
+    bytes[52 + 16] = static_cast<char>(tile);
+    return bytes;
+}
+
+// As another program saves: replaces what stands at to, whatever it is.
+inline void renameOver(const QString& from, const QString& to) {
+    ASSERT_EQ(::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()), 0)
+        << from.toStdString();
 }
 
 inline void makeFifo(const QString& path) {

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace vrh::testing {
@@ -22,10 +24,15 @@ class ScriptedMessageBoxes : public MessageBoxes {
   public:
     std::deque<MessageAnswer> answers;
     std::vector<AskedMessage> asked;
+    // Runs once, while the next box is open and before it is answered.
+    std::function<void()> whileOpen;
 
     MessageAnswer showMessage(const QString& text, const QString& title, MessageButtons buttons,
                               MessageIcon icon) override {
         asked.push_back({text, title, buttons, icon});
+        if (whileOpen) {
+            std::exchange(whileOpen, nullptr)();
+        }
         if (answers.empty()) {
             ADD_FAILURE() << "unscripted message box: " << text.toStdString();
             return MessageAnswer::Cancel;

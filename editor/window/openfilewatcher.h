@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QFileSystemWatcher>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace vrh {
+
+// Watches the open levelset's file, and the folder it is named in, for other programs'
+// changes, and has them reported as soon as the window can show a box: at once while it is
+// active with no other box, dialog or menu open and no mouse button held, else as soon as
+// that is so. What changed, if anything, is for the report to find out. A child of the window.
+class OpenFileWatcher : public QObject {
+  public:
+    OpenFileWatcher(QWidget& window, std::function<void()> report);
+
+    // From now on watches path; nothing when it is empty.
+    void watch(const QString& path);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void notified();
+    // The file watch follows the file's inode, which a rename over it or a save replaces.
+    void watchFileAgain();
+    void reportWhenReady();
+    bool windowReady() const;
+
+    QWidget& window_;
+    std::function<void()> report_;
+    QFileSystemWatcher watcher_{this};
+    QString path_;
+    bool pending_ = false;
+    bool reporting_ = false;
+};
+
+} // namespace vrh
