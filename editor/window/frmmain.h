@@ -61,6 +61,9 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     Levelset& levelset() { return levelset_; }
     EditingState& state() { return state_; }
     EditHistory& history() { return history_; }
+    // The selected cells of the current level, and whether a paste floats over the map.
+    const std::optional<QRect>& selection() const { return selection_; }
+    bool pasteFloating() const { return floating_.has_value(); }
 
     // Drawing and the status bar.
     void drawLevel(std::int16_t level);
@@ -87,13 +90,6 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     // At start-up: offers, newest first, what editors that ended without saving left behind.
     void offerRecovery();
 
-    // Another program's changes to the open file: watched, and reported in a box when the
-    // window can show one (frmmain_watch.cpp).
-  private:
-    void createFileWatch();
-    OpenFileWatcher* fileWatcher_ = nullptr;
-
-  public:
     // The property panel.
     // Shows the level's properties in the panel and moves its six markers there.
     void loadLevel(std::int16_t level);
@@ -124,9 +120,19 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void mnuLevelPopUpPut_Click();
     void mnuLevelPopUpTake_Click();
 
-    // The Edit, View, Level, Tools and Help menus and the toolbar.
+    // The Edit, View, Level, Tools and Help menus and the toolbar. The Edit menu works on
+    // regions of cells too: the selection (Shift drag, Select All), the clipboard's cells and
+    // Fill Selection; Ctrl and Ctrl + Shift clicks on the map fill and replace. Escape cancels
+    // a floating paste, else clears the selection.
     void mnuEditUndo_Click();
     void mnuEditRedo_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuEditDelete_Click();
+    void mnuEditSelectAll_Click();
+    void mnuEditFill_Click();
+    void mapEscape_Click();
     void mnuViewStart_Click();
     void mnuViewFinish_Click();
     void mnuViewBlockPut_Click();
@@ -152,25 +158,6 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void setSystemInformation(SystemInformation& system) { systemInformation_ = &system; }
     // Shows the About box; empty, it runs the box modally. Tests put in a hook that never waits.
     std::function<void(frmAbout&)> showAbout;
-
-    // Regions of cells: the selection (Shift drag, Select All), the clipboard's cells, Fill
-    // Selection; Ctrl and Ctrl + Shift clicks fill and replace. Escape cancels a floating
-    // paste, else clears the selection.
-    void mnuEditCut_Click();
-    void mnuEditCopy_Click();
-    void mnuEditPaste_Click();
-    void mnuEditDelete_Click();
-    void mnuEditSelectAll_Click();
-    void mnuEditFill_Click();
-    void mapEscape_Click();
-    const std::optional<QRect>& selection() const { return selection_; }
-    bool pasteFloating() const { return floating_.has_value(); }
-    QAction* mnuEditCut = nullptr;
-    QAction* mnuEditCopy = nullptr;
-    QAction* mnuEditPaste = nullptr;
-    QAction* mnuEditDelete = nullptr;
-    QAction* mnuEditSelectAll = nullptr;
-    QAction* mnuEditFill = nullptr;
 
     // Controls, named as their object names.
     LevelView* picLevel = nullptr;
@@ -220,6 +207,12 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     QAction* mnuFileRecentBar = nullptr;
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
+    QAction* mnuEditCut = nullptr;
+    QAction* mnuEditCopy = nullptr;
+    QAction* mnuEditPaste = nullptr;
+    QAction* mnuEditDelete = nullptr;
+    QAction* mnuEditSelectAll = nullptr;
+    QAction* mnuEditFill = nullptr;
     QAction* mnuViewStart = nullptr;
     QAction* mnuViewFinish = nullptr;
     QAction* mnuViewBlockPut = nullptr;
@@ -252,7 +245,11 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void showRecentFiles();
     void createDropTarget();
     void createEditMenu(QMenu* edit);
+    void createRegionEntries(QMenu* edit);
     void createToolBar();
+    // Another program's changes to the open file: watched, and reported in a box when the
+    // window can show one.
+    void createFileWatch();
 
     // LevelsetView: what the file commands ask of the window.
     void showCurrentLevel() override;
@@ -277,7 +274,6 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     // Regions (frmmain_region.cpp, frmmain_clipboard.cpp). What a press on the map began
     // decides what the drag after it does: paint as ever, select, or nothing more.
     enum class MapGesture { Paint, Select, Done };
-    void createRegionEntries(QMenu* edit);
     bool regionMouseDown(int button, int shift);
     void selectTo(QPoint cell);
     void floatPasteTo(QPoint cell);
@@ -289,12 +285,6 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void fillSelection(const QString& stepName, std::uint8_t code);
     void copySelection();
     void updatePasteEntry();
-    std::optional<QRect> selection_;
-    QPoint selectionAnchor_;
-    std::optional<CellBlock> floating_;
-    QImage floatingPicture_;
-    std::optional<QPoint> floatingAt_;
-    MapGesture gesture_ = MapGesture::Paint;
 
     LevelRecord& currentLevel() { return levelset_.levels[state_.curLevel]; }
 
@@ -312,6 +302,15 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     std::unique_ptr<RecentFiles> recentFiles_;
     std::unique_ptr<RecoveryFolder> recoveryFolder_;
     std::unique_ptr<RecoveryKeeper> recoveryKeeper_;
+    OpenFileWatcher* fileWatcher_ = nullptr;
+    // Regions of cells: the selection and where its drag began, a paste floating over the map
+    // and what the press on the map began.
+    std::optional<QRect> selection_;
+    QPoint selectionAnchor_;
+    std::optional<CellBlock> floating_;
+    QImage floatingPicture_;
+    std::optional<QPoint> floatingAt_;
+    MapGesture gesture_ = MapGesture::Paint;
     bool loadingLevel_ = false;
     bool centred_ = false;
 };
