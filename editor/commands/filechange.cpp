@@ -73,7 +73,8 @@ void reportFileChange(KnownFile& file, MessageBoxes& messages, FileCommands& com
     const QString path = file.path();
     switch (file.lookAgain()) {
     case FileChange::Changed:
-        if (messages.showMessage(fileChangedMessage(path), kFileChangedTitle, MessageButtons::YesNo,
+        if (messages.showMessage(fileChangedMessage(path), kFileChangedTitle,
+                                 MessageButtons::YesNoDefaultNo,
                                  MessageIcon::Exclamation) == MessageAnswer::Yes) {
             commands.openFile(path, false);
         }

@@ -9,7 +9,9 @@ namespace vrh {
 // driven by scripted answers in tests. Texts are handed over exactly as the program words
 // them; lines are joined by a single carriage return.
 
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+// YesNoDefaultNo asks the same with No as the answer Enter gives: for a question whose Yes
+// throws work away and that may come up while the user is typing.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo, YesNoCancel };
 enum class MessageIcon { None, Information, Exclamation, Critical };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 

@@ -51,8 +51,9 @@ MessageAnswer QtUserInterface::showMessage(const QString& text, const QString& t
         box.setEscapeButton(QMessageBox::Cancel);
         break;
     case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(buttons == MessageButtons::YesNo ? QMessageBox::Yes : QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         break;
     case MessageButtons::Ok:

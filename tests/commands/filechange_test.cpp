@@ -60,7 +60,7 @@ TEST_F(FileChangeTest, NoKeepsTheLevelsetForTheNextSaveYesReadsTheFileAgain) {
     writeFile(file, levelsetWithFirstTile(2));
     messages.answers = {MessageAnswer::No};
     report();
-    expectAsked(0, kChanged, MessageButtons::YesNo);
+    expectAsked(0, kChanged, MessageButtons::YesNoDefaultNo);
     EXPECT_EQ(firstTile(), 99);
 
     ASSERT_TRUE(commands.fileSave());
@@ -72,7 +72,7 @@ TEST_F(FileChangeTest, NoKeepsTheLevelsetForTheNextSaveYesReadsTheFileAgain) {
     writeFile(file, levelsetWithFirstTile(3));
     messages.answers = {MessageAnswer::Yes};
     report();
-    expectAsked(1, kChanged, MessageButtons::YesNo);
+    expectAsked(1, kChanged, MessageButtons::YesNoDefaultNo);
     EXPECT_EQ(firstTile(), 3);
     EXPECT_EQ(view.replaced, replaced + 1);
 }
@@ -94,7 +94,7 @@ TEST_F(FileChangeTest, AFileThatIsGoneOrNoLongerReadsLeavesTheLevelsetInMemory) 
     writeFile(file, "VRH0");
     messages.answers = {MessageAnswer::Yes, MessageAnswer::Ok};
     report();
-    expectAsked(1, kChanged, MessageButtons::YesNo);
+    expectAsked(1, kChanged, MessageButtons::YesNoDefaultNo);
     ASSERT_EQ(messages.asked.size(), 3u);
     EXPECT_EQ(messages.asked[2].text, readLevelsetFile(file).error);
     EXPECT_EQ(messages.asked[2].title, kApplicationTitle);

@@ -110,7 +110,7 @@ TEST_F(FileWatch, AnotherProgramsChangeOrDeletionIsToldAtOnce) {
         EXPECT_EQ(h.messages.asked[0].text,
                   gone ? fileGoneMessage(opened) : fileChangedMessage(opened));
         EXPECT_EQ(h.messages.asked[0].title, kFileChangedTitle);
-        EXPECT_EQ(h.messages.asked[0].buttons, gone ? MessageButtons::Ok : MessageButtons::YesNo);
+        EXPECT_EQ(h.messages.asked[0].buttons, gone ? MessageButtons::Ok : MessageButtons::YesNoDefaultNo);
         EXPECT_EQ(h.window.windowTitle(), windowTitle(opened));
     }
 }
