@@ -1,10 +1,16 @@
 // Undo plus redo of Set Floor on a full level, with the map redrawn and repainted each time;
-// and the heap the history holds after 10,000 steps of one painted cell each.
+// the heap the history holds after 10,000 steps of one painted cell each; and what keeping the
+// recovery file costs the user-interface thread at each step.
 #include "window/frmmain.h"
+
+#include "commands/recoveryfile.h"
+#include "commands/recoveryfolder.h"
+#include "commands/recoverykeeper.h"
 
 #include "support/windowbench.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -55,5 +61,52 @@ void BM_HistoryBytesAfter10000SingleCellSteps(benchmark::State& state) {
     state.counters["MiB"] = static_cast<double>(held) / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_HistoryBytesAfter10000SingleCellSteps)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// Eight levels of 32 x 32 cells: the largest levelset, the longest recovery file.
+vrh::Levelset largestLevelset() {
+    vrh::Levelset levelset;
+    vrh::resetLevelset(levelset);
+    levelset.fileName = QStringLiteral("/home/designer/levels/zvrhlabc.vrh");
+    levelset.numLevels = vrh::kMaxLevels;
+    for (vrh::LevelRecord& level : levelset.levels) {
+        level.width = vrh::kGridSize;
+        level.height = vrh::kGridSize;
+    }
+    return levelset;
+}
+
+// One write of the recovery file: the levelset in the file format with its name and time,
+// into a temporary renamed over the file.
+void BM_RecoveryWriteOfTheLargestLevelset(benchmark::State& state) {
+    QTemporaryDir dir;
+    vrh::RecoveryFolder folder(dir.filePath(QStringLiteral("recovery")));
+    const vrh::Levelset levelset = largestLevelset();
+    for (auto _ : state) {
+        const QByteArray bytes = vrh::encodeRecovery(levelset, QDateTime::currentDateTimeUtc());
+        benchmark::DoNotOptimize(folder.write(bytes));
+    }
+    state.SetBytesProcessed(state.iterations() * vrh::encodeRecovery(levelset, QDateTime()).size());
+}
+BENCHMARK(BM_RecoveryWriteOfTheLargestLevelset)->Unit(benchmark::kMicrosecond);
+
+// A one-cell step on the largest levelset as the window makes it, the recovery file following.
+void BM_StepWithTheRecoveryFileFollowing(benchmark::State& state) {
+    QTemporaryDir dir;
+    vrh::Levelset levelset = largestLevelset();
+    vrh::EditingState editing;
+    NoView view;
+    vrh::EditHistory history(levelset, editing, view);
+    vrh::RecoveryFolder folder(dir.filePath(QStringLiteral("recovery")));
+    vrh::RecoveryKeeper keeper(levelset, history.stack(), folder);
+    int step = 0;
+    for (auto _ : state) {
+        history.record(vrh::stepname::Paint, [&] {
+            levelset.levels[0].tiles[step / 32 % 32][step % 32] =
+                static_cast<std::uint8_t>(1 + step / 1024 % 200);
+        });
+        ++step;
+    }
+}
+BENCHMARK(BM_StepWithTheRecoveryFileFollowing)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -89,8 +89,10 @@ std::string shortenedForHiddenName(const std::string& name) {
 // Gives the nameless file a hidden name in the target's folder; returns that name or nothing.
 std::optional<fs::path> linkUnderHiddenName(int fd, const fs::path& target) {
     const std::string procPath = "/proc/self/fd/" + std::to_string(fd);
-    const std::string prefix =
-        "." + shortenedForHiddenName(target.filename().native()) + ".saving-";
+    // Appended piece by piece: "." + name + ... trips GCC 12's -Wrestrict at -O3.
+    std::string prefix(1, '.');
+    prefix += shortenedForHiddenName(target.filename().native());
+    prefix += ".saving-";
     for (int attempt = 0; attempt < 16; ++attempt) {
         const fs::path hidden =
             target.parent_path() /
