@@ -11,11 +11,14 @@ cmake --build --preset release --target VrhEdit mapwatch startup_floor >/dev/nul
 build=build/release
 
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: between two runs the server has no client, and a reset then refuses the next.
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
 export XDG_RUNTIME_DIR=$(mktemp -d)
+# Settings and recovery files of the runs' own: nothing the user keeps is read or offered.
+export XDG_CONFIG_HOME=$XDG_RUNTIME_DIR/config XDG_DATA_HOME=$XDG_RUNTIME_DIR/data
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }

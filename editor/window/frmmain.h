@@ -284,6 +284,8 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void keepRegionsInLevel();
     void fillSelection(const QString& stepName, std::uint8_t code);
     void copySelection();
+    // Follows the clipboard from the first time the window needs it, and greys Paste now.
+    void watchClipboard();
     void updatePasteEntry();
 
     LevelRecord& currentLevel() { return levelset_.levels[state_.curLevel]; }
@@ -311,6 +313,7 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     QImage floatingPicture_;
     std::optional<QPoint> floatingAt_;
     MapGesture gesture_ = MapGesture::Paint;
+    bool clipboardWatched_ = false;
     bool loadingLevel_ = false;
     bool centred_ = false;
 };

@@ -21,6 +21,7 @@ void frmMain::copySelection() {
     std::unique_ptr<QMimeData> data = cellsMimeData(block);
     data->setImageData(drawCells(block, tileSheet_));
     QGuiApplication::clipboard()->setMimeData(data.release());
+    watchClipboard();
 }
 
 void frmMain::mnuEditCopy_Click() {
@@ -38,6 +39,7 @@ void frmMain::mnuEditCut_Click() {
 
 // Malformed cells are refused with the reason; nothing changes.
 void frmMain::mnuEditPaste_Click() {
+    watchClipboard();
     ClipboardCells offered = cellsFromClipboard(QGuiApplication::clipboard()->mimeData());
     if (offered.kind == ClipboardCells::Kind::Refused) {
         messages_.showMessage(offered.refusal, kApplicationTitle, MessageButtons::Ok,
@@ -91,6 +93,15 @@ void frmMain::endPaste() {
     floatingAt_.reset();
     floatingPicture_ = QImage();
     picLevel->regions().clearFloating();
+}
+
+void frmMain::watchClipboard() {
+    if (!clipboardWatched_) {
+        clipboardWatched_ = true;
+        connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+                &frmMain::updatePasteEntry);
+    }
+    updatePasteEntry();
 }
 
 void frmMain::updatePasteEntry() {

@@ -49,11 +49,11 @@ void frmMain::createRegionEntries(QMenu* edit) {
     addAction(escape);
     connect(escape, &QAction::triggered, this, &frmMain::mapEscape_Click);
 
-    // Whether Paste can act depends on what any program put on the clipboard.
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-            &frmMain::updatePasteEntry);
-    connect(edit, &QMenu::aboutToShow, this, &frmMain::updatePasteEntry);
-    updatePasteEntry();
+    // Whether Paste can act depends on what any program put on the clipboard. Reaching the
+    // window system's clipboard costs the start-up several milliseconds, so the window first
+    // looks when the Edit menu opens or the clipboard is used; until then Paste stays ready and
+    // finds out for itself.
+    connect(edit, &QMenu::aboutToShow, this, &frmMain::watchClipboard);
     setSelection(std::nullopt);
 }
 

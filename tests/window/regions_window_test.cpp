@@ -270,8 +270,17 @@ TEST(EditEntries, RegionEntriesAreGreyedUntilThereIsASelectionAndShowTheirPictur
 }
 
 TEST(EditEntries, PasteIsGreyedUnlessTheClipboardHoldsCellsOrCellText) {
-    ActiveWindow h;
     QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("7, 8\n"));
+    ActiveWindow h;
+    QMenu* edit = h.window.menuBar()->findChild<QMenu*>(QStringLiteral("mnuEdit"));
+    ASSERT_NE(edit, nullptr);
+    // Cells another program left on the clipboard paste before the Edit menu ever opened: the
+    // window looks at the clipboard the first time it needs it, not at start-up.
+    key(h, Qt::CTRL | Qt::Key_V);
+    EXPECT_TRUE(h.window.pasteFloating());
+    key(h, Qt::Key_Escape);
+
     clipboard->setText(QStringLiteral("Level 2"));
     EXPECT_FALSE(h.window.mnuEditPaste->isEnabled());
     clipboard->setText(QStringLiteral("1, 2\n3, 4\n"));
@@ -287,8 +296,6 @@ TEST(EditEntries, PasteIsGreyedUnlessTheClipboardHoldsCellsOrCellText) {
         const QSignalBlocker quiet(clipboard);
         clipboard->setText(QStringLiteral("Level 2"));
     }
-    QMenu* edit = h.window.menuBar()->findChild<QMenu*>(QStringLiteral("mnuEdit"));
-    ASSERT_NE(edit, nullptr);
     edit->popup(QPoint(0, 0));
     EXPECT_FALSE(h.window.mnuEditPaste->isEnabled());
     edit->close();
