@@ -85,18 +85,18 @@ const QString& EditHistory::openStepName() const {
 }
 
 void EditHistory::undo() {
-    endStep();
-    endTypingRun();
-    moving_ = true;
-    stack_.undo();
-    moving_ = false;
+    moveAlong(&QUndoStack::undo);
 }
 
 void EditHistory::redo() {
+    moveAlong(&QUndoStack::redo);
+}
+
+void EditHistory::moveAlong(void (QUndoStack::*move)()) {
     endStep();
     endTypingRun();
     moving_ = true;
-    stack_.redo();
+    (stack_.*move)();
     moving_ = false;
 }
 

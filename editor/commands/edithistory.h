@@ -97,6 +97,8 @@ class EditHistory {
         std::int16_t levelBefore;
     };
 
+    // An undo or redo of the stack, which records nothing of its own.
+    void moveAlong(void (QUndoStack::*move)());
     // Puts one side of a step back and shows it; called by the step's undo and redo.
     void move(const LevelsetDelta& delta, bool forward, std::int16_t level);
 
