@@ -175,6 +175,10 @@ void PrintTo(const SpecialInputCase& c, std::ostream* os) {
 class SpecialInput : public testing::TestWithParam<SpecialInputCase> {};
 
 TEST_P(SpecialInput, IsAnInvalidFileAndChangesNothing) {
+    if (testingWindowsProgram()) {
+        GTEST_SKIP() << "Windows keeps no FIFO, socket or device in a folder; wine shows the "
+                        "Unix ones as files that do not open";
+    }
     ScratchDir dir;
     dir.put("header.vrh", "old header");
     dir.put("abc.lst", "old list\r\n");
