@@ -10,7 +10,7 @@ for target in build/fuzz/tests/fuzz/*_fuzz; do
     name=$(basename "$target")
     work=$(mktemp -d)
     log=build/fuzz/$name.log
-    cp tests/fuzz/corpus/levelset/* "$work"/
+    cp tests/fuzz/corpus/*/* "$work"/
     if ! "$target" -max_total_time="$seconds" -print_final_stats=1 \
         -artifact_prefix=build/fuzz/"$name"- "$work" >"$log" 2>&1; then
         tail -n 40 "$log"
