@@ -130,12 +130,9 @@ TEST(EditMenu, EachGestureIsOneStepThatTheEntriesNameAndTheKeysTakeBackAndBring)
         EXPECT_EQ(h->bytes(), before);
         EXPECT_TRUE(h->mapShows(h->level(h->window.state().curLevel)));
         expectEntries(*h, "&Undo", "&Redo " + name);
-        h->key(Qt::CTRL | Qt::Key_Y);
+        h->key(Qt::CTRL | Qt::Key_Y); // its other key, Ctrl+Shift+Z: the menus' keys test
         EXPECT_EQ(h->bytes(), after);
         EXPECT_TRUE(h->mapShows(h->level(h->window.state().curLevel)));
-        h->key(Qt::CTRL | Qt::Key_Z);
-        h->key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-        EXPECT_EQ(h->bytes(), after);
         expectEntries(*h, "&Undo " + name, "&Redo");
         EXPECT_TRUE(h->messages.asked.empty());
     }
