@@ -217,28 +217,21 @@ struct Offer {
     Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
 };
 
-std::unique_ptr<QMimeData> mimeData(const Offer& offer) {
-    auto data = std::make_unique<QMimeData>();
-    if (!offer.urls.isEmpty()) {
-        data->setUrls(offer.urls);
-    }
-    if (!offer.text.isEmpty()) {
-        data->setText(offer.text);
-    }
-    return data;
-}
-
 // Enters and drops the offer at a point of the window; gives whether both were accepted, and
 // the drop action agreed on.
 std::pair<bool, Qt::DropAction> drop(frmMain& window, const Offer& offer, QPoint at) {
-    const std::unique_ptr<QMimeData> data = mimeData(offer);
-    QDragEnterEvent enter(at, offer.actions, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QMimeData data;
+    data.setUrls(offer.urls);
+    if (!offer.text.isEmpty()) {
+        data.setText(offer.text);
+    }
+    QDragEnterEvent enter(at, offer.actions, &data, Qt::LeftButton, Qt::NoModifier);
     enter.setDropAction(Qt::MoveAction); // as a file manager proposes with Shift held
     QApplication::sendEvent(&window, &enter);
     if (!enter.isAccepted()) {
         return {false, Qt::IgnoreAction};
     }
-    QDropEvent dropped(at, offer.actions, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QDropEvent dropped(at, offer.actions, &data, Qt::LeftButton, Qt::NoModifier);
     dropped.setDropAction(Qt::MoveAction);
     QApplication::sendEvent(&window, &dropped);
     QCoreApplication::processEvents();
