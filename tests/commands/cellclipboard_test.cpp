@@ -152,79 +152,41 @@ TEST(CellClipboard, TheCellsTypeIsRefusedWhenItsSizeOrLengthIsWrong) {
     }
 }
 
+// Paste is offered for cells and for what is refused with a reason, never for anything else.
 TEST(CellClipboard, PasteTakesTheCellsTypeFirstElseCellTextElseNothing) {
     struct Case {
         const char* what;
-        std::function<void(QMimeData&)> fill;
-        bool pasteable;
+        const char* type; // none, the cells type or another
+        QByteArray data;  // of that type
+        const char* text; // none, or the plain text offered as well
         Kind kind;
         CellBlock cells;
     };
+    const char* const cellsType = "application/x-vrhedit-cells";
     const QByteArray twoCells("\x02\x01\x59\x0e", 4);
     const Case cases[] = {
-        {"the cells type",
-         [&](QMimeData& d) { d.setData(kCellsMimeType, twoCells); },
-         true,
-         Kind::Cells,
-         {2, 1, {89, 14}}},
-        {"the cells type before text",
-         [&](QMimeData& d) {
-             d.setData(kCellsMimeType, twoCells);
-             d.setText(QStringLiteral("1, 2, 3"));
-         },
-         true,
-         Kind::Cells,
-         {2, 1, {89, 14}}},
-        {"broken cells type before good text",
-         [](QMimeData& d) {
-             d.setData(kCellsMimeType, QByteArray("\x09", 1));
-             d.setText(QStringLiteral("1, 2, 3"));
-         },
-         true,
-         Kind::Refused,
-         {}},
-        {"cell text",
-         [](QMimeData& d) { d.setText(QStringLiteral("3, 4\n5, 6\n")); },
-         true,
-         Kind::Cells,
-         {2, 2, {3, 4, 5, 6}}},
-        {"refused cell text",
-         [](QMimeData& d) { d.setText(QStringLiteral("3,,4")); },
-         true,
-         Kind::Refused,
-         {}},
-        {"words",
-         [](QMimeData& d) { d.setText(QStringLiteral("Level 3")); },
-         false,
-         Kind::Nothing,
-         {}},
-        {"a semicolon",
-         [](QMimeData& d) { d.setText(QStringLiteral("1; 2")); },
-         false,
-         Kind::Nothing,
-         {}},
-        {"no digit",
-         [](QMimeData& d) { d.setText(QStringLiteral(" ,\n\t")); },
-         false,
-         Kind::Nothing,
-         {}},
-        {"other digits than 0 to 9",
-         [](QMimeData& d) { d.setText(QStringLiteral("\u0661, 2")); },
-         false,
-         Kind::Nothing,
-         {}},
-        {"empty text", [](QMimeData& d) { d.setText(QString()); }, false, Kind::Nothing, {}},
-        {"another type",
-         [](QMimeData& d) { d.setData("application/x-other", "1, 2"); },
-         false,
-         Kind::Nothing,
-         {}},
+        {"the cells type", cellsType, twoCells, nullptr, Kind::Cells, {2, 1, {89, 14}}},
+        {"cells type before text", cellsType, twoCells, "1, 2, 3", Kind::Cells, {2, 1, {89, 14}}},
+        {"broken cells type before good text", cellsType, "\x09", "1, 2, 3", Kind::Refused, {}},
+        {"cell text", nullptr, {}, "3, 4\n5, 6\n", Kind::Cells, {2, 2, {3, 4, 5, 6}}},
+        {"refused cell text", nullptr, {}, "3,,4", Kind::Refused, {}},
+        {"words", nullptr, {}, "Level 3", Kind::Nothing, {}},
+        {"a semicolon", nullptr, {}, "1; 2", Kind::Nothing, {}},
+        {"no digit", nullptr, {}, " ,\n\t", Kind::Nothing, {}},
+        {"other digits than 0 to 9", nullptr, {}, "\u0661, 2", Kind::Nothing, {}},
+        {"empty text", nullptr, {}, "", Kind::Nothing, {}},
+        {"another type", "application/x-other", "1, 2", nullptr, Kind::Nothing, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         QMimeData data;
-        c.fill(data);
-        EXPECT_EQ(canPaste(&data), c.pasteable);
+        if (c.type != nullptr) {
+            data.setData(QString::fromLatin1(c.type), c.data);
+        }
+        if (c.text != nullptr) {
+            data.setText(QString::fromUtf8(c.text));
+        }
+        EXPECT_EQ(canPaste(&data), c.kind != Kind::Nothing);
         const ClipboardCells read = cellsFromClipboard(&data);
         EXPECT_EQ(read.kind, c.kind);
         EXPECT_EQ(read.cells, c.cells);

@@ -97,33 +97,16 @@ TEST(FillAt, FillsOrReplacesInsideTheSelectionAndSaysWhat) {
         const char* status;
         int changed;
     };
+    using enum FillKind;
     const Case cases[] = {
-        {"flood in the level", std::nullopt, {0, 0}, FillKind::Flood, 89, "Filled 4 cells", 4},
-        {"replace in the level", std::nullopt, {2, 0}, FillKind::Replace, 7, "Replaced 9 cells", 9},
-        {"flood in a selection",
-         QRect(0, 3, 3, 2),
-         {0, 3},
-         FillKind::Flood,
-         89,
-         "Filled 5 cells",
-         5},
-        {"replace in a selection",
-         QRect(0, 2, 4, 3),
-         {1, 2},
-         FillKind::Replace,
-         7,
-         "Replaced 3 cells",
-         3},
-        {"one cell", std::nullopt, {5, 2}, FillKind::Flood, 89, "Filled 1 cells", 1},
-        {"nothing to change", std::nullopt, {4, 3}, FillKind::Replace, 89, "Replaced 0 cells", 0},
-        {"outside the selection",
-         QRect(0, 3, 3, 2),
-         {5, 0},
-         FillKind::Flood,
-         89,
-         "Outside the selection",
-         0},
-        {"outside the level", std::nullopt, {8, 0}, FillKind::Replace, 7, "Out of level", 0},
+        {"flood in the level", std::nullopt, {0, 0}, Flood, 89, "Filled 4 cells", 4},
+        {"replace in the level", std::nullopt, {2, 0}, Replace, 7, "Replaced 9 cells", 9},
+        {"flood in a selection", QRect(0, 3, 3, 2), {0, 3}, Flood, 89, "Filled 5 cells", 5},
+        {"replace in a selection", QRect(0, 2, 4, 3), {1, 2}, Replace, 7, "Replaced 3 cells", 3},
+        {"one cell", std::nullopt, {5, 2}, Flood, 89, "Filled 1 cells", 1},
+        {"nothing to change", std::nullopt, {4, 3}, Replace, 89, "Replaced 0 cells", 0},
+        {"outside the selection", QRect(0, 3, 3, 2), {5, 0}, Flood, 89, "Outside the selection", 0},
+        {"outside the level", std::nullopt, {8, 0}, Replace, 7, "Out of level", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -2,9 +2,10 @@
 // commands remember of the files opened and saved.
 #include "commands/filecommands.h"
 #include "commands/recentfiles.h"
-#include "support/recordingview.h"
 
 #include "levelset/levelsetfile.h"
+#include "support/diskfiles.h"
+#include "support/recordingview.h"
 #include "support/scripteduserinterface.h"
 
 #include <QDir>
@@ -36,11 +37,8 @@ class OpenFileTest : public ::testing::Test {
         resetLevelset(set);
         set.numLevels = 2;
         set.levels[1].width = 20;
-        const QString file = path(name);
-        QFile out(file);
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(serializeLevelset(set, "ABC"));
-        return file;
+        testing::writeFile(path(name), serializeLevelset(set, "ABC"));
+        return path(name);
     }
 
     void expectExclamation(size_t index, const QString& text) {

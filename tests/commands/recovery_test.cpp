@@ -4,6 +4,7 @@
 #include "commands/recoverykeeper.h"
 
 #include "levelset/levelsetfile.h"
+#include "support/diskfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,16 +17,7 @@
 namespace vrh {
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using testing::contentOf;
 
 QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
@@ -122,7 +114,7 @@ TEST(RecoveryFolder, EachEditorWritesItsOwnFileUnderItsOwnLock) {
     ASSERT_FALSE(first.write("one").has_value());
     ASSERT_FALSE(first.write("two").has_value());
     const QString own = first.ownFile();
-    EXPECT_EQ(readAll(own), QByteArray("two"));
+    EXPECT_EQ(contentOf(own), QByteArray("two"));
     const QString id = QFileInfo(own).completeBaseName();
     EXPECT_EQ(entries(folder), (QStringList{id + ".lock", id + ".vrh"}));
 
@@ -137,7 +129,7 @@ TEST(RecoveryFolder, EachEditorWritesItsOwnFileUnderItsOwnLock) {
     // The second ended without removing its file: the first may take it now, and only it.
     std::vector<RecoveryFolder::LeftFile> left = first.takeLeftBehind();
     ASSERT_EQ(left.size(), 1u);
-    EXPECT_EQ(readAll(left[0].path), QByteArray("other"));
+    EXPECT_EQ(contentOf(left[0].path), QByteArray("other"));
     EXPECT_TRUE(RecoveryFolder(folder).takeLeftBehind().empty()); // locked while deciding
 
     first.removeOwn();
@@ -159,7 +151,7 @@ TEST(RecoveryFolder, LeftFilesAreOfferedNewestFirstAndEachAnswerDoesItsPart) {
                                      QFileDevice::FileModificationTime));
     }
     // A write killed half-way left its temporary beside the newest.
-    writeAll(written[2] + ".new", "half");
+    testing::writeFile(written[2] + ".new", "half");
 
     RecoveryFolder editor(folder);
     std::vector<RecoveryFolder::LeftFile> left = editor.takeLeftBehind();
@@ -173,11 +165,11 @@ TEST(RecoveryFolder, LeftFilesAreOfferedNewestFirstAndEachAnswerDoesItsPart) {
     EXPECT_FALSE(QFileInfo::exists(written[2]));
     const QString bad = editor.setAside(std::move(left[1]));
     EXPECT_EQ(bad, written[1] + ".bad");
-    EXPECT_EQ(readAll(bad), QByteArray("middle"));
+    EXPECT_EQ(contentOf(bad), QByteArray("middle"));
     editor.adopt(std::move(left[2]));
     EXPECT_EQ(editor.ownFile(), written[0]);
     ASSERT_FALSE(editor.write("adopted").has_value());
-    EXPECT_EQ(readAll(written[0]), QByteArray("adopted"));
+    EXPECT_EQ(contentOf(written[0]), QByteArray("adopted"));
 
     // What is left: the adopted file under this editor's lock, and the bad one, which is
     // never offered again.
@@ -208,7 +200,7 @@ TEST(RecoveryKeeper, TheFileFollowsEveryMoveOfTheHistory) {
         if (folder.ownFile().isEmpty() || !QFileInfo::exists(folder.ownFile())) {
             return std::nullopt;
         }
-        const RecoveryRead read = decodeRecovery(readAll(folder.ownFile()));
+        const RecoveryRead read = decodeRecovery(contentOf(folder.ownFile()));
         EXPECT_TRUE(read.recovered.has_value()) << read.error.toStdString();
         EXPECT_EQ(read.recovered->levelset.fileName, QStringLiteral("/l/zvrhlabc.vrh"));
         EXPECT_LE(read.recovered->writtenAt.secsTo(QDateTime::currentDateTimeUtc()), 60);

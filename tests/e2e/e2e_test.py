@@ -14,6 +14,7 @@ import tempfile
 import time
 
 APP_TITLE = "Varnhold: Levelset Editor"
+BOX = "^" + re.escape(APP_TITLE) + "$"  # the editor's own message boxes and prompts
 CLIENT_HEIGHT = 572
 MAP_LEFT, MAP_TOP = 136 + 2, 32 + 2  # drawing area inside the 2-pixel border
 PALETTE_LEFT, PALETTE_TOP = 664 + 2, 32 + 2
@@ -95,6 +96,10 @@ class Display:
             self.xdotool("key", "--clearmodifiers", key)
             time.sleep(0.05)
 
+    def answer(self, title_regex, *keys):
+        """Presses keys in the box or dialog so titled once it shows."""
+        self.keys(self.window(title_regex), *keys)
+
     def type(self, window, text):
         self.focus(window)
         self.xdotool("type", "--delay", "5", text)
@@ -139,12 +144,14 @@ class Editor:
         except Failure as failure:
             if self.process.poll() is None:
                 raise
-            raise Failure(f"{failure}; VrhEdit ended with status {self.process.returncode}: "
-                          f"{self.process.stderr.read().decode()[-2000:]}") from None
+            raise Failure(f"{failure}; {self.ended()}") from None
         x, y, width, height = display.geometry(self.window)
         self.origin = (x, y)
         self.menu_bar = height - CLIENT_HEIGHT  # the client area starts below the menu bar
         check(width == 803 and self.menu_bar > 0, f"main window is {width} x {height}")
+
+    def ended(self):
+        return f"VrhEdit ended with status {self.process.returncode}: {self.process.stderr.read().decode()[-2000:]}"
 
     def title(self):
         return self.display.xdotool("getwindowname", self.window)
@@ -182,10 +189,8 @@ class Editor:
     def exit_without_saving(self):
         """File > Exit, No at the prompt; the program ends with status 0."""
         self.keys("alt+f", "x")
-        prompt = self.display.window("^" + re.escape(APP_TITLE) + "$")
-        self.display.keys(prompt, "n")
-        status = self.process.wait(timeout=15)
-        check(status == 0, f"VrhEdit ended with status {status}: {self.process.stderr.read().decode()[-2000:]}")
+        self.display.answer(BOX, "n")
+        check(self.process.wait(timeout=15) == 0, self.ended())
 
     def time_box(self, shot):
         left, top = self.origin[0] + TIME_BOX[0], self.origin[1] + self.menu_bar + TIME_BOX[1]
@@ -235,25 +240,15 @@ def read(path):
 MAGENTA = (255, 0, 255)
 
 
-def shift_drag(editor, start, end):
-    """A Shift + left drag on the map from one cell to another."""
+def drag_with(keys, editor, start, end=None):
+    """A left drag on the map from one cell to another, or a click, with keys held down."""
     editor.display.focus(editor.window)
     editor._move(*editor.map_point(*start))
-    editor.display.xdotool("keydown", "shift")
+    editor.display.xdotool("keydown", keys)
     editor.display.xdotool("mousedown", 1)
-    editor._move(*editor.map_point(*end))
+    editor._move(*editor.map_point(*(end or start)))
     time.sleep(0.02)
     editor.display.xdotool("mouseup", 1)
-    editor.display.xdotool("keyup", "shift")
-
-
-def ctrl_click(editor, cell, shift=False):
-    """Ctrl + left click (a flood fill), or Ctrl + Shift + left click (a replace)."""
-    keys = "ctrl+shift" if shift else "ctrl"
-    editor.display.focus(editor.window)
-    editor._move(*editor.map_point(*cell))
-    editor.display.xdotool("keydown", keys)
-    editor.display.xdotool("click", 1)
     editor.display.xdotool("keyup", keys)
 
 
@@ -283,7 +278,7 @@ def check_outline(editor, shot, label, left, top, width, height):
 
 
 def keep_shot(display, label):
-    keep = os.environ.get("VRH_E2E_SHOTS")
+    keep = os.environ.get("VRH_E2E_SHOTS")  # a folder to keep the screenshots in
     if keep:
         shutil.copy(os.path.join(display.workdir, "shot.png"), os.path.join(keep, label.replace(" ", "-") + ".png"))
 
@@ -315,7 +310,7 @@ def regions(display, binary, sheet, workdir, started):
     for cell, code in block.items():
         first.pick_tile(code)
         first.click_cell(*cell)
-    shift_drag(first, (1, 1), (2, 2))
+    drag_with("shift", first, (1, 1), (2, 2))
     first._move(*first.map_point(8, 6))  # the cursor lies over the outline: off it
     shot = regions_shot(display, first, sheet, "selection", block)
     check_outline(first, shot, "Shift drag", 1, 1, 2, 2)
@@ -356,19 +351,19 @@ def regions(display, binary, sheet, workdir, started):
     # A flood fill of the floor, undone; then one inside a selection, and a replace.
     first.pick_tile(7)
     first.keys("Escape")
-    ctrl_click(first, (0, 0))
+    drag_with("ctrl", first, (0, 0))
     regions_shot(display, first, sheet, "flood fill", pasted | {(0, 0): 7, (11, 7): 7, (7, 3): 7})
     first.keys("ctrl+z")
     regions_shot(display, first, sheet, "undone flood fill", pasted | {(0, 0): 0, (11, 7): 0})
-    shift_drag(first, (0, 0), (3, 1))
-    ctrl_click(first, (0, 0))
+    drag_with("shift", first, (0, 0), (3, 1))
+    drag_with("ctrl", first, (0, 0))
     first.keys("Escape")
-    ctrl_click(first, (5, 3), shift=True)
+    drag_with("ctrl+shift", first, (5, 3))
     tiles2 = pasted | {(x, y): 7 for x in range(4) for y in range(2)} | {(5, 3): 7}
 
     # In the Time box Ctrl+A and Ctrl+C copy its text, and Del deletes in it, while a
     # selection waits on the map.
-    shift_drag(first, (1, 1), (2, 1))
+    drag_with("shift", first, (1, 1), (2, 1))
     first.click_client(64 + 30, 408 + 9)
     first.keys("ctrl+a", "ctrl+c")
     wait_for("the box's text on the X clipboard", lambda: x_clipboard(display, "UTF8_STRING") == b"99")
@@ -377,11 +372,11 @@ def regions(display, binary, sheet, workdir, started):
     first.keys("Home", "Delete")
     # On the map the same keys act on the map: the box's "99" pastes as a cell, Del clears the
     # selection to the floor.
-    shift_drag(first, (10, 0), (10, 0))
+    drag_with("shift", first, (10, 0), (10, 0))
     first.keys("ctrl+v")
     first.click_cell(10, 0)
     tiles2[(10, 0)] = 99
-    shift_drag(first, (1, 1), (2, 1))
+    drag_with("shift", first, (1, 1), (2, 1))
     first.keys("Delete")
     tiles2[(1, 1)] = tiles2[(2, 1)] = 0
     regions_shot(display, first, sheet, "level 2 done", tiles2)
@@ -398,7 +393,7 @@ def regions(display, binary, sheet, workdir, started):
 
     # A second running editor pastes what the first copied.
     first.keys("F7")
-    shift_drag(first, (1, 1), (2, 2))
+    drag_with("shift", first, (1, 1), (2, 2))
     first.keys("ctrl+c")
     second = Editor(display, binary)
     started.append(second)
@@ -482,8 +477,7 @@ def main():
         editor.keys("ctrl+z")
         regions_shot(display, editor, sheet, "undo of Decrease Width", {(13, 0): 0})
         editor.keys("ctrl+e")
-        enemies = display.window("^Enemies$")
-        display.keys(enemies, "Return")
+        display.answer("^Enemies$", "Return")
         wait_for("the enemies box to close", lambda: display.no_window("^Enemies$"))
         print("ok: Ctrl+Z and Ctrl+E run from the Time box")
 
@@ -496,12 +490,7 @@ def main():
 
         # Save through the real dialog, typing the path.
         path = os.path.join(workdir, "zvrhle2e.vrh")
-        editor.keys("ctrl+s")
-        dialog = display.window("^Save As$")
-        display.type(dialog, path)
-        display.keys(dialog, "Return")
-        wait_for("the saved file", lambda: os.path.exists(path))
-        wait_for("the title naming the file", lambda: editor.title() == f"[{path}] - {APP_TITLE}")
+        save_as(display, editor, path)
         expected = expected_file(b"E2E", [(height1, width1, header1, tiles1),
                                           (8, 12, default_header(), tiles2)])
         saved = read(path)
@@ -511,9 +500,7 @@ def main():
         def check_map_shows(level_tiles, width, height, label):
             time.sleep(0.5)
             shot = display.screenshot()
-            keep = os.environ.get("VRH_E2E_SHOTS")  # a folder to keep the screenshots in
-            if keep:
-                shutil.copy(os.path.join(workdir, "shot.png"), os.path.join(keep, label.replace(" ", "-") + ".png"))
+            keep_shot(display, label)
             for y in range(32):
                 for x in range(32):
                     code = level_tiles.get((x, y), 0) if x < width and y < height else 255
@@ -525,8 +512,7 @@ def main():
 
         # Open it again: the prompt (No), the real open dialog.
         editor.keys("ctrl+o")
-        prompt = display.window("^" + re.escape(APP_TITLE) + "$")
-        display.keys(prompt, "n")
+        display.answer(BOX, "n")
         dialog = display.window("^Open$")
         display.type(dialog, path)
         display.keys(dialog, "Return")
@@ -539,10 +525,8 @@ def main():
         bad = os.path.join(workdir, "notaset.vrh")
         display.type(dialog, bad)
         display.keys(dialog, "Return")
-        message = display.window("^" + re.escape(APP_TITLE) + "$")
-        display.keys(message, "Return")
-        dialog = display.window("^Save As$")
-        display.keys(dialog, "Escape")
+        display.answer(BOX, "Return")
+        display.answer("^Save As$", "Escape")
         wait_for("the dialog to close", lambda: display.no_window("^Save As$"))
         check(not os.path.exists(bad), "a file with an invalid name was written")
         print("ok: invalid file name refused, dialog came back, nothing written")
@@ -552,16 +536,14 @@ def main():
         for x in range(11):
             editor.click_cell(x, 8)
         editor.keys("ctrl+s")
-        error = display.window("^Error!$")
-        display.keys(error, "Return")
+        display.answer("^Error!$", "Return")
         wait_for("the error box to close", lambda: display.no_window("^Error!$"))
         check(read(path) == saved, "the refused save changed the file on disk")
         print("ok: holes and guards check refused the save, file unchanged")
 
         # Closing: Cancel at the prompt keeps the window open.
         editor.keys("alt+f", "x")
-        prompt = display.window("^" + re.escape(APP_TITLE) + "$")
-        display.keys(prompt, "Escape")
+        display.answer(BOX, "Escape")
         time.sleep(1.0)
         check(editor.process.poll() is None and not display.no_window(r"^\[.*\] - " + re.escape(APP_TITLE) + "$"),
               "Cancel at the save prompt closed the window")
@@ -596,8 +578,7 @@ def main():
         answer = drop(xdnddrop, display, editor.window, box, "text/uri-list", f"file://{dropped}\r\n")
         check(answer == ["accepted XdndActionCopy", "finished XdndActionCopy"],
               f"the levelset's drop was answered {answer}")
-        prompt = display.window("^" + re.escape(APP_TITLE) + "$")
-        display.keys(prompt, "n")
+        display.answer(BOX, "n")
         wait_for("the dropped file's title", lambda: editor.title() == f"[{dropped}] - {APP_TITLE}")
         check(os.path.exists(dropped), "the dropped file was moved away")
         print("ok: text, other files and moves refused, a dropped levelset opened as a copy")
@@ -616,8 +597,7 @@ def main():
         editor.process.wait(timeout=15)
         wait_for("the killed editor's window to go", lambda: display.no_window(r"^\[.*\] - " + re.escape(APP_TITLE) + "$"))
         editor = Editor(display, binary)
-        offer = display.window("^Recover Levelset$")
-        display.keys(offer, "y")
+        display.answer("^Recover Levelset$", "y")
         wait_for("the offer to close", lambda: display.no_window("^Recover Levelset$"))
         check_map_shows(recovered_tiles, 12, 8, "recovered after SIGKILL")
         recovered_path = os.path.join(workdir, "zvrhlrec.vrh")
@@ -633,8 +613,7 @@ def main():
         return 0
     except Failure as failure:
         if editor and editor.process.poll() is not None:
-            print(f"VrhEdit had ended with status {editor.process.returncode}:",
-                  editor.process.stderr.read().decode()[-2000:])
+            print(editor.ended())
         if editor and editor.process.poll() is None:
             try:
                 display.screenshot()

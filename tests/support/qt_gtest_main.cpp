@@ -1,4 +1,4 @@
-#include "isolateduserfolders.h"
+#include "temporaryuserfolders.h"
 
 #include <QApplication>
 
@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    const vrh::testing::IsolatedUserFolders folders;
+    const vrh::testing::TemporaryUserFolders folders;
     if (!folders.isValid()) {
         return 1;
     }

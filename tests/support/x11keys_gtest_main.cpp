@@ -1,6 +1,6 @@
 // The widget test runner on a platform theme whose text boxes claim the keys they claim on an
 // X11 desktop: Ctrl+E (end of line), Ctrl+D (delete), Ctrl+K and more, as well as Ctrl+Z.
-#include "isolateduserfolders.h"
+#include "temporaryuserfolders.h"
 
 #include <QApplication>
 #include <QKeySequence>
@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     qputenv("QT_QPA_PLATFORMTHEME", "vrhx11keys");
-    const vrh::testing::IsolatedUserFolders folders;
+    const vrh::testing::TemporaryUserFolders folders;
     if (!folders.isValid()) {
         return 1;
     }

@@ -159,6 +159,11 @@ void expectAsked(ActiveWindow& h, const char* title) {
 
 const std::vector<Command>& commands() {
     using H = ActiveWindow;
+    const auto undoneWidening = [](H& h) {
+        h.window.mnuLevelIncreaseWidth_Click();
+        h.window.mnuEditUndo_Click();
+    };
+    const auto widened = [](H& h) { EXPECT_EQ(h.level(0).width, 13); };
     static const std::vector<Command> table = {
         {"mnuFileNew", Qt::CTRL | Qt::Key_N, "New",
          [](H& h) {
@@ -187,18 +192,8 @@ const std::vector<Command>& commands() {
         {"mnuEditUndo", Qt::CTRL | Qt::Key_Z, nullptr,
          [](H& h) { h.window.mnuLevelIncreaseWidth_Click(); },
          [](H& h) { EXPECT_EQ(h.level(0).width, 12); }},
-        {"mnuEditRedo", Qt::CTRL | Qt::Key_Y, nullptr,
-         [](H& h) {
-             h.window.mnuLevelIncreaseWidth_Click();
-             h.window.mnuEditUndo_Click();
-         },
-         [](H& h) { EXPECT_EQ(h.level(0).width, 13); }},
-        {"mnuEditRedo", Qt::CTRL | Qt::SHIFT | Qt::Key_Z, nullptr,
-         [](H& h) {
-             h.window.mnuLevelIncreaseWidth_Click();
-             h.window.mnuEditUndo_Click();
-         },
-         [](H& h) { EXPECT_EQ(h.level(0).width, 13); }},
+        {"mnuEditRedo", Qt::CTRL | Qt::Key_Y, nullptr, undoneWidening, widened},
+        {"mnuEditRedo", Qt::CTRL | Qt::SHIFT | Qt::Key_Z, nullptr, undoneWidening, widened},
         {"mnuEditCut", Qt::CTRL | Qt::Key_X, nullptr, selectTwoCells,
          [](H& h) {
              EXPECT_EQ(h.level(0).tiles[1][1], 0);

@@ -3,7 +3,8 @@
 #include "commands/recoveryfile.h"
 #include "commands/recoveryfolder.h"
 #include "levelset/levelsetfile.h"
-#include "support/temporarydatafolder.h"
+#include "support/diskfiles.h"
+#include "support/temporaryuserfolders.h"
 #include "window/startup.h"
 
 #include <QDir>
@@ -21,14 +22,10 @@ namespace vrh {
 namespace {
 
 using testing::ActiveWindow;
+using testing::contentOf;
 using testing::ScriptedFileDialogs;
 using testing::ScriptedMessageBoxes;
-using testing::TemporaryDataFolder;
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
+using testing::TemporaryUserFolders;
 
 // The recovery files in the folder, with their locks and anything else.
 QStringList recoveryEntries() {
@@ -100,30 +97,26 @@ TEST(Recovery, EachStepIsKeptUntilSaveNewOpenOrANormalEndRemovesIt) {
              EXPECT_TRUE(h.window.close());
          },
          0},
-        {"a refused save", [](H& h, const QString&) { h.window.mnuFileSave_Click(); }, 1},
-        {"an undo back to the fresh levelset",
-         [](H& h, const QString&) {
-             h.window.mnuEditUndo_Click();
-             h.window.mnuEditUndo_Click();
+        {"a refused save",
+         [](H& h, const QString& folder) {
+             for (int x = 0; x < 11; ++x) {
+                 h.level(0).tiles[0][x] = 69; // eleven alien holes: the save is refused
+             }
+             h.messages.answers = {MessageAnswer::Ok};
+             h.dialogs.answers = {folder + "/zvrhlsav.vrh"};
+             h.window.mnuFileSave_Click();
          },
-         0},
+         1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        TemporaryDataFolder data;
+        TemporaryUserFolders folders;
         QTemporaryDir folder;
         auto h = std::make_unique<ActiveWindow>();
         EXPECT_EQ(recoveryFiles(), 0);
         h->window.mnuLevelIncreaseWidth_Click();
         h->window.mnuLevelAdd_Click();
         ASSERT_EQ(recoveryFiles(), 1);
-        if (QLatin1String(c.what) == QLatin1String("a refused save")) {
-            for (int x = 0; x < 11; ++x) {
-                h->level(0).tiles[0][x] = 69; // eleven alien holes: the save is refused
-            }
-            h->messages.answers = {MessageAnswer::Ok};
-            h->dialogs.answers = {folder.filePath("zvrhlsav.vrh")};
-        }
         c.act(*h, folder.path());
         EXPECT_EQ(recoveryFiles(), c.filesAfter);
         h.reset();
@@ -133,7 +126,7 @@ TEST(Recovery, EachStepIsKeptUntilSaveNewOpenOrANormalEndRemovesIt) {
 }
 
 TEST(Recovery, AKilledEditorsFileHoldsItsLevelsetNameAndTime) {
-    TemporaryDataFolder data;
+    TemporaryUserFolders folders;
     ActiveWindow h;
     h.window.levelset().fileName = QStringLiteral("/levels/zvrhlabc.vrh");
     h.showLevel(2, 1);
@@ -143,7 +136,7 @@ TEST(Recovery, AKilledEditorsFileHoldsItsLevelsetNameAndTime) {
     const QStringList files = recoveryEntries().filter(QRegularExpression("\\.vrh$"));
     ASSERT_EQ(files.size(), 1);
     const RecoveryRead read =
-        decodeRecovery(readAll(RecoveryFolder::standardPath() + "/" + files[0]));
+        decodeRecovery(contentOf(RecoveryFolder::standardPath() + "/" + files[0]));
     ASSERT_TRUE(read.recovered.has_value()) << read.error.toStdString();
     EXPECT_EQ(read.recovered->levelset.fileName, QStringLiteral("/levels/zvrhlabc.vrh"));
     EXPECT_EQ(serializeLevelset(read.recovered->levelset, "ABC"),
@@ -161,7 +154,7 @@ struct StartUp {
 };
 
 TEST(Recovery, YesAtStartUpPutsTheLevelsetBackUnderItsNameUntilItIsSaved) {
-    TemporaryDataFolder data;
+    TemporaryUserFolders folders;
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("zvrhlabc.vrh"));
     const QDateTime at = QDateTime::currentDateTimeUtc().addSecs(-90);
@@ -186,7 +179,7 @@ TEST(Recovery, YesAtStartUpPutsTheLevelsetBackUnderItsNameUntilItIsSaved) {
     EXPECT_EQ(recoveryFiles(), 1);
     w.mnuLevelNext_Click();
     w.mnuLevelIncreaseWidth_Click();
-    const RecoveryRead read = decodeRecovery(readAll(file));
+    const RecoveryRead read = decodeRecovery(contentOf(file));
     ASSERT_TRUE(read.recovered.has_value());
     EXPECT_EQ(read.recovered->levelset.levels[1].width, 13);
     // Undoing that step still leaves changes the file on disk doesn't have.
@@ -196,12 +189,12 @@ TEST(Recovery, YesAtStartUpPutsTheLevelsetBackUnderItsNameUntilItIsSaved) {
     // Save writes where it came from, without a dialog, and the recovery file goes.
     w.mnuFileSave_Click();
     EXPECT_TRUE(s.dialogs.asked.empty());
-    EXPECT_EQ(readAll(path), serializeLevelset(left, "ABC"));
+    EXPECT_EQ(contentOf(path), serializeLevelset(left, "ABC"));
     EXPECT_EQ(recoveryFiles(), 0);
 }
 
 TEST(Recovery, NoAtStartUpRemovesTheFileAndKeepsTheFreshLevelset) {
-    TemporaryDataFolder data;
+    TemporaryUserFolders folders;
     const QString file = leaveBehind(paintedLevelset(kUntitled, 89), QDateTime::currentDateTime());
     StartUp s;
     s.messages.answers = {MessageAnswer::No};
@@ -216,7 +209,7 @@ TEST(Recovery, NoAtStartUpRemovesTheFileAndKeepsTheFreshLevelset) {
 }
 
 TEST(Recovery, SeveralLeftAreOfferedNewestFirstUpToTheFirstYes) {
-    TemporaryDataFolder data;
+    TemporaryUserFolders folders;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const QString oldest = leaveBehind(paintedLevelset("/l/zvrhold.vrh", 1), now.addSecs(-300));
     const QString middle = leaveBehind(paintedLevelset("/l/zvrhlmid.vrh", 2), now.addSecs(-200));
@@ -246,7 +239,7 @@ TEST(Recovery, SeveralLeftAreOfferedNewestFirstUpToTheFirstYes) {
 }
 
 TEST(Recovery, AFileThatDoesNotReadIsSetAsideAndReported) {
-    TemporaryDataFolder data;
+    TemporaryUserFolders folders;
     const QString good = leaveBehind(paintedLevelset("/l/zvrhlgud.vrh", 5),
                                      QDateTime::currentDateTimeUtc().addSecs(-100));
     const QString bad = leaveBehind(Levelset{}, QDateTime::currentDateTimeUtc());
@@ -272,7 +265,7 @@ TEST(Recovery, AFileThatDoesNotReadIsSetAsideAndReported) {
 }
 
 TEST(Recovery, ARunningEditorsFileIsNeverOffered) {
-    TemporaryDataFolder data;
+    TemporaryUserFolders folders;
     ActiveWindow running;
     running.window.mnuLevelAdd_Click();
     ASSERT_EQ(recoveryFiles(), 1);

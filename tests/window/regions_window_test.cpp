@@ -4,7 +4,6 @@
 #include "windowharness.h"
 
 #include "assets/assets.h"
-#include "commands/levelsetdelta.h"
 #include "levelset/levelsetfile.h"
 
 #include <QClipboard>
@@ -12,9 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QSignalBlocker>
-#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -28,61 +25,12 @@ namespace vrh {
 namespace {
 
 using testing::ActiveWindow;
+using testing::drag;
+using testing::hover;
 using H = ActiveWindow;
 
 const QRgb kMagenta = qRgb(255, 0, 255);
 const char* const kCellsType = "application/x-vrhedit-cells";
-
-QPointF centre(QPoint cell) {
-    return {cell.x() * 16 + 8.0, cell.y() * 16 + 8.0};
-}
-
-// Press on the first pixel of the drawing area, move over the others, let go on the last.
-void dragPixels(QWidget* view, Qt::MouseButton button, const std::vector<QPointF>& pixels,
-                Qt::KeyboardModifiers keys = {}) {
-    const auto send = [&](QEvent::Type type, Qt::MouseButton which, Qt::MouseButtons held,
-                          QPointF pixel) {
-        const QPointF local = pixel + QPointF(2, 2);
-        QMouseEvent event(type, local, view->mapToGlobal(local), which, held, keys);
-        QApplication::sendEvent(view, &event);
-    };
-    send(QEvent::MouseButtonPress, button, button, pixels.front());
-    for (const QPointF& pixel : pixels) {
-        send(QEvent::MouseMove, Qt::NoButton, button, pixel);
-    }
-    send(QEvent::MouseButtonRelease, button, Qt::NoButton, pixels.back());
-}
-
-void drag(QWidget* view, std::initializer_list<QPoint> cells, Qt::KeyboardModifiers keys = {},
-          Qt::MouseButton button = Qt::LeftButton) {
-    std::vector<QPointF> pixels;
-    for (QPoint cell : cells) {
-        pixels.push_back(centre(cell));
-    }
-    dragPixels(view, button, pixels, keys);
-}
-
-void hover(QWidget* view, QPoint cell) {
-    const QPointF local = centre(cell) + QPointF(2, 2);
-    QMouseEvent event(QEvent::MouseMove, local, view->mapToGlobal(local), Qt::NoButton,
-                      Qt::NoButton, {});
-    QApplication::sendEvent(view, &event);
-}
-
-void key(H& h, QKeyCombination combination) {
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &h.window;
-    QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
-}
-
-LevelsetImage bytesOf(H& h) {
-    LevelsetImage image;
-    captureImage(h.window.levelset(), image);
-    return image;
-}
-
-QString status(H& h) {
-    return h.window.sbStatusBar->currentMessage();
-}
 
 // The map shows a 2-pixel magenta outline exactly inside the edge of these cells and no other
 // magenta; with no cells, none at all.
@@ -104,36 +52,33 @@ bool showsOutline(H& h, const std::optional<QRect>& cells) {
 TEST(Selecting, AShiftDragSelectsTheRectangleInsideTheLevelAndOutlinesIt) {
     struct Case {
         const char* what;
-        std::vector<QPointF> pixels;
+        std::vector<QPoint> cells;
         std::optional<QRect> selected;
         const char* status;
     };
     const Case cases[] = {
         {"up and left, from outside the level",
-         {centre({20, 3}), centre({14, 2}), centre({10, 1})},
+         {{20, 3}, {14, 2}, {10, 1}},
          QRect(10, 1, 2, 3),
          "Selection: 2 x 3 at 10, 1"},
         {"out past the view's top left",
-         {centre({3, 2}), QPointF(-40, -40)},
+         {{3, 2}, {-3, -3}},
          QRect(0, 0, 4, 3),
          "Selection: 4 x 3 at 0, 0"},
-        {"wholly outside the level",
-         {centre({14, 1}), centre({20, 9})},
-         std::nullopt,
-         "Out of level"},
+        {"wholly outside the level", {{14, 1}, {20, 9}}, std::nullopt, "Out of level"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ActiveWindow h;
         h.window.state().curTile = 89;
         h.window.levelCursor->setVisible(false); // it lies over the outline where they meet
-        const LevelsetImage before = bytesOf(h);
-        dragPixels(h.window.picLevel, Qt::LeftButton, c.pixels, Qt::ShiftModifier);
+        const LevelsetImage before = h.bytes();
+        drag(h.window.picLevel, c.cells, Qt::ShiftModifier);
         EXPECT_EQ(h.window.selection(), c.selected);
-        EXPECT_EQ(status(h), QString::fromLatin1(c.status));
+        EXPECT_EQ(h.status(), QString::fromLatin1(c.status));
         EXPECT_TRUE(showsOutline(h, c.selected));
         // Selecting paints nothing, makes no step and leaves the back image alone.
-        EXPECT_EQ(bytesOf(h), before);
+        EXPECT_EQ(h.bytes(), before);
         EXPECT_EQ(h.window.history().stack().count(), 0);
         EXPECT_TRUE(h.mapShows(h.level(0)));
     }
@@ -164,7 +109,7 @@ TEST(Selecting, WhatClearsTheSelectionAndWhatKeepsIt) {
         return [chosen](H& h) {
             h.messages.answers = {MessageAnswer::No};
             h.dialogs.answers = {chosen};
-            key(h, Qt::CTRL | Qt::Key_O);
+            h.key(Qt::CTRL | Qt::Key_O);
         };
     };
     struct Case {
@@ -174,28 +119,17 @@ TEST(Selecting, WhatClearsTheSelectionAndWhatKeepsIt) {
     };
     const QRect selected(2, 1, 4, 3);
     const Case cases[] = {
-        {"Escape", [](H& h) { key(h, Qt::Key_Escape); }, std::nullopt},
+        {"Escape", [](H& h) { h.key(Qt::Key_Escape); }, std::nullopt},
         {"a plain left click, which paints as ever",
          [](H& h) {
              drag(h.window.picLevel, {{9, 6}});
              EXPECT_EQ(h.level(0).tiles[6][9], 89);
          },
          std::nullopt},
-        {"a plain left click outside the level",
-         [](H& h) {
-             drag(h.window.picLevel, {{20, 6}});
-         },
-         std::nullopt},
         {"another level",
          [](H& h) {
              h.window.levelset().numLevels = 2;
-             key(h, Qt::Key_F8);
-         },
-         std::nullopt},
-        {"New",
-         [](H& h) {
-             h.messages.answers = {MessageAnswer::No};
-             key(h, Qt::CTRL | Qt::Key_N);
+             h.key(Qt::Key_F8);
          },
          std::nullopt},
         {"Open", open(file), std::nullopt},
@@ -205,29 +139,22 @@ TEST(Selecting, WhatClearsTheSelectionAndWhatKeepsIt) {
              drag(h.window.picTiles, {{1, 2}});
          },
          selected},
-        {"Cut", [](H& h) { key(h, Qt::CTRL | Qt::Key_X); }, selected},
-        {"Delete", [](H& h) { key(h, Qt::Key_Delete); }, selected},
-        {"Fill Selection", [](H& h) { key(h, Qt::CTRL | Qt::Key_B); }, selected},
-        {"a fill",
-         [](H& h) {
-             drag(h.window.picLevel, {{3, 2}}, Qt::ControlModifier);
-         },
-         selected},
+        {"Cut", [](H& h) { h.key(Qt::CTRL | Qt::Key_X); }, selected},
         {"undo on the same level",
          [](H& h) {
-             key(h, Qt::CTRL | Qt::Key_B);
-             key(h, Qt::CTRL | Qt::Key_Z);
+             h.key(Qt::CTRL | Qt::Key_B);
+             h.key(Qt::CTRL | Qt::Key_Z);
          },
          selected},
         {"a narrower level keeps what is left inside it",
          [](H& h) {
              h.level(0).width = 16;
              h.window.mnuEditSelectAll_Click();
-             key(h, Qt::Key_F1);
-             key(h, Qt::Key_F1);
+             h.key(Qt::Key_F1);
+             h.key(Qt::Key_F1);
          },
          QRect(0, 0, 14, 8)},
-        {"Select All", [](H& h) { key(h, Qt::CTRL | Qt::Key_A); }, QRect(0, 0, 12, 8)},
+        {"Select All", [](H& h) { h.key(Qt::CTRL | Qt::Key_A); }, QRect(0, 0, 12, 8)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -254,11 +181,11 @@ TEST(EditEntries, RegionEntriesAreGreyedUntilThereIsASelectionAndShowTheirPictur
     };
     expectEntries(false);
     h.level(0).tiles[0][0] = 89;
-    key(h, Qt::Key_Delete); // greyed: the key does nothing
+    h.key(Qt::Key_Delete); // greyed: the key does nothing
     EXPECT_EQ(h.level(0).tiles[0][0], 89);
-    key(h, Qt::CTRL | Qt::Key_A);
+    h.key(Qt::CTRL | Qt::Key_A);
     expectEntries(true);
-    key(h, Qt::Key_Escape);
+    h.key(Qt::Key_Escape);
     expectEntries(false);
 
     for (QAction* entry : {h.window.mnuEditCut, h.window.mnuEditCopy, h.window.mnuEditPaste}) {
@@ -277,15 +204,13 @@ TEST(EditEntries, PasteIsGreyedUnlessTheClipboardHoldsCellsOrCellText) {
     ASSERT_NE(edit, nullptr);
     // Cells another program left on the clipboard paste before the Edit menu ever opened: the
     // window looks at the clipboard the first time it needs it, not at start-up.
-    key(h, Qt::CTRL | Qt::Key_V);
+    h.key(Qt::CTRL | Qt::Key_V);
     EXPECT_TRUE(h.window.pasteFloating());
-    key(h, Qt::Key_Escape);
+    h.key(Qt::Key_Escape);
 
+    // What the clipboard holds is judged as in CellClipboard.PasteTakes...; here, that each
+    // change reaches the entry.
     clipboard->setText(QStringLiteral("Level 2"));
-    EXPECT_FALSE(h.window.mnuEditPaste->isEnabled());
-    clipboard->setText(QStringLiteral("1, 2\n3, 4\n"));
-    EXPECT_TRUE(h.window.mnuEditPaste->isEnabled());
-    clipboard->setImage(QImage(4, 4, QImage::Format_RGB32));
     EXPECT_FALSE(h.window.mnuEditPaste->isEnabled());
     auto* cells = new QMimeData;
     cells->setData(QString::fromLatin1(kCellsType), "\x01\x01\x07");
@@ -311,11 +236,12 @@ void selectBlock(H& h) {
     drag(h.window.picLevel, {{1, 1}, {2, 2}}, Qt::ShiftModifier);
 }
 
-TEST(Clipboard, CopyPutsTheCellsTextAndPictureOnTheClipboard) {
+TEST(Clipboard, CopyPutsTheCellsTextAndPictureOnTheClipboardAndCutLeavesTheFloor) {
     ActiveWindow h;
+    h.level(0).levelType = 1; // a hatchery, whose floor is 1
     selectBlock(h);
-    const LevelsetImage before = bytesOf(h);
-    key(h, Qt::CTRL | Qt::Key_C);
+    const LevelsetImage before = h.bytes();
+    h.key(Qt::CTRL | Qt::Key_C);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(data->data(QString::fromLatin1(kCellsType)),
@@ -325,37 +251,28 @@ TEST(Clipboard, CopyPutsTheCellsTextAndPictureOnTheClipboard) {
     const QImage picture = qvariant_cast<QImage>(data->imageData());
     EXPECT_EQ(picture.convertToFormat(QImage::Format_RGB32),
               h.window.picLevel->image().copy(16, 16, 32, 32));
-    EXPECT_EQ(bytesOf(h), before);
+    EXPECT_EQ(h.bytes(), before);
     EXPECT_EQ(h.window.history().stack().count(), 0);
-}
 
-TEST(Clipboard, CutCopiesThenLeavesTheFloorOfTheLevelsType) {
-    for (const std::uint8_t type : {0, 1}) {
-        SCOPED_TRACE(int(type));
-        ActiveWindow h;
-        h.level(0).levelType = type;
-        selectBlock(h);
-        const LevelsetImage before = bytesOf(h);
-        key(h, Qt::CTRL | Qt::Key_X);
-        EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("89, 14\n54, 1\n"));
-        EXPECT_EQ(h.level(0).tiles[1][1], type);
-        EXPECT_EQ(h.level(0).tiles[2][2], type);
-        EXPECT_TRUE(h.mapShows(h.level(0)));
-        EXPECT_EQ(h.window.mnuEditUndo->text(), QStringLiteral("&Undo Cut"));
-        key(h, Qt::CTRL | Qt::Key_Z);
-        EXPECT_EQ(bytesOf(h), before);
-    }
+    // Cut copies the same, then leaves the floor of the level's type (0 on others: the menus'
+    // test of Ctrl+X; its undo: the Edit menu's gestures).
+    QGuiApplication::clipboard()->clear();
+    h.key(Qt::CTRL | Qt::Key_X);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("89, 14\n54, 1\n"));
+    EXPECT_EQ(h.level(0).tiles[1][1], 1);
+    EXPECT_EQ(h.level(0).tiles[2][1], 1);
+    EXPECT_TRUE(h.mapShows(h.level(0)));
 }
 
 TEST(Paste, TheCellsFloatUnderThePointerAndAClickPlacesThemOnceOnAnotherLevel) {
     ActiveWindow h;
     h.window.state().curTile = 7;
     selectBlock(h);
-    key(h, Qt::CTRL | Qt::Key_C);
+    h.key(Qt::CTRL | Qt::Key_C);
     h.window.levelset().numLevels = 2;
-    key(h, Qt::Key_F8);
+    h.key(Qt::Key_F8);
     const LevelRecord second = h.level(1);
-    key(h, Qt::CTRL | Qt::Key_V);
+    h.key(Qt::CTRL | Qt::Key_V);
     ASSERT_TRUE(h.window.pasteFloating());
     h.window.levelCursor->setVisible(false);    // it follows the pointer onto the outline
     EXPECT_TRUE(showsOutline(h, std::nullopt)); // not before the pointer is over the map
@@ -377,8 +294,6 @@ TEST(Paste, TheCellsFloatUnderThePointerAndAClickPlacesThemOnceOnAnotherLevel) {
     EXPECT_EQ(h.level(1).headerBytes(), second.headerBytes()); // markers stay
     EXPECT_TRUE(h.mapShows(h.level(1)));
     EXPECT_EQ(h.window.selection(), QRect(5, 4, 2, 2));
-    EXPECT_EQ(h.window.mnuEditUndo->text(), QStringLiteral("&Undo Paste"));
-    EXPECT_EQ(h.window.history().stack().count(), 1);
 
     // Placed once: the next click paints as ever.
     drag(h.window.picLevel, {{8, 1}});
@@ -389,7 +304,7 @@ TEST(Paste, TheCellsFloatUnderThePointerAndAClickPlacesThemOnceOnAnotherLevel) {
 TEST(Paste, CellsThatFallOutsideTheLevelAreLeftOutAndTheClickPaintsNothing) {
     ActiveWindow h;
     QGuiApplication::clipboard()->setText(QStringLiteral("7, 8, 9\n10, 11, 12\n"));
-    key(h, Qt::CTRL | Qt::Key_V);
+    h.key(Qt::CTRL | Qt::Key_V);
     h.window.levelCursor->setVisible(false);
     // The top-left follows any cell of the level; outside it stays on the last one inside.
     hover(h.window.picLevel, {11, 6});
@@ -397,7 +312,7 @@ TEST(Paste, CellsThatFallOutsideTheLevelAreLeftOutAndTheClickPaintsNothing) {
     EXPECT_TRUE(showsOutline(h, QRect(11, 6, 1, 2)));
     drag(h.window.picLevel, {{14, 9}}); // outside the level: nothing placed
     EXPECT_TRUE(h.window.pasteFloating());
-    EXPECT_EQ(status(h), QStringLiteral("Out of level"));
+    EXPECT_EQ(h.status(), QStringLiteral("Out of level"));
     h.window.state().curTile = 89;
     drag(h.window.picLevel, {{11, 6}, {10, 6}, {9, 6}});
     EXPECT_EQ(h.level(0).tiles[6][11], 7);
@@ -409,7 +324,7 @@ TEST(Paste, CellsThatFallOutsideTheLevelAreLeftOutAndTheClickPaintsNothing) {
 
 TEST(Paste, EscapeOrARightClickCancelsAndThatClickDoesNothingElse) {
     const std::pair<const char*, std::function<void(H&)>> cancels[] = {
-        {"Escape", [](H& h) { key(h, Qt::Key_Escape); }},
+        {"Escape", [](H& h) { h.key(Qt::Key_Escape); }},
         {"a right click in Set Positions",
          [](H& h) {
              drag(h.window.picLevel, {{3, 3}}, {}, Qt::RightButton);
@@ -425,13 +340,13 @@ TEST(Paste, EscapeOrARightClickCancelsAndThatClickDoesNothingElse) {
         ActiveWindow h;
         QGuiApplication::clipboard()->setText(QStringLiteral("7"));
         drag(h.window.picLevel, {{0, 0}, {1, 1}}, Qt::ShiftModifier);
-        const LevelsetImage before = bytesOf(h);
-        key(h, Qt::CTRL | Qt::Key_V);
+        const LevelsetImage before = h.bytes();
+        h.key(Qt::CTRL | Qt::Key_V);
         hover(h.window.picLevel, {3, 3});
         cancel(h);
         EXPECT_FALSE(h.window.pasteFloating());
         EXPECT_TRUE(h.window.opened.empty());
-        EXPECT_EQ(bytesOf(h), before);
+        EXPECT_EQ(h.bytes(), before);
         EXPECT_EQ(h.window.history().stack().count(), 0);
         // The selection from before the paste stays.
         EXPECT_TRUE(showsOutline(h, QRect(0, 0, 2, 2)));
@@ -441,9 +356,9 @@ TEST(Paste, EscapeOrARightClickCancelsAndThatClickDoesNothingElse) {
 TEST(Paste, WhatTheClipboardCannotGiveIsRefusedSayingWhyAndChangesNothing) {
     ActiveWindow h;
     QGuiApplication::clipboard()->setText(QStringLiteral("1, 2\n3, 300\n"));
-    const LevelsetImage before = bytesOf(h);
+    const LevelsetImage before = h.bytes();
     h.messages.answers = {MessageAnswer::Ok};
-    key(h, Qt::CTRL | Qt::Key_V);
+    h.key(Qt::CTRL | Qt::Key_V);
     ASSERT_EQ(h.messages.asked.size(), 1u);
     EXPECT_EQ(h.messages.asked[0].text, QStringLiteral("Line 2: 300 is above 255."));
     EXPECT_EQ(h.messages.asked[0].title, QStringLiteral("Varnhold: Levelset Editor"));
@@ -451,9 +366,10 @@ TEST(Paste, WhatTheClipboardCannotGiveIsRefusedSayingWhyAndChangesNothing) {
     EXPECT_EQ(h.messages.asked[0].icon, MessageIcon::Exclamation);
     EXPECT_FALSE(h.window.pasteFloating());
     drag(h.window.picLevel, {{2, 2}}, Qt::ShiftModifier);
-    EXPECT_EQ(bytesOf(h), before);
+    EXPECT_EQ(h.bytes(), before);
 }
 
+// Their steps' names, undo and redo: the Edit menu's gestures.
 TEST(FillAndReplace, CtrlClicksFillAndReplaceInsideTheSelectionOrTheLevel) {
     struct Case {
         const char* what;
@@ -461,35 +377,20 @@ TEST(FillAndReplace, CtrlClicksFillAndReplaceInsideTheSelectionOrTheLevel) {
         QPoint cell;
         Qt::KeyboardModifiers keys;
         const char* status;
-        const char* step; // none when nothing changes
         int sevens;
     };
     const auto ctrl = Qt::ControlModifier;
     const auto ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
     // Walls close a room of 3 x 3 cells at the top left; one more wall at (11, 7).
     const Case cases[] = {
-        {"a flood fill of the room", std::nullopt, {2, 2}, ctrl, "Filled 9 cells", "Fill", 9},
+        {"a flood fill of the room", std::nullopt, {2, 2}, ctrl, "Filled 9 cells", 9},
         {"a replace in the selection",
          QRect(2, 2, 10, 6),
          {11, 7},
          ctrlShift,
          "Replaced 4 cells",
-         "Replace",
          4},
-        {"outside the selection",
-         QRect(4, 0, 3, 2),
-         {2, 2},
-         ctrl,
-         "Outside the selection",
-         nullptr,
-         0},
-        {"the code it holds already",
-         std::nullopt,
-         {3, 0},
-         ctrlShift,
-         "Replaced 0 cells",
-         nullptr,
-         0},
+        {"outside the selection", QRect(4, 0, 3, 2), {2, 2}, ctrl, "Outside the selection", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -499,15 +400,14 @@ TEST(FillAndReplace, CtrlClicksFillAndReplaceInsideTheSelectionOrTheLevel) {
         }
         h.level(0).tiles[7][11] = 89;
         h.window.redrawMap();
-        h.window.state().curTile = c.step ? 7 : 89;
+        h.window.state().curTile = 7;
         if (c.selection) {
             drag(h.window.picLevel, {c.selection->topLeft(), c.selection->bottomRight()},
                  Qt::ShiftModifier);
         }
-        const LevelsetImage before = bytesOf(h);
         // A drag after the press fills nothing more and paints nothing.
         drag(h.window.picLevel, {c.cell, c.cell - QPoint(1, 0)}, c.keys);
-        EXPECT_EQ(status(h), QString::fromLatin1(c.status));
+        EXPECT_EQ(h.status(), QString::fromLatin1(c.status));
         int sevens = 0;
         for (const auto& row : h.level(0).tiles) {
             sevens += static_cast<int>(std::count(row.begin(), row.end(), 7));
@@ -515,12 +415,7 @@ TEST(FillAndReplace, CtrlClicksFillAndReplaceInsideTheSelectionOrTheLevel) {
         EXPECT_EQ(sevens, c.sevens);
         EXPECT_TRUE(h.mapShows(h.level(0)));
         EXPECT_EQ(h.window.selection(), c.selection);
-        EXPECT_EQ(h.window.history().stack().count(), c.step ? 1 : 0);
-        if (c.step) {
-            EXPECT_EQ(h.window.mnuEditUndo->text(), QStringLiteral("&Undo ") + c.step);
-            key(h, Qt::CTRL | Qt::Key_Z);
-            EXPECT_EQ(bytesOf(h), before);
-        }
+        EXPECT_EQ(h.window.history().stack().count(), c.sevens > 0 ? 1 : 0);
     }
 }
 
@@ -531,10 +426,10 @@ TEST(Focus, AClickOnTheMapOrThePaletteTakesTheKeysFromATextBox) {
         ASSERT_EQ(QApplication::focusWidget(), h.window.txtTime);
         QTest::mouseClick(view, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 10));
         EXPECT_EQ(QApplication::focusWidget(), view);
-        key(h, Qt::CTRL | Qt::Key_A); // selects the map, not the box's text
+        h.key(Qt::CTRL | Qt::Key_A); // selects the map, not the box's text
         EXPECT_EQ(h.window.selection(), QRect(0, 0, 12, 8));
         EXPECT_TRUE(h.window.txtTime->selectedText().isEmpty());
-        key(h, Qt::Key_Escape);
+        h.key(Qt::Key_Escape);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/levelsetdelta.h"
 #include "commands/systeminformation.h"
 #include "map/drawlevel.h"
 #include "map/levelview.h"
@@ -10,12 +11,39 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMouseEvent>
+#include <QStatusBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 namespace vrh::testing {
+
+// A mouse event at the centre of a cell of a view, as the window system delivers it: the
+// drawing area begins inside a 2-pixel border.
+inline void mouseAt(QWidget* view, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held,
+                    QPoint cell, Qt::KeyboardModifiers keys = {}) {
+    const QPointF local(cell.x() * 16 + 10, cell.y() * 16 + 10);
+    QMouseEvent event(type, local, view->mapToGlobal(local), button, held, keys);
+    QApplication::sendEvent(view, &event);
+}
+
+// Press on the first cell, move over every cell, let go on the last. One cell is a click.
+inline void drag(QWidget* view, const std::vector<QPoint>& cells, Qt::KeyboardModifiers keys = {},
+                 Qt::MouseButton button = Qt::LeftButton) {
+    mouseAt(view, QEvent::MouseButtonPress, button, button, cells.front(), keys);
+    for (QPoint cell : cells) {
+        mouseAt(view, QEvent::MouseMove, Qt::NoButton, button, cell, keys);
+    }
+    mouseAt(view, QEvent::MouseButtonRelease, button, Qt::NoButton, cells.back(), keys);
+}
+
+// The pointer moved over a cell with no button held.
+inline void hover(QWidget* view, QPoint cell) {
+    mouseAt(view, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, cell);
+}
 
 // Message boxes that throw instead of answering once told to, as a failing command would.
 class FailingMessageBoxes : public ScriptedMessageBoxes {
@@ -75,6 +103,21 @@ class ActiveWindow {
     }
 
     LevelRecord& level(int index) { return window.levelset().levels[index]; }
+
+    // Every byte of the levelset, the cells beyond each level's edge included.
+    LevelsetImage bytes() {
+        LevelsetImage image;
+        captureImage(window.levelset(), image);
+        return image;
+    }
+
+    QString status() const { return window.sbStatusBar->currentMessage(); }
+
+    // A key pressed as the user presses it: to the widget with the focus, else to the window.
+    void key(QKeyCombination combination) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+        QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
+    }
 
     // Makes the set numLevels long and shows the level at index current, as after stepping.
     void showLevel(int numLevels, int current) {
