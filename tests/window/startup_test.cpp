@@ -1,6 +1,7 @@
 #include "window/startup.h"
 
 #include "support/scripteduserinterface.h"
+#include "support/temporaryuserfolders.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -38,6 +39,8 @@ class StartUpRecorder : public QObject {
 };
 
 TEST(StartUp, SplashCoversTheBuildAndIsGoneBeforeTheMainWindowShows) {
+    // Nothing left behind by other windows of this run is offered.
+    const testing::TemporaryUserFolders folders;
     testing::ScriptedMessageBoxes messages;
     testing::ScriptedFileDialogs dialogs;
     StartUpRecorder recorder;
