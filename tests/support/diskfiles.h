@@ -5,18 +5,22 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
+#include <filesystem>
+#include <system_error>
 
+#ifndef _WIN32
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#endif
 
 namespace vrh::testing {
 
@@ -56,12 +60,17 @@ inline QByteArray levelsetWithFirstTile(std::uint8_t tile) {
     return bytes;
 }
 
-// As another program saves: replaces what stands at to, whatever it is.
+// As another program saves: replaces what stands at to, whatever it is (Windows' own rename
+// would refuse to).
 inline void renameOver(const QString& from, const QString& to) {
-    ASSERT_EQ(::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()), 0)
-        << from.toStdString();
+    std::error_code error;
+    std::filesystem::rename(QFileInfo(from).filesystemFilePath(), QFileInfo(to).filesystemFilePath(),
+                            error);
+    ASSERT_FALSE(error) << from.toStdString() << ": " << error.message();
 }
 
+// Windows has neither FIFOs nor socket files: the cases that need them are left out there.
+#ifndef _WIN32
 inline void makeFifo(const QString& path) {
     ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0644), 0) << path.toStdString();
 }
@@ -78,5 +87,6 @@ inline void makeSocketFile(const QString& path) {
     EXPECT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
     close(fd);
 }
+#endif
 
 } // namespace vrh::testing

@@ -1,5 +1,9 @@
 #pragma once
 
+// Fork, user ids and POSIX modes: none of them exist on Windows, where the cases that need them
+// are skipped.
+#ifndef _WIN32
+
 #include <functional>
 #include <grp.h>
 #include <optional>
@@ -58,3 +62,5 @@ inline std::optional<std::string> runAsUnprivilegedUser(const std::function<std:
 }
 
 } // namespace vrh::testing
+
+#endif
