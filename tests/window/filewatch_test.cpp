@@ -74,19 +74,23 @@ TEST_F(FileWatch, AnotherProgramsChangeOrDeletionIsToldAtOnce) {
         {"renamed over", false, putOver(levelsetWithFirstTile(2)), FileChange::Changed},
         {"renamed over with the same bytes", false, putOver(levelsetWithFirstTile(1)),
          FileChange::None},
+#ifndef _WIN32 // Windows has no FIFOs, and QFile::link makes a shortcut there, no symbolic link
         {"replaced by a FIFO", false,
          [](const QString&, const QString& file) {
              testing::makeFifo(file + ".fifo");
              renameOver(file + ".fifo", file);
          },
          FileChange::Changed},
+#endif
         {"deleted", false, [](const QString&, const QString& file) { QFile::remove(file); },
          FileChange::Gone},
         {"moved away", false, moveAway, FileChange::Gone},
+#ifndef _WIN32
         {"the link's file rewritten", true, rewrite, FileChange::Changed},
         {"the link's file moved away", true, moveAway, FileChange::Gone},
         {"the link deleted", true, [](const QString& link, const QString&) { QFile::remove(link); },
          FileChange::Gone},
+#endif
     };
     int index = 0;
     for (const auto& c : cases) {
