@@ -1,20 +1,34 @@
 #!/usr/bin/env bash
 # Time from launch to the visible main window, and peak memory, for VrhEdit beside a minimal
 # Qt Widgets window: medians of 7 runs after one warm-up, both under the same Xvfb.
-# Usage: bench/startup.sh   (builds with the release preset first)
+# Usage: bench/startup.sh            (builds with the release preset first)
+#        bench/startup.sh windows    VrhEdit.exe beside the same window built the same way, both
+#                                    under wine (the windows preset; memory is wine's process)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${RUNS:-7}
+platform=${1:-linux}
 
 cmake --preset release >/dev/null
 cmake --build --preset release --target VrhEdit mapwatch startup_floor >/dev/null
 build=build/release
+floor_cmd=("$build/bench/startup/startup_floor")
+editor_cmd=("$build/editor/VrhEdit")
+if [[ "$platform" == windows ]]; then
+    cmake --preset windows >/dev/null
+    cmake --build --preset windows --target VrhEdit startup_floor >/dev/null
+    export WINEPREFIX=$(mktemp -d) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    wineboot --init 2>/dev/null
+    wineserver --persistent
+    floor_cmd=(/usr/lib/wine/wine64 build/windows/bench/startup/startup_floor.exe)
+    editor_cmd=(/usr/lib/wine/wine64 build/windows/editor/VrhEdit.exe)
+fi
 
 display=:$((90 + RANDOM % 100))
 # -noreset: between two runs the server has no client, and a reset then refuses the next.
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
+trap 'kill $xvfb 2>/dev/null || true; [[ "$platform" != windows ]] || wineserver --kill' EXIT
 export DISPLAY=$display
 export XDG_RUNTIME_DIR=$(mktemp -d)
 # Settings and recovery files of the runs' own: nothing the user keeps is read or offered.
@@ -24,9 +38,7 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
 
 floor_title="Floor"
-floor_cmd=("$build/bench/startup/startup_floor")
 editor_title="[Untitled] - Varnhold: Levelset Editor"
-editor_cmd=("$build/editor/VrhEdit")
 watch() { "$build/bench/startup/mapwatch" "$@" 2>/dev/null; }
 
 # One warm-up each, then the two in turn, so that drift in the machine's speed hits both alike.

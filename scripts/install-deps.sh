@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing, fuzzing and the end-to-end test need,
 # and, for each group named, what that one step needs besides:
-#   windows   levelsplit.exe with the mingw-w64 cross compiler, and wine to test it
+#   windows   VrhEdit.exe and levelsplit.exe: the mingw-w64 cross compiler, what building Qt for
+#             Windows from Debian's source needs (then scripts/build-qt-windows builds it once),
+#             GoogleTest's source, NSIS and zip for the packages, wine to test them
 #   package   the Debian package and the checks of its desktop files
-# Idempotent: when everything is there it only asks dpkg.
+# Idempotent: when everything is there it only asks dpkg (and finds Qt for Windows built).
 set -euo pipefail
 
 packages=(
@@ -21,9 +23,12 @@ packages=(
     xvfb xauth xdotool imagemagick x11-utils libx11-dev python3 xclip
 )
 
+build_qt_windows=false
 for group in "$@"; do
     case "$group" in
-    windows) packages+=(g++-mingw-w64-x86-64-win32 wine wine64) ;;
+    windows) build_qt_windows=true
+             packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix dpkg-dev patch
+                        googletest nsis zip wine wine64) ;;
     package) packages+=(dpkg-dev desktop-file-utils appstream libxml2-utils shared-mime-info man-db) ;;
     *) echo "install-deps.sh: unknown group '$group' (windows, package)" >&2; exit 2 ;;
     esac
@@ -35,16 +40,19 @@ for p in "${packages[@]}"; do
     [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
 
-if ((${#missing[@]} == 0)); then
-    exit 0
+if ((${#missing[@]} > 0)); then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    if ((EUID != 0)); then
+        command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+        sudo_cmd=(sudo)
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -qq
+    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-echo "Installing: ${missing[*]}"
-sudo_cmd=()
-if ((EUID != 0)); then
-    command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
-    sudo_cmd=(sudo)
+# Qt for Windows is no Debian package: built once from Debian's source, then kept.
+if $build_qt_windows; then
+    "$(dirname "$0")/build-qt-windows" >/dev/null
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

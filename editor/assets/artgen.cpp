@@ -4,6 +4,7 @@
 #include "logo.h"
 #include "picturetext.h"
 #include "tilesheet.h"
+#include "windowsicon.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,6 +28,13 @@ QString readText(const QString& path) {
 
 void write(const QImage& image, const QString& path) {
     if (!image.save(path, "PNG")) {
+        throw std::runtime_error(QStringLiteral("cannot write %1").arg(path).toStdString());
+    }
+}
+
+void writeFile(const QByteArray& bytes, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
         throw std::runtime_error(QStringLiteral("cannot write %1").arg(path).toStdString());
     }
 }
@@ -95,8 +103,14 @@ void generate(const QStringList& arguments) {
         if (icon.key == QLatin1String("VrhEdit")) {
             // The desktop's larger size, each pixel four times as wide and high: pixel art
             // stays sharp.
-            write(withSilverSeeThrough(icon.image).scaled(128, 128),
-                  out.filePath("VrhEdit-128.png"));
+            const QImage program = withSilverSeeThrough(icon.image);
+            write(program.scaled(128, 128), out.filePath("VrhEdit-128.png"));
+            // Windows' sizes: the small one smoothed, the larger ones whole multiples.
+            writeFile(windowsIconFile({program.scaled(16, 16, Qt::IgnoreAspectRatio,
+                                                      Qt::SmoothTransformation),
+                                       program, program.scaled(64, 64), program.scaled(128, 128),
+                                       program.scaled(256, 256)}),
+                      out.filePath("VrhEdit.ico"));
         }
     }
 
