@@ -36,6 +36,7 @@ SetCompressor /SOLID lzma
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 
 Name "${PRODUCT} ${VERSION}"
+BrandingText "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
 ; The per-user programs folder, or where an earlier install went.
 InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
@@ -59,6 +60,7 @@ VIAddVersionKey "CompanyName" "${PUBLISHER}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
+!define MUI_WELCOMEPAGE_TEXT "Setup will install $(^NameDA) for you alone; it needs no administrator rights.$\r$\n$\r$\nIf ${PRODUCT} is running, close it first.$\r$\n$\r$\nClick Next to continue."
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE}"
 !define MUI_FINISHPAGE_RUN_TEXT "Start ${PRODUCT} now"
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
