@@ -4,7 +4,7 @@
 set(VRH_WINDOWS_DIR ${CMAKE_CURRENT_LIST_DIR}/windows)
 
 # Every program one .exe that needs no DLL beyond Windows' own.
-add_link_options(-static)
+add_link_options(-static $<$<CONFIG:Release>:-s>)
 
 # vrh_windows_resources(target DESCRIPTION text ICON file [MANIFEST file])
 function(vrh_windows_resources target)

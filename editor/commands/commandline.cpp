@@ -72,7 +72,9 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
     }
     CommandLine run;
     if (!files.isEmpty()) {
-        run.file = QDir::cleanPath(QDir(currentFolder).absoluteFilePath(files.first()));
+        // Shown in the title as the system writes paths (backslashes on Windows).
+        run.file = QDir::toNativeSeparators(
+            QDir::cleanPath(QDir(currentFolder).absoluteFilePath(files.first())));
     }
     return run;
 }

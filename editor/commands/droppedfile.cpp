@@ -1,5 +1,6 @@
 #include "droppedfile.h"
 
+#include <QDir>
 #include <QMimeData>
 #include <QUrl>
 
@@ -13,9 +14,9 @@ std::optional<QString> droppedLevelset(const QMimeData& data) {
     if (urls.size() != 1 || !urls.first().isLocalFile()) {
         return std::nullopt;
     }
-    const QString path = urls.first().toLocalFile();
+    const QString path = QDir::toNativeSeparators(urls.first().toLocalFile());
     if (!path.endsWith(QStringLiteral(".vrh"), Qt::CaseInsensitive) ||
-        path.endsWith(QLatin1Char('/'))) {
+        path.endsWith(QDir::separator())) {
         return std::nullopt;
     }
     return path;

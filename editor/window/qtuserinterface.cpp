@@ -1,5 +1,6 @@
 #include "qtuserinterface.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -34,7 +35,8 @@ std::optional<QString> runDialog(QWidget* parent, const FileDialogSetup& setup,
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().value(0);
+    // The path as the system writes it (backslashes on Windows), as the title shows it.
+    return QDir::toNativeSeparators(dialog.selectedFiles().value(0));
 }
 
 } // namespace

@@ -283,13 +283,20 @@ def keep_shot(display, label):
         shutil.copy(os.path.join(display.workdir, "shot.png"), os.path.join(keep, label.replace(" ", "-") + ".png"))
 
 
-def regions_shot(display, editor, sheet, label, cells):
-    """A screenshot in which these map cells show these tiles."""
+def regions_shot(display, editor, sheet, label, cells, timeout=5.0):
+    """A screenshot in which these map cells show these tiles, within a few seconds."""
+    deadline = time.monotonic() + timeout
     time.sleep(0.4)
-    shot = display.screenshot()
+    while True:
+        shot = display.screenshot()
+        wrong = [(cell, code) for cell, code in cells.items()
+                 if not editor.map_cell_matches(shot, sheet, *cell, code)]
+        if not wrong or time.monotonic() > deadline:
+            break
+        time.sleep(0.2)
     keep_shot(display, label)
-    for (x, y), code in cells.items():
-        check(editor.map_cell_matches(shot, sheet, x, y, code), f"{label}: map cell ({x}, {y}) does not show tile {code}")
+    for (x, y), code in wrong[:1]:
+        check(False, f"{label}: map cell ({x}, {y}) does not show tile {code}")
     print(f"ok: {label}: the map shows it")
     return shot
 
