@@ -7,6 +7,10 @@
 #include <QDir>
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include "window/consoleanswer.h"
+#endif
+
 namespace {
 
 QStringList argumentList(int argc, char* argv[]) {
@@ -24,8 +28,13 @@ int main(int argc, char* argv[]) {
     const vrh::CommandLine commandLine =
         vrh::parseCommandLine(argumentList(argc, argv), QDir::currentPath());
     if (commandLine.exitCode) {
+#ifdef Q_OS_WIN
+        vrh::answerWithoutConsole(commandLine.standardOutput, commandLine.standardError,
+                                  *commandLine.exitCode != 0);
+#else
         std::fputs(commandLine.standardOutput.toLocal8Bit().constData(), stdout);
         std::fputs(commandLine.standardError.toLocal8Bit().constData(), stderr);
+#endif
         return *commandLine.exitCode;
     }
 
