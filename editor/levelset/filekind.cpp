@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstring>
 #include <utility>
 
 #ifdef Q_OS_UNIX
@@ -37,7 +38,13 @@ std::optional<QString> notARegularFileReason(std::filesystem::file_type type) {
     case fs::file_type::regular:
         return std::nullopt;
     case fs::file_type::directory:
+#ifdef Q_OS_WIN
+        // The C library's words, as on Linux: Qt's error text on Windows is that of a Windows
+        // error code, and the system's own for a folder opened as a file is "Access is denied."
+        return QString::fromLocal8Bit(std::strerror(EISDIR));
+#else
         return qt_error_string(EISDIR);
+#endif
     case fs::file_type::fifo:
         return QStringLiteral("Is a FIFO, not a regular file");
     case fs::file_type::block:

@@ -2,13 +2,15 @@
 
 #include "filekind.h"
 
-#include <QFileInfo>
-
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <unistd.h>
+#endif
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
 #endif
 
 namespace vrh {
@@ -30,13 +32,26 @@ QString reasonOf(const std::error_code& error) {
 
 // Whether the user may write the existing file, as a write in place would be allowed.
 std::optional<QString> writeRefusal(const fs::path& file) {
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_WIN
+    // A read-only file, which Windows refuses to open for writing whoever asks. Looked at
+    // itself, since wine run by root opens such a file all the same.
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return qt_error_string(ERROR_ACCESS_DENIED);
+    }
+    // Opened for writing and closed again, which changes nothing: the system itself says no to
+    // a file the user's rights keep from them, or one that another program holds open without
+    // sharing it, each in its own words (Qt's words are Windows' here).
+    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return qt_error_string(static_cast<int>(GetLastError()));
+    }
+    CloseHandle(handle);
+#else
     if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) {
         return qt_error_string(errno);
-    }
-#else
-    if (!QFileInfo(fromFileSystemPath(file)).isWritable()) {
-        return qt_error_string(EACCES);
     }
 #endif
     return std::nullopt;

@@ -1,19 +1,27 @@
 // Where a save really writes and what it refuses, the same whichever way the bytes reach the
-// disk: through symbolic links, over hard links, over a write-protected file, over a file
-// with the longest name a folder holds, over something that is no regular file.
+// disk: through symbolic links, over hard links, over a write-protected file or one another
+// program holds, over a file with the longest name or path, over something that is no regular
+// file.
 #include "levelset/levelsetfile.h"
 #include "levelset/safesave.h"
 
 #include "support/diskfiles.h"
-#include "support/unprivileged.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <ostream>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#else
+#include "support/unprivileged.h"
 #include <sys/stat.h>
+#endif
 
 namespace vrh {
 
@@ -30,15 +38,109 @@ using testing::writeFile;
 
 const QByteArray kOld = "old bytes, never a levelset";
 
+#ifdef Q_OS_WIN
+constexpr bool kOnWindows = true;
+#else
+constexpr bool kOnWindows = false;
+#endif
+
+// Symbolic links as the system has them: on Windows QFile::link makes a shortcut instead.
+constexpr const char* kNoSymbolicLinksOnWindows =
+    "QFile::link makes a shortcut on Windows, not a symbolic link";
+
 QString linkTarget(const QString& link) {
     return QFile::decodeName(QByteArray::fromStdString(
-        std::filesystem::read_symlink(QFile::encodeName(link).toStdString()).native()));
+        std::filesystem::read_symlink(QFile::encodeName(link).toStdString()).string()));
 }
 
-mode_t modeOf(const QString& path) {
+bool makeHardLink(const QString& existing, const QString& name) {
+#ifdef Q_OS_WIN
+    return CreateHardLinkW(name.toStdWString().c_str(), existing.toStdWString().c_str(), nullptr) !=
+           0;
+#else
+    return ::link(QFile::encodeName(existing).constData(), QFile::encodeName(name).constData()) ==
+           0;
+#endif
+}
+
+// What keeps a file from being written.
+enum class Guard {
+    // mode 0444 on Linux, the read-only attribute on Windows
+    WriteProtection,
+    // another program has it open and shares it with nobody (Windows' CreateFile, share mode 0)
+    OpenWithoutSharing,
+};
+
+void setWriteProtected(const QString& path, bool writeProtected) {
+    const QFile::Permissions readable =
+        QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(
+        path, writeProtected ? readable : readable | QFile::WriteOwner | QFile::WriteUser));
+}
+
+// The file still carries exactly the protection it was given.
+bool isWriteProtected(const QString& path) {
+#ifdef Q_OS_WIN
+    return !QFileInfo(path).isWritable(); // the read-only attribute
+#else
     struct stat info {};
     EXPECT_EQ(stat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
-    return info.st_mode & 07777;
+    return (info.st_mode & 07777) == 0444;
+#endif
+}
+
+// Saves while the guard keeps file from being written, as someone the guard stops: on Linux
+// not root, whom no mode stops; on Windows anyone, since the read-only attribute stops
+// administrators too. Nothing when the guard could not be set or the save did not finish.
+std::optional<std::string> saveGuarded(Guard guard, const QString& file,
+                                       const std::function<std::string()>& save) {
+#ifdef Q_OS_WIN
+    if (guard == Guard::OpenWithoutSharing) {
+        const HANDLE held = CreateFileW(file.toStdWString().c_str(), GENERIC_READ, 0, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (held == INVALID_HANDLE_VALUE) {
+            return std::nullopt;
+        }
+        const std::string refusal = save();
+        CloseHandle(held);
+        return refusal;
+    }
+    return save();
+#else
+    Q_UNUSED(guard);
+    Q_UNUSED(file);
+    return testing::runAsUnprivilegedUser(save);
+#endif
+}
+
+// The system's own words for the guard's refusal: on Windows those of its error code, which
+// differ from the C library's.
+std::string refusalOf(Guard guard) {
+#ifdef Q_OS_WIN
+    return qt_error_string(guard == Guard::OpenWithoutSharing ? ERROR_SHARING_VIOLATION
+                                                              : ERROR_ACCESS_DENIED)
+        .toStdString();
+#else
+    Q_UNUSED(guard);
+    return "Permission denied";
+#endif
+}
+
+// A path of exactly length characters (as Windows counts them) that ends in name, through
+// folders made for it under folder.
+QString pathOfLength(const QString& folder, const QString& name, int length) {
+    QString path = folder;
+    qsizetype left = length - path.size() - 1 - name.size();
+    while (left > 0) {
+        qsizetype piece = std::min<qsizetype>(left, 101);
+        if (left - piece == 1) {
+            --piece;
+        }
+        path += QLatin1Char('/') + QString(piece - 1, QLatin1Char('d'));
+        left -= piece;
+    }
+    EXPECT_TRUE(QDir().mkpath(path)) << path.size();
+    return path + QLatin1Char('/') + name;
 }
 
 class SavingRules : public ::testing::TestWithParam<WriteMethod> {
@@ -59,6 +161,9 @@ class SavingRules : public ::testing::TestWithParam<WriteMethod> {
 };
 
 TEST_P(SavingRules, ThroughLinksTheLastTargetIsWrittenAndEveryLinkStaysALink) {
+    if (kOnWindows) {
+        GTEST_SKIP() << kNoSymbolicLinksOnWindows;
+    }
     struct Link {
         QString name;
         QString target; // as stored in the link: relative to its folder, or "@/" for the test's
@@ -113,8 +218,7 @@ TEST_P(SavingRules, AHardLinkedFileGetsANewFileAndItsOtherNameKeepsTheOldBytes) 
     const QString saved = at(QStringLiteral("zvrhlabc.vrh"));
     const QString other = at(QStringLiteral("other-name.vrh"));
     writeFile(saved, kOld);
-    ASSERT_EQ(::link(QFile::encodeName(saved).constData(), QFile::encodeName(other).constData()),
-              0);
+    ASSERT_TRUE(makeHardLink(saved, other));
 
     ASSERT_EQ(save(saved, freshLevelsetAbc()), "saved");
 
@@ -124,35 +228,59 @@ TEST_P(SavingRules, AHardLinkedFileGetsANewFileAndItsOtherNameKeepsTheOldBytes) 
                       {QStringLiteral("other-name.vrh"), QStringLiteral("zvrhlabc.vrh")});
 }
 
-TEST_P(SavingRules, AWriteProtectedFileIsRefusedAndLeftAsItWas) {
-    // Run as nobody when the tests run as root, whom no file mode stops. The folder is open to
-    // everyone, so only the file's own mode can refuse the save.
+TEST_P(SavingRules, AFileThatMayNotBeWrittenIsRefusedAndLeftAsItWas) {
+    const QString file = at(QStringLiteral("zvrhlabc.vrh"));
+    const QString link = at(QStringLiteral("zvrhllnk.vrh"));
+    QStringList names = {QStringLiteral("zvrhlabc.vrh")};
+#ifndef Q_OS_WIN
+    // The folder is open to everyone, so only the file's own mode can refuse the save.
     ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("zvrhlabc.vrh"), link));
+    names << QStringLiteral("zvrhllnk.vrh");
+#endif
     struct Case {
         const char* what;
         QString savedThrough;
+        Guard guard;
+        const char* notOnWindows; // why the case cannot hold there; null: it holds everywhere
+        bool onlyOnWindows;
     };
-    const QString file = at(QStringLiteral("zvrhlabc.vrh"));
-    const QString link = at(QStringLiteral("zvrhllnk.vrh"));
-    writeFile(file, kOld);
-    ASSERT_EQ(chmod(QFile::encodeName(file).constData(), 0444), 0);
-    ASSERT_TRUE(QFile::link(QStringLiteral("zvrhlabc.vrh"), link));
-    const Case cases[] = {{"the file itself", file}, {"a link to it", link}};
+    const Case cases[] = {
+        {"the file itself", file, Guard::WriteProtection, nullptr, false},
+        {"a link to it", link, Guard::WriteProtection, kNoSymbolicLinksOnWindows, false},
+        // Linux has no such hold: a save replaces a file that others have open.
+        {"held open without sharing", file, Guard::OpenWithoutSharing, nullptr, true},
+    };
     for (const Case& c : cases) {
+        if (kOnWindows ? c.notOnWindows != nullptr : c.onlyOnWindows) {
+            continue;
+        }
         SCOPED_TRACE(c.what);
+        if (QFileInfo::exists(file)) {
+            setWriteProtected(file, false);
+        }
+        writeFile(file, kOld);
+        setWriteProtected(file, c.guard == Guard::WriteProtection);
+
         const std::optional<std::string> refusal =
-            testing::runAsUnprivilegedUser([&] { return save(c.savedThrough, "new"); });
-        ASSERT_TRUE(refusal) << "the save did not finish in a child process";
-        EXPECT_EQ(*refusal, "Permission denied");
+            saveGuarded(c.guard, file, [&] { return save(c.savedThrough, "new"); });
+
+        ASSERT_TRUE(refusal) << "the file could not be guarded, or the save did not finish";
+        EXPECT_EQ(*refusal, refusalOf(c.guard));
         EXPECT_EQ(contentOf(file), kOld);
-        EXPECT_EQ(modeOf(file), 0444u);
-        EXPECT_TRUE(QFileInfo(link).isSymLink());
-        expectFolderHolds(dir.path(),
-                          {QStringLiteral("zvrhlabc.vrh"), QStringLiteral("zvrhllnk.vrh")});
+        EXPECT_EQ(isWriteProtected(file), c.guard == Guard::WriteProtection);
+        if (!kOnWindows) {
+            EXPECT_TRUE(QFileInfo(link).isSymLink());
+        }
+        expectFolderHolds(dir.path(), names);
     }
 }
 
 TEST_P(SavingRules, WhatIsNoRegularFileIsNeverSavedOver) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "A Windows folder holds no FIFOs, sockets or devices, and "
+                 << kNoSymbolicLinksOnWindows;
+#else
     const QString fifo = at(QStringLiteral("zvrhlfif.vrh"));
     testing::makeFifo(fifo);
     const QString socket = at(QStringLiteral("zvrhlsoc.vrh"));
@@ -180,6 +308,7 @@ TEST_P(SavingRules, WhatIsNoRegularFileIsNeverSavedOver) {
     expectFolderHolds(dir.path(), {QStringLiteral("zvrhldev.vrh"), QStringLiteral("zvrhlfif.vrh"),
                                    QStringLiteral("zvrhlone.vrh"), QStringLiteral("zvrhlsoc.vrh"),
                                    QStringLiteral("zvrhltwo.vrh")});
+#endif
 }
 
 INSTANTIATE_TEST_SUITE_P(LevelsetFileOnDisk, SavingRules,
@@ -189,33 +318,56 @@ INSTANTIATE_TEST_SUITE_P(LevelsetFileOnDisk, SavingRules,
                                                                             : "SaveFile";
                          });
 
-TEST(LevelsetFileOnDisk, AFileWithTheLongestNameCanBeSavedOver) {
+TEST(LevelsetFileOnDisk, AFileWithTheLongestNameOrPathCanBeSavedOver) {
+    // QSaveFile's temporary file is named after the file, 7 characters longer: beyond the 255
+    // that a name may have on Windows too.
+    constexpr const char* kNameTooLongForTheTemporary =
+        "no temporary name beside a file with the longest name";
     struct Case {
         const char* what;
-        QString name; // 255 bytes, the most a folder entry holds
+        QString name;
+        int pathLength;           // the whole path's, in characters; 0: as the folder makes it
+        const char* notOnWindows; // why the case cannot hold there; null: it holds everywhere
     };
     const Case cases[] = {
-        {"ASCII", QStringLiteral("zvrhl") + QString(246, QLatin1Char('a')) + ".vrh"},
+        // 255 bytes, the most a folder entry holds
+        {"ASCII", QStringLiteral("zvrhl") + QString(246, QLatin1Char('a')) + ".vrh", 0,
+         kNameTooLongForTheTemporary},
         // two bytes a character, where the hidden name's cut falls inside the run of them
         {"two-byte characters",
-         QStringLiteral("zvrhlx") + QString(122, QChar(0xE9)) + QStringLiteral("x.vrh")},
+         QStringLiteral("zvrhlx") + QString(122, QChar(0xE9)) + QStringLiteral("x.vrh"), 0,
+         kNameTooLongForTheTemporary},
+        // Windows' MAX_PATH: 260 characters, the closing zero included
+        {"a path of 250 characters", QStringLiteral("zvrhlabc.vrh"), 250, nullptr},
+        {"a path longer than MAX_PATH", QStringLiteral("zvrhlabc.vrh"), 300, nullptr},
     };
     for (const Case& c : cases) {
+        if (kOnWindows && c.notOnWindows) {
+            continue;
+        }
         SCOPED_TRACE(c.what);
-        ASSERT_EQ(QFile::encodeName(c.name).size(), 255);
         QTemporaryDir dir;
         ASSERT_TRUE(dir.isValid());
-        const QString path = dir.filePath(c.name);
+        const QString path =
+            c.pathLength ? pathOfLength(dir.path(), c.name, c.pathLength) : dir.filePath(c.name);
+        if (c.pathLength) {
+            ASSERT_EQ(path.size(), c.pathLength);
+        } else {
+            ASSERT_EQ(QFile::encodeName(c.name).size(), 255);
+        }
         writeFile(path, kOld);
 
         ASSERT_EQ(replaceFileSafely(path, freshLevelsetAbc()), std::nullopt);
 
         EXPECT_EQ(contentOf(path), freshLevelsetAbc());
-        expectFolderHolds(dir.path(), {c.name});
+        expectFolderHolds(QFileInfo(path).path(), {c.name});
     }
 }
 
 TEST(LevelsetFileOnDisk, SavingThroughALinkNamesTheLevelsetAfterTheLink) {
+    if (kOnWindows) {
+        GTEST_SKIP() << kNoSymbolicLinksOnWindows;
+    }
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString target = dir.filePath(QStringLiteral("elsewhere.bin"));
