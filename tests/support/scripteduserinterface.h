@@ -68,9 +68,11 @@ class ScriptedFileDialogs : public FileDialogs {
             ADD_FAILURE() << "unscripted file dialog: " << setup.title.toStdString();
             return std::nullopt;
         }
-        std::optional<QString> chosen = answers.front();
+        // No copy of the optional itself: GCC 12 takes an empty one for uninitialised at -O3.
+        const bool chose = answers.front().has_value();
+        const QString path = answers.front().value_or(QString());
         answers.pop_front();
-        return chosen;
+        return chose ? std::optional(path) : std::nullopt;
     }
 };
 
