@@ -12,7 +12,11 @@ class GuiEnvironment : public ::testing::Environment {
   public:
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+#ifdef _WIN32
+            qputenv("QT_QPA_PLATFORM", "minimal"); // what the static Qt for Windows carries
+#else
             qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
         }
         app_ = std::make_unique<QGuiApplication>(argc_, argv_);
     }

@@ -64,8 +64,8 @@ inline QByteArray levelsetWithFirstTile(std::uint8_t tile) {
 // would refuse to).
 inline void renameOver(const QString& from, const QString& to) {
     std::error_code error;
-    std::filesystem::rename(QFileInfo(from).filesystemFilePath(), QFileInfo(to).filesystemFilePath(),
-                            error);
+    std::filesystem::rename(QFileInfo(from).filesystemFilePath(),
+                            QFileInfo(to).filesystemFilePath(), error);
     ASSERT_FALSE(error) << from.toStdString() << ": " << error.message();
 }
 

@@ -59,9 +59,9 @@ class TemporaryUserFolders {
 class TemporaryUserFolders {
   public:
     TemporaryUserFolders() {
-        if (!data_.isValid() || RegCreateKeyExW(HKEY_CURRENT_USER, keyName_.c_str(), 0, nullptr, 0,
-                                                KEY_ALL_ACCESS, nullptr, &hive_,
-                                                nullptr) != ERROR_SUCCESS) {
+        if (!data_.isValid() ||
+            RegCreateKeyExW(HKEY_CURRENT_USER, keyName_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                            nullptr, &hive_, nullptr) != ERROR_SUCCESS) {
             hive_ = nullptr;
             return;
         }
@@ -95,8 +95,9 @@ class TemporaryUserFolders {
     // Only when the data folder really moved are the user's own files out of reach.
     bool isValid() const {
         const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        return overridden_ && (appData.compare(data_.path(), Qt::CaseInsensitive) == 0 ||
-                               appData.startsWith(data_.path() + QLatin1Char('/'), Qt::CaseInsensitive));
+        return overridden_ &&
+               (appData.compare(data_.path(), Qt::CaseInsensitive) == 0 ||
+                appData.startsWith(data_.path() + QLatin1Char('/'), Qt::CaseInsensitive));
     }
 
   private:
