@@ -133,6 +133,13 @@ TEST(IconSource, RefusesMalformedSourcesNamingTheLine) {
     }
 }
 
+// The generator's line end on the console: CR LF on Windows, as console programs write there.
+#ifdef _WIN32
+const QString kLineEnd = QStringLiteral("\r\n");
+#else
+const QString kLineEnd = QStringLiteral("\n");
+#endif
+
 // The build runs the generator; a malformed source must stop it with the file and line.
 TEST(Generator, FailsWithTheSourceFaultAndWritesNoSheet) {
     QTemporaryDir dir;
@@ -153,7 +160,8 @@ TEST(Generator, FailsWithTheSourceFaultAndWritesNoSheet) {
     ASSERT_TRUE(generator.waitForFinished(60000));
     EXPECT_EQ(generator.exitCode(), 1);
     EXPECT_EQ(QString::fromUtf8(generator.readAllStandardError()),
-              QStringLiteral("vrh_artgen: tiles.txt:4: a row of tile 0 is 7 pixels wide, not 8\n"));
+              QStringLiteral("vrh_artgen: tiles.txt:4: a row of tile 0 is 7 pixels wide, not 8") +
+                  kLineEnd);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("out/tiles.png"))));
 }
 
@@ -169,7 +177,7 @@ TEST(Generator, FailsWhenAToolbarIconHasNoPicture) {
     ASSERT_TRUE(generator.waitForFinished(60000));
     EXPECT_EQ(generator.exitCode(), 1);
     EXPECT_EQ(QString::fromUtf8(generator.readAllStandardError()),
-              QStringLiteral("vrh_artgen: icons.txt: no picture for icon Undo\n"));
+              QStringLiteral("vrh_artgen: icons.txt: no picture for icon Undo") + kLineEnd);
 }
 
 } // namespace

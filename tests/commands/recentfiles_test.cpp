@@ -68,15 +68,17 @@ TEST_F(RecentFilesTest, NewestFirstOnceEachAtMostEight) {
 }
 
 TEST_F(RecentFilesTest, KeptForTheNextRunWithTheLastFolder) {
-    recent.remember(QStringLiteral("/levels/a/zvrhlaaa.vrh"));
-    recent.remember(QStringLiteral("/levels/b/zvrhlbbb.vrh"));
-    recent.forget(QStringLiteral("/levels/b/zvrhlbbb.vrh"));
+    // Absolute, so the folder is as given: on Windows a path starts at a drive.
+    const QString levels = QDir::rootPath() + QStringLiteral("levels");
+    recent.remember(levels + "/a/zvrhlaaa.vrh");
+    recent.remember(levels + "/b/zvrhlbbb.vrh");
+    recent.forget(levels + "/b/zvrhlbbb.vrh");
 
     QSettings nextRun(settingsFile(), QSettings::IniFormat);
     const RecentFiles again(nextRun);
-    EXPECT_EQ(again.files(), QStringList{QStringLiteral("/levels/a/zvrhlaaa.vrh")});
+    EXPECT_EQ(again.files(), QStringList{levels + "/a/zvrhlaaa.vrh"});
     // Forgetting a file keeps the folder it was last opened or saved in.
-    EXPECT_EQ(again.lastFolder(), QStringLiteral("/levels/b"));
+    EXPECT_EQ(again.lastFolder(), levels + "/b");
 }
 
 TEST_F(RecentFilesTest, WhatASettingsFileHoldsIsTidiedOnReading) {

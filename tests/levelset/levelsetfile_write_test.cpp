@@ -130,7 +130,12 @@ TEST(LevelsetFileOnDisk, AWriteThatCannotStartSaysWhyAndWritesNothing) {
     };
     const Case cases[] = {
         {dir.filePath(QStringLiteral("missing/zvrhlabc.vrh")), "No such file or directory"},
+#ifdef _WIN32
+        // Windows finds no such path, in its own words, where Linux finds a file in the way.
+        {dir.filePath(QStringLiteral("plain/zvrhlabc.vrh")), {}},
+#else
         {dir.filePath(QStringLiteral("plain/zvrhlabc.vrh")), "Not a directory"},
+#endif
         // a folder stands where the file goes
         {dir.filePath(QStringLiteral("zvrhlold.vrh")), "Is a directory"},
         {QStringLiteral("/proc/zvrhlabc.vrh"), {}},
