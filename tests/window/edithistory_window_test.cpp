@@ -268,7 +268,9 @@ TEST(StatusBar, PassingOverMenuEntriesKeepsTheEditorsText) {
     QMenu* file = h.window.menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
     ASSERT_NE(file, nullptr);
     QMenuBar* bar = h.window.menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(file->menuAction()).center());
+    const QPoint title = bar->actionGeometry(file->menuAction()).center();
+    testing::movePointer(bar, title);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, title);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(file));
     for (const char* name : {"mnuFileNew", "mnuFileOpen", "mnuFileExit"}) {
         const QPointF at = file->actionGeometry(h.entry(name)).center();

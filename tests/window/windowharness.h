@@ -45,6 +45,14 @@ inline void hover(QWidget* view, QPoint cell) {
     mouseAt(view, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, cell);
 }
 
+// The pointer brought to a point of a widget through the window system, so that Qt knows where
+// it is, as a popup menu asks when it opens. QTest::mouseMove on a widget only places a cursor,
+// which the minimal platform of the Windows runs does not have.
+inline void movePointer(QWidget* widget, QPoint at) {
+    QWidget* window = widget->window();
+    QTest::mouseMove(window->windowHandle(), widget->mapTo(window, at));
+}
+
 // Message boxes that throw instead of answering once told to, as a failing command would.
 class FailingMessageBoxes : public ScriptedMessageBoxes {
   public:
