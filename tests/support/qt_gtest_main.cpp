@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 // Widget tests need one QApplication for the whole run. They never need a display: without a
 // platform of its own choosing (test discovery at build time sets none) the runner is offscreen,
 // on Windows minimal with the system's fonts (what the static Qt carries; wine passes no QT_
@@ -18,6 +20,9 @@ int main(int argc, char* argv[]) {
     }
     const vrh::testing::TemporaryUserFolders folders;
     if (!folders.isValid()) {
+        std::fputs("The run's own settings and data folders could not be set up; the user's own "
+                   "are left alone and no test runs.\n",
+                   stderr);
         return 1;
     }
     QApplication app(argc, argv);
