@@ -9,10 +9,28 @@
 
 #ifdef Q_OS_WIN
 #include "window/consoleanswer.h"
+
+#include <qt_windows.h>
+#include <shellapi.h>
 #endif
 
 namespace {
 
+#ifdef Q_OS_WIN
+// Windows hands argv over in the ANSI code page, where a file name double-clicked in Explorer
+// may not fit; the wide command line keeps every character.
+QStringList argumentList(int, char*[]) {
+    QStringList arguments;
+    int count = 0;
+    if (LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int i = 0; i < count; ++i) {
+            arguments << QString::fromWCharArray(wide[i]);
+        }
+        LocalFree(wide);
+    }
+    return arguments;
+}
+#else
 QStringList argumentList(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
@@ -20,6 +38,7 @@ QStringList argumentList(int argc, char* argv[]) {
     }
     return arguments;
 }
+#endif
 
 } // namespace
 

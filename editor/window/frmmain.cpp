@@ -71,7 +71,11 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* ran
     createFileWatch();
     createDropTarget();
     createRecovery();
-    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // The window lays the menu bar out at the height it needs for the window's width, which
+    // Windows' style makes taller than its plain size hint.
+    const int barForWidth = menuBar()->heightForWidth(kClientWidth);
+    setFixedSize(kClientWidth,
+                 kClientHeight + (barForWidth >= 0 ? barForWidth : menuBar()->sizeHint().height()));
     Form_Load();
 }
 
@@ -93,10 +97,11 @@ void frmMain::createControls() {
 
     tbToolBar = new QToolBar(this);
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
-    tbToolBar->setFixedHeight(kToolBarHeight);
     tbToolBar->setMovable(false);
     tbToolBar->setFloatable(false);
     tbToolBar->setIconSize(QSize(16, 16));
+    // After the icon size, which takes back any minimum size when it changes the style's own.
+    tbToolBar->setFixedHeight(kToolBarHeight);
     tbToolBar->setContextMenuPolicy(Qt::PreventContextMenu);
     addToolBar(Qt::TopToolBarArea, tbToolBar);
 

@@ -14,8 +14,11 @@ namespace vrh {
 
 namespace {
 
-// Read, write and create-link rights: what the key has always been opened with.
+// Read, write and create-link rights: what the key has always been opened with. A user
+// without administrator rights may not write under HKEY_LOCAL_MACHINE, and is refused those
+// rights; reading is all the lookup does, so the key is then opened to read.
 constexpr REGSAM kKeyAccess = 0x2003F;
+constexpr REGSAM kReadAccess = KEY_READ;
 
 // A predefined root such as HKEY_LOCAL_MACHINE (0x80000002) as the handle the registry
 // functions take: the 32-bit value sign-extended, as <winreg.h> defines the roots.
@@ -28,8 +31,12 @@ class WindowsSystemInformation : public SystemInformation {
     std::optional<RegistryValue> queryValue(std::uint32_t keyRoot, const QString& keyName,
                                             const QString& valueName) override {
         HKEY key = nullptr;
-        if (RegOpenKeyExA(rootKey(keyRoot), keyName.toLocal8Bit().constData(), 0, kKeyAccess,
-                          &key) != ERROR_SUCCESS) {
+        const QByteArray name = keyName.toLocal8Bit();
+        LSTATUS opened = RegOpenKeyExA(rootKey(keyRoot), name.constData(), 0, kKeyAccess, &key);
+        if (opened == ERROR_ACCESS_DENIED) {
+            opened = RegOpenKeyExA(rootKey(keyRoot), name.constData(), 0, kReadAccess, &key);
+        }
+        if (opened != ERROR_SUCCESS) {
             return std::nullopt;
         }
         std::array<BYTE, kKeyValueBufferSize> buffer{};

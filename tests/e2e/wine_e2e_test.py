@@ -4,7 +4,7 @@ the Linux editor, saved through the Windows save dialog, and the two files equal
 the file reopened from the command line; undo; a killed editor's work recovered at the next
 start.
 
-usage: wine_e2e_test.py VRHEDIT_EXE TILES_PNG LINUX_VRHEDIT
+usage: wine_e2e_test.py VRHEDIT_EXE TILES_PNG LINUX_VRHEDIT XDNDDROP
 """
 import os
 import re
@@ -15,7 +15,7 @@ import tempfile
 import time
 
 from e2e_test import (APP_TITLE, BOX, CELL, MAP_LEFT, MAP_TOP, Display, Editor, Failure, Image, check,
-                      read, regions_shot, wait_for)
+                      drag_with, drop, read, regions_shot, wait_for, x_clipboard)
 
 WINE = "/usr/lib/wine/wine64"
 
@@ -70,6 +70,31 @@ def paint(display, editor, sheet):
     editor.keys("F7")
 
 
+def clipboard_and_drop(display, editor, sheet, workdir, xdnddrop, saved):
+    """Copy and paste through the Windows clipboard, which other X programs read too, and a
+    levelset dropped on the window as a file manager drops it."""
+    drag_with("shift", editor, (1, 1), (2, 2))
+    editor.keys("ctrl+c")
+    text = wait_for("the copied cells' text on the X clipboard", lambda: x_clipboard(display, "UTF8_STRING"))
+    check(text.replace(b"\r\n", b"\n") == b"0, 0\n0, 89\n", f"the clipboard's text is {text!r}")
+    editor._move(*editor.map_point(6, 1))
+    editor.keys("ctrl+v")
+    editor.click_cell(6, 1)
+    regions_shot(display, editor, sheet, "pasted", {(6, 1): 0, (7, 2): 89})
+    print("ok: cells copied to the clipboard as text and pasted back")
+
+    dropped = os.path.join(workdir, "ZVRHLDnd.VRH")
+    shutil.copy(saved, dropped)
+    answer = drop(xdnddrop, display, editor.window, editor.map_point(3, 3), "text/uri-list",
+                  f"file://{dropped}\r\n")
+    check(answer[-1:] == ["finished XdndActionCopy"], f"the levelset's drop was answered {answer}")
+    display.answer(BOX, "n")
+    shown = windows_path(dropped)
+    wait_for("the dropped file's title", lambda: editor.title() == f"[{shown}] - {APP_TITLE}")
+    regions_shot(display, editor, sheet, "dropped", {(7, 2): 0, (2, 2): 89})
+    print("ok: a levelset dropped on the window opened")
+
+
 def save_as(display, editor, typed, shown):
     editor.keys("ctrl+s")
     dialog = display.window("^Save As$", timeout=30)
@@ -85,7 +110,7 @@ def exit_without_saving(display, editor):
 
 
 def main():
-    exe, tiles_png, linux_binary = map(os.path.abspath, sys.argv[1:4])
+    exe, tiles_png, linux_binary, xdnddrop = map(os.path.abspath, sys.argv[1:5])
     workdir = tempfile.mkdtemp(prefix="vrhedit-wine-e2e-")
     display = Display(workdir)
     # A wine of the run's own: its registry holds the editor's settings, its user folders the
@@ -114,13 +139,18 @@ def main():
         editor = start(display, wine_editor)
         print("ok: VrhEdit.exe started under wine")
         paint(display, editor, sheet)
-        save_as(display, editor, windows_path(os.path.join(workdir, "windows", "ZVRHLE2E.VRH")), shown)
+        # (Typed in lower case: wine's dialog adds ".vrh" to a name whose extension differs from
+        # the filter's in case, as Windows' own does not.)
+        save_as(display, editor, shown, shown)
         check(read(path) == read(linux_path),
               f"VrhEdit.exe saved other bytes:\n{read(path).hex()}\n{read(linux_path).hex()}")
         print("ok: saved through the Windows dialog, byte for byte as the Linux editor saves")
         exit_without_saving(display, editor)
 
-        # Opened from the command line, as Explorer opens a file; undo of a change.
+        # Opened from the command line, as Explorer opens a file, from a folder whose name the
+        # ANSI code page has no letter for; undo of a change.
+        os.makedirs(os.path.join(workdir, "niveloj-ĉ"))
+        shown = windows_path(shutil.copy(path, os.path.join(workdir, "niveloj-ĉ", "zvrhle2e.vrh")))
         editor = start(display, wine_editor + [shown], file_name=shown)
         regions_shot(display, editor, sheet, "opened from the command line", {(2, 2): 89, (0, 5): 14})
         editor.pick_tile(97)
@@ -129,6 +159,7 @@ def main():
         editor.keys("ctrl+z")
         regions_shot(display, editor, sheet, "undone", {(2, 2): 89})
         print("ok: opened from the command line, painted and undone")
+        clipboard_and_drop(display, editor, sheet, workdir, xdnddrop, path)
 
         # Killed while editing: the next start offers what it had, and Yes brings it back.
         editor.click_cell(9, 6)
