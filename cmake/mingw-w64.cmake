@@ -14,8 +14,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
 
 # The static Qt for Windows that scripts/build-qt-windows builds into the user's cache, with
-# this machine's moc, rcc and uic.
-if(NOT VRH_QT_WINDOWS)
+# this machine's moc, rcc and uic. (OFF while that Qt itself is built: no Qt of the cache then.)
+if(NOT VRH_QT_WINDOWS AND NOT VRH_QT_WINDOWS STREQUAL "OFF")
     if(DEFINED ENV{VRH_QT_WINDOWS})
         set(VRH_QT_WINDOWS $ENV{VRH_QT_WINDOWS})
     else()
