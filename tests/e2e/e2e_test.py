@@ -277,6 +277,19 @@ def check_outline(editor, shot, label, left, top, width, height):
     print(f"ok: {label}: magenta outline around {width} x {height} cells at {left}, {top}")
 
 
+def report_failure(display, failure, kept=None):
+    """Says why the run failed, with a screenshot kept at the path kept, if given and possible."""
+    if kept:
+        try:
+            display.screenshot()
+            shutil.copy(os.path.join(display.workdir, "shot.png"), kept)
+            print("screenshot of the failure:", kept)
+        except Exception:
+            pass
+    print("FAILED:", failure)
+    print("0 passed, 1 failed")
+
+
 def keep_shot(display, label):
     keep = os.environ.get("VRH_E2E_SHOTS")  # a folder to keep the screenshots in
     if keep:
@@ -621,15 +634,8 @@ def main():
     except Failure as failure:
         if editor and editor.process.poll() is not None:
             print(editor.ended())
-        if editor and editor.process.poll() is None:
-            try:
-                display.screenshot()
-                shutil.copy(os.path.join(workdir, "shot.png"), "e2e-failure.png")
-                print("screenshot of the failure: e2e-failure.png")
-            except Exception:
-                pass
-        print("FAILED:", failure)
-        print("0 passed, 1 failed")
+        report_failure(display, failure,
+                       "e2e-failure.png" if editor and editor.process.poll() is None else None)
         return 1
     finally:
         for running in [editor] + region_editors:

@@ -15,7 +15,8 @@ import tempfile
 import time
 
 from e2e_test import (APP_TITLE, BOX, CELL, MAP_LEFT, MAP_TOP, Display, Editor, Failure, Image, check,
-                      drag_with, drop, read, regions_shot, wait_for, x_clipboard)
+                      drag_with, drop, read, regions_shot, report_failure, wait_for,
+                      x_clipboard)
 
 WINE = "/usr/lib/wine/wine64"
 
@@ -103,12 +104,6 @@ def save_as(display, editor, typed, shown):
     wait_for("the title naming " + shown, lambda: editor.title() == f"[{shown}] - {APP_TITLE}", 30)
 
 
-def exit_without_saving(display, editor):
-    editor.keys("alt+f", "x")
-    display.answer(BOX, "n")
-    editor.process.wait(timeout=30)
-
-
 def main():
     exe, tiles_png, linux_binary, xdnddrop = map(os.path.abspath, sys.argv[1:5])
     workdir = tempfile.mkdtemp(prefix="vrhedit-wine-e2e-")
@@ -130,7 +125,7 @@ def main():
         editor = start(display, [linux_binary])
         paint(display, editor, sheet)
         save_as(display, editor, linux_path, linux_path)
-        exit_without_saving(display, editor)
+        editor.exit_without_saving()
 
         # The same gestures on VrhEdit.exe, saved through the Windows dialog.
         os.makedirs(os.path.join(workdir, "windows"))
@@ -145,7 +140,7 @@ def main():
         check(read(path) == read(linux_path),
               f"VrhEdit.exe saved other bytes:\n{read(path).hex()}\n{read(linux_path).hex()}")
         print("ok: saved through the Windows dialog, byte for byte as the Linux editor saves")
-        exit_without_saving(display, editor)
+        editor.exit_without_saving()
 
         # Opened from the command line, as Explorer opens a file, from a folder whose name the
         # ANSI code page has no letter for; undo of a change.
@@ -173,20 +168,12 @@ def main():
         check(re.fullmatch(r"\[.*\] - " + re.escape(APP_TITLE), editor.title() or ""),
               f"recovered editor's title: {editor.title()}")
         print("ok: killed, recovered with Yes at the next start:", editor.title())
-        exit_without_saving(display, editor)
+        editor.exit_without_saving()
         editor = None
         print("1 passed, 0 failed")
         return 0
     except Failure as failure:
-        try:
-            display.screenshot()
-            kept = os.path.join(os.path.dirname(exe), "wine-e2e-failure.png")
-            shutil.copy(os.path.join(workdir, "shot.png"), kept)
-            print("screenshot of the failure:", kept)
-        except Exception:
-            pass
-        print("FAILED:", failure)
-        print("0 passed, 1 failed")
+        report_failure(display, failure, os.path.join(os.path.dirname(exe), "wine-e2e-failure.png"))
         return 1
     finally:
         subprocess.run(["wineserver", "--kill"], env=display.env, timeout=60)
