@@ -38,6 +38,7 @@ inline const QString Delete = QStringLiteral("Delete");
 inline const QString FillSelection = QStringLiteral("Fill Selection");
 inline const QString Fill = QStringLiteral("Fill");
 inline const QString Replace = QStringLiteral("Replace");
+inline const QString LevelSize = QStringLiteral("Level Size");
 } // namespace stepname
 
 // Keystrokes that follow each other in one of these boxes make one step.

@@ -13,8 +13,15 @@ int lastShowableIndex(const Levelset& levelset) {
 
 } // namespace
 
-LevelListChange addLevel(Levelset& levelset, const EditingState& /*state*/) {
-    if (levelset.numLevels >= kMaxLevels) {
+LevelListLimits possibleLevelListCommands(const Levelset& levelset, const EditingState& state) {
+    // The level shown is never the one removed.
+    return {levelset.numLevels<kMaxLevels, levelset.numLevels> 1 &&
+                state.curLevel + 1 < levelset.numLevels,
+            state.curLevel > 0, state.curLevel < lastShowableIndex(levelset)};
+}
+
+LevelListChange addLevel(Levelset& levelset, const EditingState& state) {
+    if (!possibleLevelListCommands(levelset, state).add) {
         return LevelListChange::Nothing;
     }
     ++levelset.numLevels;
@@ -22,16 +29,15 @@ LevelListChange addLevel(Levelset& levelset, const EditingState& /*state*/) {
 }
 
 LevelListChange removeLevel(Levelset& levelset, const EditingState& state) {
-    // The level shown is never the one removed.
-    if (levelset.numLevels <= 1 || state.curLevel + 1 >= levelset.numLevels) {
+    if (!possibleLevelListCommands(levelset, state).remove) {
         return LevelListChange::Nothing;
     }
     --levelset.numLevels;
     return LevelListChange::Label;
 }
 
-LevelListChange previousLevel(const Levelset& /*levelset*/, EditingState& state) {
-    if (state.curLevel <= 0) {
+LevelListChange previousLevel(const Levelset& levelset, EditingState& state) {
+    if (!possibleLevelListCommands(levelset, state).previous) {
         return LevelListChange::Nothing;
     }
     --state.curLevel;
@@ -39,7 +45,7 @@ LevelListChange previousLevel(const Levelset& /*levelset*/, EditingState& state)
 }
 
 LevelListChange nextLevel(const Levelset& levelset, EditingState& state) {
-    if (state.curLevel >= lastShowableIndex(levelset)) {
+    if (!possibleLevelListCommands(levelset, state).next) {
         return LevelListChange::Nothing;
     }
     ++state.curLevel;

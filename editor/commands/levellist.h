@@ -19,5 +19,13 @@ LevelListChange addLevel(Levelset& levelset, const EditingState& state);
 LevelListChange removeLevel(Levelset& levelset, const EditingState& state);
 LevelListChange previousLevel(const Levelset& levelset, EditingState& state);
 LevelListChange nextLevel(const Levelset& levelset, EditingState& state);
+// Which of the four would change something: the menu and the toolbar grey the others.
+struct LevelListLimits {
+    bool add;
+    bool remove;
+    bool previous;
+    bool next;
+};
+LevelListLimits possibleLevelListCommands(const Levelset& levelset, const EditingState& state);
 
 } // namespace vrh

@@ -65,6 +65,28 @@ void increaseHeight(LevelRecord& level) {
     }
 }
 
+ResizeLimits possibleResizes(const LevelRecord& level) {
+    return {level.width > kMinWidth, level.width<kMaxWidth, level.height> kMinHeight,
+            level.height < kMaxHeight};
+}
+
+SizeRange widthRange(const LevelRecord& level) {
+    return {std::min<int>(level.width, kMinWidth), std::max<int>(level.width, kMaxWidth)};
+}
+
+SizeRange heightRange(const LevelRecord& level) {
+    return {std::min<int>(level.height, kMinHeight), std::max<int>(level.height, kMaxHeight)};
+}
+
+void setLevelSize(LevelRecord& level, int width, int height) {
+    if (width != level.width) {
+        level.width = static_cast<std::uint8_t>(std::clamp<int>(width, kMinWidth, kMaxWidth));
+    }
+    if (height != level.height) {
+        level.height = static_cast<std::uint8_t>(std::clamp<int>(height, kMinHeight, kMaxHeight));
+    }
+}
+
 std::uint8_t floorCode(const LevelRecord& level) {
     return level.levelType == kHatcheryLevel ? kHatcheryFloor : kNormalFloor;
 }

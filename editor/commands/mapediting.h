@@ -11,6 +11,8 @@
 namespace vrh {
 
 inline const QString kOutOfLevel = QStringLiteral("Out of level");
+// What the status bar says while a paste floats over the map.
+inline const QString kPasteFloating = QStringLiteral("Click to place, Escape to cancel");
 
 // A pointer coordinate in pixels to a cell: round to nearest, ties to even, then divide by 16
 // truncating toward zero, so -15..-1 still give cell 0 and -16..-31 give -1.
@@ -24,6 +26,10 @@ QString paintStatus(int x, int y);
 // The tile a right-button mode paints for the draw r in [0, 1); nothing for Set Positions.
 // Worked in double precision: in single precision the largest r would reach 98, 14 and 10.
 std::optional<std::uint8_t> randomTile(std::int16_t mouseChoice, float r);
+// Whether the right button paints random tiles in this mode.
+inline bool isRandomMode(std::int16_t mouseChoice) {
+    return mouseChoice >= RandomWall && mouseChoice <= RandomOutside;
+}
 // Draws from the source only in a random mode.
 std::optional<std::uint8_t> randomTile(std::int16_t mouseChoice, RandomSource& random);
 

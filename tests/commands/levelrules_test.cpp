@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace vrh {
 namespace {
 
@@ -56,6 +58,40 @@ TEST(Resize, KeepsTwelveToThirtyTwoColumnsAndEightToThirtyTwoRows) {
         }
         EXPECT_EQ(level.width, c.widthAfter);
         EXPECT_EQ(level.height, c.heightAfter);
+    }
+}
+
+// The Level Size dialog's boxes hold what the level holds; a size that changes is kept within
+// the limits, one that does not stays as a file brought it.
+TEST(Resize, LevelSizeSetsBothAtOnceWithinTheLimits) {
+    struct Case {
+        int width, height;
+        int smallestWidth, smallestHeight, largestWidth;
+        int newWidth, newHeight;
+        int widthAfter, heightAfter;
+    };
+    const Case cases[] = {
+        {12, 8, 12, 8, 32, 20, 14, 20, 14}, {12, 8, 12, 8, 32, 40, 2, 32, 8},
+        {5, 3, 5, 3, 32, 5, 3, 5, 3},       {5, 3, 5, 3, 32, 20, 3, 20, 3},
+        {5, 3, 5, 3, 32, 6, 4, 12, 8},      {40, 8, 12, 8, 40, 40, 9, 40, 9},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height) + " to " +
+                     std::to_string(c.newWidth) + " x " + std::to_string(c.newHeight));
+        LevelRecord level;
+        level.width = static_cast<std::uint8_t>(c.width);
+        level.height = static_cast<std::uint8_t>(c.height);
+        level.finishX = 31;
+        const LevelRecord before = level;
+        EXPECT_EQ(widthRange(level).smallest, c.smallestWidth);
+        EXPECT_EQ(widthRange(level).largest, c.largestWidth);
+        EXPECT_EQ(heightRange(level).smallest, c.smallestHeight);
+        EXPECT_EQ(heightRange(level).largest, 32);
+        setLevelSize(level, c.newWidth, c.newHeight);
+        EXPECT_EQ(level.width, c.widthAfter);
+        EXPECT_EQ(level.height, c.heightAfter);
+        EXPECT_EQ(level.tiles, before.tiles);
+        EXPECT_EQ(level.finishX, 31);
     }
 }
 
