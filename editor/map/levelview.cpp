@@ -2,6 +2,13 @@
 
 #include "drawlevel.h"
 
+#include "commands/mapediting.h"
+#include "commands/tilenames.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QToolTip>
+
 namespace vrh {
 
 LevelView::LevelView(QWidget* parent)
@@ -9,11 +16,39 @@ LevelView::LevelView(QWidget* parent)
 
 void LevelView::drawLevel(const LevelRecord& level, const QImage& sheet) {
     vrh::drawLevel(level, sheet, image());
+    levelCells_ = QSize(level.gridWidth(), level.gridHeight());
+    update();
+}
+
+void LevelView::setGridShown(bool shown) {
+    gridShown_ = shown;
     update();
 }
 
 void LevelView::paintUnderMarkers(QPainter& painter, const QRect& area) const {
+    if (gridShown_) {
+        paintGrid(painter, area);
+    }
     regions_.paintCells(painter, area);
+}
+
+// The first pixel column of each cell after the first, and the first pixel row likewise.
+void LevelView::paintGrid(QPainter& painter, const QRect& area) const {
+    static const QColor kGridColour(128, 128, 128);
+    const int right = levelCells_.width() * kCellPixels;
+    const int bottom = levelCells_.height() * kCellPixels;
+    for (int x = 1; x < levelCells_.width(); ++x) {
+        const QRect line(x * kCellPixels, 0, 1, bottom);
+        if (line.intersects(area)) {
+            painter.fillRect(line, kGridColour);
+        }
+    }
+    for (int y = 1; y < levelCells_.height(); ++y) {
+        const QRect line(0, y * kCellPixels, right, 1);
+        if (line.intersects(area)) {
+            painter.fillRect(line, kGridColour);
+        }
+    }
 }
 
 void LevelView::paintOutlines(QPainter& painter, const QRect& /*area*/) const {
@@ -23,6 +58,26 @@ void LevelView::paintOutlines(QPainter& painter, const QRect& /*area*/) const {
 TilePalette::TilePalette(const QString& objectName, const QImage& sheet, QWidget* parent)
     : PictureView(objectName, sheet.size(), parent) {
     setImage(sheet);
+}
+
+bool TilePalette::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) {
+        return PictureView::event(event);
+    }
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QPoint at = help->pos() - QPoint(kBorder, kBorder);
+    const int code = paletteCode(static_cast<std::int16_t>(at.x() / kCellPixels),
+                                 static_cast<std::int16_t>(at.y() / kCellPixels));
+    if (image().rect().contains(at) && isChoosableTile(code)) {
+        // The tooltip stays while the pointer is over the same tile.
+        const QRect tile(at / kCellPixels * kCellPixels + QPoint(kBorder, kBorder),
+                         QSize(kCellPixels, kCellPixels));
+        QToolTip::showText(help->globalPos(), tileToolTip(code), this, tile);
+    } else {
+        QToolTip::hideText();
+        event->ignore();
+    }
+    return true;
 }
 
 } // namespace vrh

@@ -7,7 +7,7 @@
 namespace vrh {
 
 // The map view: a persistent 512 x 512 back image of the current level, 32 x 32 cells, with
-// the selection and a floating paste over it.
+// the grid, the selection, a floating paste and a shape being drawn over it.
 class LevelView : public PictureView {
     Q_OBJECT
   public:
@@ -15,6 +15,11 @@ class LevelView : public PictureView {
 
     // Redraws the back image from the level and the sheet, then refreshes the view.
     void drawLevel(const LevelRecord& level, const QImage& sheet);
+
+    // Grey lines between the cells inside the level, drawn over the tiles; the back image
+    // stays as drawLevel made it.
+    void setGridShown(bool shown);
+    bool gridShown() const { return gridShown_; }
 
     RegionOverlay& regions() { return regions_; }
     const RegionOverlay& regions() const { return regions_; }
@@ -24,14 +29,21 @@ class LevelView : public PictureView {
     void paintOutlines(QPainter& painter, const QRect& area) const override;
 
   private:
+    void paintGrid(QPainter& painter, const QRect& area) const;
+
     RegionOverlay regions_{*this};
+    bool gridShown_ = false;
+    QSize levelCells_;
 };
 
-// The tile palette: the sheet, unscaled, 8 codes a row.
+// The tile palette: the sheet, unscaled, 8 codes a row. Hovering a tile of the game names it.
 class TilePalette : public PictureView {
     Q_OBJECT
   public:
     TilePalette(const QString& objectName, const QImage& sheet, QWidget* parent = nullptr);
+
+  protected:
+    bool event(QEvent* event) override;
 };
 
 } // namespace vrh

@@ -41,7 +41,22 @@ void RegionOverlay::clearFloating() {
     floatingShown_.reset();
 }
 
+void RegionOverlay::setShapePreview(std::vector<QPoint> cells, const QImage& tile) {
+    repaintCells(shapeBounds_);
+    shapeCells_ = std::move(cells);
+    shapeTile_ = tile;
+    shapeBounds_.reset();
+    for (const QPoint cell : shapeCells_) {
+        shapeBounds_ = shapeBounds_ ? shapeBounds_->united(QRect(cell, QSize(1, 1)))
+                                    : QRect(cell, QSize(1, 1));
+    }
+    repaintCells(shapeBounds_);
+}
+
+// Half transparent: what is not placed yet lets the tiles beneath show through.
 void RegionOverlay::paintCells(QPainter& painter, const QRect& area) const {
+    painter.save();
+    painter.setOpacity(0.5);
     if (floatingShown_) {
         const QRect drawn = pixelsOf(*floatingShown_) & area;
         if (!drawn.isEmpty()) {
@@ -49,6 +64,15 @@ void RegionOverlay::paintCells(QPainter& painter, const QRect& area) const {
             painter.drawImage(drawn.topLeft(), floating_, drawn.translated(-origin));
         }
     }
+    if (shapeBounds_ && pixelsOf(*shapeBounds_).intersects(area)) {
+        for (const QPoint cell : shapeCells_) {
+            const QRect pixels = pixelsOf(QRect(cell, QSize(1, 1)));
+            if (pixels.intersects(area)) {
+                painter.drawImage(pixels.topLeft(), shapeTile_);
+            }
+        }
+    }
+    painter.restore();
 }
 
 void RegionOverlay::paintOutlines(QPainter& painter) const {

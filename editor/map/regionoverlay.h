@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -12,8 +13,9 @@ namespace vrh {
 
 class PictureView;
 
-// What the map shows of regions: a block of cells floating before it is placed, over the
-// tiles and under the markers, and a magenta outline around the selection and around the
+// What the map shows of regions: a block of cells floating before it is placed and the shape a
+// drawing tool is drawing, both half transparent over the tiles and under the markers, and a
+// magenta outline around the selection and around the
 // floating block, 2 pixels inside their outer cells, over the position markers and under the
 // cursor. Rectangles are in cells.
 class RegionOverlay {
@@ -31,6 +33,10 @@ class RegionOverlay {
     void clearFloating();
     const std::optional<QRect>& floatingShown() const { return floatingShown_; }
 
+    // The cells of a shape being drawn, each showing the tile picture.
+    void setShapePreview(std::vector<QPoint> cells, const QImage& tile);
+    void clearShapePreview() { setShapePreview({}, QImage()); }
+
     void paintCells(QPainter& painter, const QRect& area) const;
     void paintOutlines(QPainter& painter) const;
 
@@ -42,6 +48,9 @@ class RegionOverlay {
     QImage floating_;
     QPoint floatingAt_;
     std::optional<QRect> floatingShown_;
+    std::vector<QPoint> shapeCells_;
+    QImage shapeTile_;
+    std::optional<QRect> shapeBounds_;
 };
 
 } // namespace vrh

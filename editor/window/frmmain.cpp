@@ -68,6 +68,7 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* ran
     connectPanel();
     createMouseEditing();
     createRecentFiles();
+    createDrawingTools();
     createFileWatch();
     createDropTarget();
     createRecovery();
@@ -186,6 +187,7 @@ void frmMain::drawLevel(std::int16_t level) {
 void frmMain::redrawMap() {
     drawLevel(state_.curLevel);
     keepRegionsInLevel();
+    updateLimitEntries();
 }
 
 void frmMain::setStatusText(const QString& text) {
@@ -195,6 +197,7 @@ void frmMain::setStatusText(const QString& text) {
 
 void frmMain::updateLevelLabel() {
     lblLevelNum->setText(levelLabel(state_.curLevel, levelset_.numLevels));
+    updateLimitEntries();
 }
 
 void frmMain::showCurrentLevel() {

@@ -5,6 +5,7 @@
 #include "commands/filecommands.h"
 #include "commands/levellist.h"
 #include "commands/randomsource.h"
+#include "commands/shapes.h"
 #include "levelset/editingstate.h"
 #include "levelset/levelset.h"
 
@@ -14,6 +15,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QDragEnterEvent;
@@ -30,6 +33,7 @@ class QToolBar;
 namespace vrh {
 
 class frmAbout;
+class LevelSizeDialog;
 class LevelView;
 class MarkerFrame;
 class OpenFileWatcher;
@@ -146,6 +150,11 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void mnuLevelPrevious_Click();
     void mnuLevelNext_Click();
     void mnuToolsMouseChoice_Click(int index);
+    // The drawing tools work as one choice, remembered between runs.
+    void mnuToolsTool_Click(DrawingTool tool);
+    DrawingTool drawingTool() const { return tool_; }
+    void mnuViewGrid_Click();
+    void mnuLevelSize_Click();
     void mnuToolsSetFloor_Click();
     void mnuToolsEnemies_Click();
     void mnuToolsPickups_Click();
@@ -158,6 +167,8 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void setSystemInformation(SystemInformation& system) { systemInformation_ = &system; }
     // Shows the About box; empty, it runs the box modally. Tests put in a hook that never waits.
     std::function<void(frmAbout&)> showAbout;
+    // Runs the Level Size dialog; empty, modally. Tests put in a hook that answers it.
+    std::function<void(LevelSizeDialog&)> showLevelSize;
 
     // Controls, named as their object names.
     LevelView* picLevel = nullptr;
@@ -218,6 +229,10 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     QAction* mnuViewBlockPut = nullptr;
     QAction* mnuViewBlockTake = nullptr;
     std::array<QAction*, 4> mnuToolsMouseChoice{};
+    // Pencil, Line, Rectangle and Filled Rectangle, in DrawingTool's order.
+    std::array<QAction*, 4> mnuToolsTool{};
+    QAction* mnuViewGrid = nullptr;
+    QAction* mnuLevelSize = nullptr;
 
   protected:
     bool event(QEvent* event) override;
@@ -247,6 +262,10 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void createEditMenu(QMenu* edit);
     void createRegionEntries(QMenu* edit);
     void createToolBar();
+    // The drawing tools, the grid and the Level Size entry, as the settings left them.
+    void createDrawingTools();
+    // Greys the resize and level list commands that would do nothing now.
+    void updateLimitEntries();
     // Another program's changes to the open file: watched, and reported in a box when the
     // window can show one.
     void createFileWatch();
@@ -267,13 +286,31 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
                           TypingBox typingBox);
     void chooseOption(const QString& stepName, std::uint8_t LevelRecord::*field,
                       std::uint8_t value);
-    // Paints code into (cursorX, cursorY) as part of the stroke stepName.
-    void paintCell(std::uint8_t code, const QString& stepName);
+    // Writes code into the cell as part of the stroke stepName; the caller redraws.
+    void paintCell(QPoint cell, std::uint8_t code, const QString& stepName);
+    // A move of a painting drag: every cell from the one the pointer was in, so that a quick
+    // drag leaves no gaps.
+    void strokeTo(int button, QPoint cell);
+
+    // A shape drawn by a drag with a drawing tool (frmmain_shapes.cpp): anchored at the press,
+    // shown over the map while the button is held, painted as one step when it is let go.
+    struct ShapeDrag {
+        DrawingTool tool;
+        int button;
+        QPoint anchor;
+        QPoint end;
+        bool cancelled = false;
+    };
+    bool beginShape(int button, QPoint cell);
+    void shapeTo(QPoint cell);
+    void finishShape(int button);
+    void cancelShape();
+    void showShape();
     void updateEditEntries();
 
     // Regions (frmmain_region.cpp, frmmain_clipboard.cpp). What a press on the map began
     // decides what the drag after it does: paint as ever, select, or nothing more.
-    enum class MapGesture { Paint, Select, Done };
+    enum class MapGesture { Paint, Select, Shape, Done };
     bool regionMouseDown(int button, int shift);
     void selectTo(QPoint cell);
     void floatPasteTo(QPoint cell);
@@ -313,6 +350,12 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     QImage floatingPicture_;
     std::optional<QPoint> floatingAt_;
     MapGesture gesture_ = MapGesture::Paint;
+    // Where the pointer was at the last move of a painting drag that began on the map.
+    std::optional<QPoint> strokeLast_;
+    std::optional<ShapeDrag> shape_;
+    DrawingTool tool_ = DrawingTool::Pencil;
+    // The entries greyed at their limits, menu and toolbar, in updateLimitEntries' order.
+    std::vector<std::pair<QAction*, QAction*>> limitEntries_;
     bool clipboardWatched_ = false;
     bool loadingLevel_ = false;
     bool centred_ = false;

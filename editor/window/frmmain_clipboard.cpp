@@ -53,6 +53,7 @@ void frmMain::mnuEditPaste_Click() {
     floatingPicture_ = drawCells(*floating_, tileSheet_);
     floatingAt_.reset();
     picLevel->regions().clearFloating();
+    setStatusText(kPasteFloating);
     if (picLevel->underMouse()) {
         const QPointF at = picLevel->mapFromGlobal(QCursor::pos()) -
                            QPointF(PictureView::kBorder, PictureView::kBorder);

@@ -16,6 +16,7 @@ void frmMain::showLevelListChange(LevelListChange change) {
         break;
     case LevelListChange::CurrentLevel:
         history_.endTypingRun();
+        cancelShape();
         setSelection(std::nullopt);
         redrawMap();
         updateLevelLabel();

@@ -81,6 +81,10 @@ void frmMain::createMenus() {
                                     [this] { mnuViewBlockPut_Click(); });
     mnuViewBlockTake = addCheckEntry(this, view, "mnuViewBlockTake", "Block to &Take", false,
                                      [this] { mnuViewBlockTake_Click(); });
+    addBar(view, "mnuViewBar2");
+    mnuViewGrid =
+        addCheckEntry(this, view, "mnuViewGrid", "&Grid", false, [this] { mnuViewGrid_Click(); });
+    mnuViewGrid->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
 
     QMenu* level = addMenu(bar, "mnuLevel", "&Level");
     addEntry(this, level, "mnuLevelDecreaseWidth", "Decrease Width",
@@ -91,6 +95,8 @@ void frmMain::createMenus() {
              &frmMain::mnuLevelDecreaseHeight_Click, QKeySequence(Qt::Key_F3));
     addEntry(this, level, "mnuLevelIncreaseHeight", "Increase Height",
              &frmMain::mnuLevelIncreaseHeight_Click, QKeySequence(Qt::Key_F4));
+    mnuLevelSize = addEntry(level, "mnuLevelSize", "&Size...", QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(mnuLevelSize, &QAction::triggered, this, &frmMain::mnuLevelSize_Click);
     addBar(level, "mnuLevelBar1");
     addEntry(this, level, "mnuLevelRemove", "&Remove a Level", &frmMain::mnuLevelRemove_Click,
              QKeySequence(Qt::Key_F5));
@@ -124,6 +130,26 @@ void frmMain::createMenus() {
              QKeySequence(Qt::CTRL | Qt::Key_P));
     addEntry(this, tools, "mnuToolsDoors", "Count &Doors", &frmMain::mnuToolsDoors_Click,
              QKeySequence(Qt::CTRL | Qt::Key_D));
+    // The drawing tools work as one choice; their one-letter keys type text in a text box.
+    addBar(tools, "mnuToolsBar3");
+    struct Tool {
+        const char* name;
+        const char* caption;
+        QKeySequence key;
+    };
+    const Tool drawingTools[] = {
+        {"mnuToolsPencil", "Pe&ncil", QKeySequence(Qt::Key_P)},
+        {"mnuToolsLine", "&Line", QKeySequence(Qt::Key_L)},
+        {"mnuToolsRectangle", "&Rectangle", QKeySequence(Qt::Key_R)},
+        {"mnuToolsFilledRectangle", "F&illed Rectangle", QKeySequence(Qt::SHIFT | Qt::Key_R)},
+    };
+    for (int index = 0; index < static_cast<int>(mnuToolsTool.size()); ++index) {
+        const auto tool = static_cast<DrawingTool>(index);
+        mnuToolsTool[index] =
+            addCheckEntry(this, tools, drawingTools[index].name, drawingTools[index].caption,
+                          tool == tool_, [this, tool] { mnuToolsTool_Click(tool); });
+        mnuToolsTool[index]->setShortcut(drawingTools[index].key);
+    }
 
     QMenu* help = addMenu(bar, "mnuHelp", "&Help");
     addEntry(this, help, "mnuHelpAbout", "&About ", &frmMain::mnuHelpAbout_Click,

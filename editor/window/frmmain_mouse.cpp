@@ -26,11 +26,21 @@ void frmMain::createMouseEditing() {
 void frmMain::picLevel_MouseDown(int button, int shift, double x, double y) {
     state_.cursorX = pixelToCell(x);
     state_.cursorY = pixelToCell(y);
+    const QPoint cell(state_.cursorX, state_.cursorY);
+    // Another button pressed while a shape is drawn cancels it, and does nothing else.
+    if (shape_) {
+        cancelShape();
+        return;
+    }
     // Placing a paste, selecting, filling and replacing: nothing else happens on that press.
     if (regionMouseDown(button, shift)) {
         return;
     }
+    strokeLast_ = cell;
     if (!checkInLevel(state_.cursorX, state_.cursorY)) {
+        return;
+    }
+    if (beginShape(button, cell)) {
         return;
     }
     if (button == 1) {
@@ -52,42 +62,74 @@ void frmMain::picLevel_MouseMove(int button, int /*shift*/, double x, double y) 
     state_.cursorX = pixelToCell(x);
     state_.cursorY = pixelToCell(y);
     const QPoint cell(state_.cursorX, state_.cursorY);
+    if (button == 0) {
+        // No button held: no stroke goes on.
+        strokeLast_.reset();
+    }
     // A paste appears under the pointer as soon as it is over the map.
     floatPasteTo(cell);
     if (state_.cursorX == oldX && state_.cursorY == oldY) {
         return;
     }
+    const bool inLevel = currentLevel().contains(cell.x(), cell.y());
+    if (inLevel) {
+        levelCursor->setCell(cell.x(), cell.y());
+    }
     if (gesture_ == MapGesture::Select) {
-        if (currentLevel().contains(cell.x(), cell.y())) {
-            levelCursor->setCell(cell.x(), cell.y());
-        }
         selectTo(cell);
         return;
     }
-    if (!checkInLevel(state_.cursorX, state_.cursorY)) {
+    if (gesture_ == MapGesture::Shape) {
+        shapeTo(cell);
         return;
     }
-    levelCursor->setCell(state_.cursorX, state_.cursorY);
+    // A painting drag paints the cells it crossed inside the level, wherever it ends.
+    // The popup menu opens on a press only: a right drag in Set Positions paints nothing.
     // Two buttons held add up to a value that matches none of these.
-    if (button == 0) {
-        setStatusText(hoverStatus(state_.cursorX, state_.cursorY,
-                                  currentLevel().tiles[state_.cursorY][state_.cursorX]));
-    } else if (gesture_ == MapGesture::Done) {
-        // The press placed, filled or cancelled: the drag after it paints nothing.
-    } else if (button == 1) {
-        doLeftButton();
-    } else if (button == 2) {
-        // The popup menu opens on a press only; a right drag in Set Positions paints nothing.
-        if (const auto tile = randomTile(state_.mouseChoice, *random_)) {
-            doRightButton(*tile);
+    const bool painting = gesture_ == MapGesture::Paint &&
+                          (button == 1 || (button == 2 && isRandomMode(state_.mouseChoice)));
+    if (painting) {
+        strokeTo(button, cell);
+    } else if (!inLevel) {
+        setStatusText(kOutOfLevel);
+    } else if (button == 0 && !floating_) {
+        // While a paste floats, the status bar keeps saying how to place it.
+        setStatusText(hoverStatus(cell.x(), cell.y(), currentLevel().tiles[cell.y()][cell.x()]));
+    }
+}
+
+void frmMain::strokeTo(int button, QPoint cell) {
+    const QPoint from = strokeLast_.value_or(cell);
+    strokeLast_ = cell;
+    const QString& stepName = button == 1 ? stepname::Paint : stepname::RandomTiles;
+    bool painted = false;
+    for (const QPoint crossed : strokeCells(from, cell)) {
+        if (!currentLevel().contains(crossed.x(), crossed.y())) {
+            continue;
         }
+        std::uint8_t code = state_.curTile;
+        if (button != 1) {
+            code = *randomTile(state_.mouseChoice, *random_);
+        }
+        paintCell(crossed, code, stepName);
+        painted = true;
+    }
+    setStatusText(currentLevel().contains(cell.x(), cell.y()) ? paintStatus(cell.x(), cell.y())
+                                                              : kOutOfLevel);
+    if (painted) {
+        redrawMap();
     }
 }
 
 // Letting go of the button ends the stroke: all it painted is one step. A selection made
 // by the drag stays.
-void frmMain::picLevel_MouseUp(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {
+void frmMain::picLevel_MouseUp(int button, int /*shift*/, double /*x*/, double /*y*/) {
+    if (shape_) {
+        finishShape(button);
+        return;
+    }
     history_.endStep();
+    strokeLast_.reset();
     gesture_ = MapGesture::Paint;
 }
 
@@ -100,21 +142,24 @@ bool frmMain::checkInLevel(std::int16_t x, std::int16_t y) {
 }
 
 void frmMain::doLeftButton() {
-    paintCell(state_.curTile, stepname::Paint);
+    setStatusText(paintStatus(state_.cursorX, state_.cursorY));
+    paintCell({state_.cursorX, state_.cursorY}, state_.curTile, stepname::Paint);
+    redrawMap();
 }
 
 void frmMain::doRightButton(int t) {
-    paintCell(static_cast<std::uint8_t>(t), stepname::RandomTiles);
+    setStatusText(paintStatus(state_.cursorX, state_.cursorY));
+    paintCell({state_.cursorX, state_.cursorY}, static_cast<std::uint8_t>(t),
+              stepname::RandomTiles);
+    redrawMap();
 }
 
 // The first cell of a stroke opens its step; the release closes it.
-void frmMain::paintCell(std::uint8_t code, const QString& stepName) {
-    setStatusText(paintStatus(state_.cursorX, state_.cursorY));
+void frmMain::paintCell(QPoint cell, std::uint8_t code, const QString& stepName) {
     if (!history_.stepOpen() || history_.openStepName() != stepName) {
         history_.beginStep(stepName);
     }
-    currentLevel().tiles[state_.cursorY][state_.cursorX] = code;
-    redrawMap();
+    currentLevel().tiles[cell.y()][cell.x()] = code;
 }
 
 void frmMain::picTiles_MouseDown(int button, int /*shift*/, double x, double y) {

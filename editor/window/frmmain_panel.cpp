@@ -4,6 +4,7 @@
 #include "commands/panelrules.h"
 #include "map/markerframe.h"
 #include "menukeysovertextboxes.h"
+#include "selectallonfocus.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -26,6 +27,8 @@ void frmMain::connectPanel() {
     onSelected(optHatchery, &frmMain::optHatchery_Click);
     onSelected(optWeak, &frmMain::optWeak_Click);
     onSelected(optStrong, &frmMain::optStrong_Click);
+    // A fresh level's passcode is blanks: typing replaces them.
+    new SelectAllOnFocus(txtPasscode);
     // The menus' shortcut keys work from the boxes too, but for the keys that edit a box's text
     // anywhere on the desktop: in a box they cut, copy, paste, select and delete its text.
     auto* menuKeys = new MenuKeysOverTextBoxes(

@@ -147,7 +147,9 @@ void frmMain::mnuEditSelectAll_Click() {
 }
 
 void frmMain::mapEscape_Click() {
-    if (floating_) {
+    if (shape_) {
+        cancelShape();
+    } else if (floating_) {
         endPaste();
     } else {
         setSelection(std::nullopt);

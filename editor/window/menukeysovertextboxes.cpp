@@ -29,7 +29,12 @@ bool MenuKeysOverTextBoxes::eventFilter(QObject* watched, QEvent* event) {
 bool MenuKeysOverTextBoxes::isMenuKey(QKeyCombination key) const {
     const QKeySequence pressed(
         QKeyCombination(key.keyboardModifiers() & ~Qt::KeypadModifier, key.key()));
-    if (boxKeys_.contains(pressed)) {
+    // A key that types a character without Ctrl, Alt or Meta is the box's, even where a
+    // menu entry has it as its key.
+    const Qt::KeyboardModifiers commandKeys =
+        key.keyboardModifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (boxKeys_.contains(pressed) ||
+        (commandKeys == Qt::NoModifier && key.key() < Qt::Key_Escape)) {
         return false;
     }
     const QList<QAction*> actions = window_->findChildren<QAction*>();

@@ -10,8 +10,9 @@ namespace vrh {
 
 // A text box claims some keys for its own editing: Ctrl+Z always, and on some desktops Ctrl+E
 // (end of line), Ctrl+D (delete) and more. Over the boxes it watches, every shortcut key of the
-// window's menus runs its entry instead, except the keys the boxes keep for their text. A menu
-// key whose entry is greyed then does nothing, rather than editing the box behind its back.
+// window's menus runs its entry instead, except the keys the boxes keep for their text and the
+// keys that type a character. A menu key whose entry is greyed then does nothing, rather than
+// editing the box behind its back.
 class MenuKeysOverTextBoxes : public QObject {
     Q_OBJECT
   public:

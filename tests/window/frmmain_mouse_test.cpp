@@ -14,10 +14,12 @@
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <iterator>
+#include <map>
 #include <set>
 #include <utility>
 #include <vector>
@@ -133,19 +135,19 @@ TEST_F(MouseTest, MovesFollowTheCellRulesAtTheEdges) {
         QPoint cursor;
     };
     const Case cases[] = {
-        {"left drag paints column 0 until 16 pixels left of the view",
+        {"left drag paints column 0 until 16 pixels left of the view, and the cell it jumped",
          12,
          {{Event::Move, kLeft, 40, 40},
           {Event::Move, kLeft, -1, 56},
           {Event::Move, kLeft, -15, 72},
           {Event::Move, kLeft, -16, 72}},
-         {{2, 2}, {0, 3}, {0, 4}},
+         {{2, 2}, {1, 3}, {0, 3}, {0, 4}},
          "Out of level",
          {0, 64}},
-        {"the sign position after painting",
+        {"the sign position after painting a jump, and every cell of its line",
          12,
          {{Event::Move, kLeft, 40, 40}, {Event::Move, kLeft, 11 * 16, 7 * 16 + 15.4}},
-         {{2, 2}, {11, 7}},
+         {{2, 2}, {3, 3}, {4, 3}, {5, 4}, {6, 4}, {7, 5}, {8, 5}, {9, 6}, {10, 6}, {11, 7}},
          "X:  11, Y:  7",
          {176, 112}},
         {"hover outside the level keeps the cursor on the last cell inside",
@@ -211,6 +213,7 @@ TEST_F(MouseTest, MovesFollowTheCellRulesAtTheEdges) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        deliver(window.picLevel, {Event::Move, kNone, 8, 8}); // no drag goes on
         freshLevelset();
         window.state().curTile = 89;
         window.state().cursorX = window.state().cursorY = 0;
@@ -283,6 +286,161 @@ TEST_F(MouseTest, RightButtonPaintsRandomTilesInEachMode) {
         EXPECT_EQ(status(), QStringLiteral("X:  3, Y:  0"));
         EXPECT_EQ(window.picLevel->image(), expectedMap());
         EXPECT_TRUE(random.draws.empty());
+        EXPECT_TRUE(window.opened.empty());
+    }
+}
+
+// A drag with a drawing tool shows its shape half transparent while the button is held and
+// paints it as one step on release; Escape or a click of the other button cancels it. With
+// the pencil a quick right drag in a random mode paints every cell it jumped, a draw each.
+TEST_F(MouseTest, ShapesFollowThePointerAndArePaintedAsOneStepOnRelease) {
+    enum Ending { Release, Escape, OtherButton };
+    struct Case {
+        const char* what;
+        DrawingTool tool;
+        std::int16_t mode;
+        Qt::MouseButton button;
+        QPoint from, to;
+        std::deque<float> draws;
+        std::map<std::pair<int, int>, int> painted; // (x, y) to code; all else stays 0
+        const char* status;                         // while held over `to`
+        Ending ending;
+        const char* step; // the one step made, or none
+    };
+    const Case cases[] = {
+        {"a line",
+         DrawingTool::Line,
+         SetPositions,
+         Qt::LeftButton,
+         {1, 1},
+         {5, 3},
+         {},
+         {{{1, 1}, 89}, {{2, 2}, 89}, {{3, 2}, 89}, {{4, 3}, 89}, {{5, 3}, 89}},
+         "Line: 5 cells",
+         Release,
+         "Line"},
+        {"a rectangle drawn up and left",
+         DrawingTool::Rectangle,
+         SetPositions,
+         Qt::LeftButton,
+         {4, 5},
+         {2, 3},
+         {},
+         {{{2, 3}, 89},
+          {{3, 3}, 89},
+          {{4, 3}, 89},
+          {{2, 4}, 89},
+          {{4, 4}, 89},
+          {{2, 5}, 89},
+          {{3, 5}, 89},
+          {{4, 5}, 89}},
+         "Rectangle: 3 x 3",
+         Release,
+         "Rectangle"},
+        {"a filled rectangle past the level's edge",
+         DrawingTool::FilledRectangle,
+         SetPositions,
+         Qt::LeftButton,
+         {10, 6},
+         {13, 7},
+         {},
+         {{{10, 6}, 89}, {{11, 6}, 89}, {{10, 7}, 89}, {{11, 7}, 89}},
+         "Rectangle: 4 x 2",
+         Release,
+         "Filled Rectangle"},
+        {"random inside tiles in row order",
+         DrawingTool::FilledRectangle,
+         RandomInside,
+         Qt::RightButton,
+         {1, 1},
+         {0, 0},
+         {0.0f, 0.25f, 0.5f, 0.75f},
+         {{{0, 0}, 10}, {{1, 0}, 11}, {{0, 1}, 12}, {{1, 1}, 13}},
+         "Rectangle: 2 x 2",
+         Release,
+         "Filled Rectangle"},
+        {"Escape",
+         DrawingTool::Line,
+         SetPositions,
+         Qt::LeftButton,
+         {1, 1},
+         {5, 3},
+         {},
+         {},
+         "Line: 5 cells",
+         Escape,
+         nullptr},
+        {"a right click",
+         DrawingTool::Rectangle,
+         SetPositions,
+         Qt::LeftButton,
+         {1, 1},
+         {5, 3},
+         {},
+         {},
+         "Rectangle: 5 x 3",
+         OtherButton,
+         nullptr},
+        {"a quick pencil stroke of random outside tiles",
+         DrawingTool::Pencil,
+         RandomOutside,
+         Qt::RightButton,
+         {0, 2},
+         {3, 2},
+         {0.0f, 0.34f, 0.67f, 0.0f},
+         {{{0, 2}, 7}, {{1, 2}, 8}, {{2, 2}, 9}, {{3, 2}, 7}},
+         "X:  3, Y:  2",
+         Release,
+         "Random Tiles"},
+    };
+    QWindow* handle = window.windowHandle();
+    const auto at = [this](QPoint cell) {
+        return window.picLevel->mapTo(&window, cell * 16 + QPoint(2 + 8, 2 + 8));
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        freshLevelset();
+        window.history().stack().clear();
+        window.state().curTile = 89;
+        window.state().mouseChoice = c.mode;
+        window.mnuToolsTool_Click(c.tool);
+        random.draws = c.draws;
+
+        QTest::mouseMove(handle, at(c.from));
+        QTest::mousePress(handle, c.button, {}, at(c.from));
+        QTest::mouseMove(handle, at(c.to));
+        EXPECT_EQ(status(), QString::fromLatin1(c.status));
+        if (c.tool != DrawingTool::Pencil) {
+            // Nothing is painted yet; the shape's cells show the tile over the floor.
+            EXPECT_EQ(window.picLevel->image(), expectedMap());
+            const QRect anchor(c.from * 16, QSize(16, 16));
+            EXPECT_NE(window.picLevel->composedImage().copy(anchor),
+                      window.picLevel->image().copy(anchor));
+        }
+        if (c.ending == Escape) {
+            window.mapEscape_Click();
+        } else if (c.ending == OtherButton) {
+            QTest::mouseClick(handle, Qt::RightButton, {}, at(c.to));
+            QTest::mouseMove(handle, at(c.from)); // the drag after it paints nothing
+        }
+        QTest::mouseRelease(handle, c.button, {}, at(c.to));
+
+        for (int y = 0; y < kGridSize; ++y) {
+            for (int x = 0; x < kGridSize; ++x) {
+                const auto painted = c.painted.find({x, y});
+                EXPECT_EQ(level().tiles[y][x], painted == c.painted.end() ? 0 : painted->second)
+                    << "cell " << x << ", " << y;
+            }
+        }
+        EXPECT_EQ(window.picLevel->image(), expectedMap());
+        // The shape no longer floats over the map.
+        const QPoint middle = c.to * 16 + QPoint(8, 8);
+        EXPECT_EQ(window.picLevel->composedImage().pixel(middle),
+                  window.picLevel->image().pixel(middle));
+        EXPECT_EQ(window.history().stack().count(), c.step ? 1 : 0);
+        if (c.step) {
+            EXPECT_EQ(window.history().stack().undoText(), QString::fromLatin1(c.step));
+        }
         EXPECT_TRUE(window.opened.empty());
     }
 }
@@ -374,6 +532,21 @@ TEST_F(MouseTest, PaletteChoosesOnlyTheGamesTilesAndOpensTheTilePopup) {
             EXPECT_EQ(window.state().popupTile, s.code);
         }
     }
+}
+
+TEST_F(MouseTest, HoveringAPaletteTileNamesItAndTheFillerNothing) {
+    const std::pair<int, const char*> cases[] = {
+        {58, "Tile 58: ammo"}, {20, "Tile 20"}, {177, "Tile 177: black door"}, {178, ""}};
+    for (const auto& [code, text] : cases) {
+        const QPoint local(code % 8 * 16 + 2 + 8, code / 8 * 16 + 2 + 8);
+        QHelpEvent help(QEvent::ToolTip, local, window.picTiles->mapToGlobal(local));
+        QApplication::sendEvent(window.picTiles, &help);
+        EXPECT_EQ(help.isAccepted(), *text != 0) << code;
+        if (*text != 0) {
+            EXPECT_EQ(QToolTip::text(), QString::fromLatin1(text));
+        }
+    }
+    EXPECT_EQ(status(), QString()); // the status bar says nothing of it
 }
 
 TEST_F(MouseTest, TilePopupSetsABlockTypeAndMovesItsHiddenMarker) {

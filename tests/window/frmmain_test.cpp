@@ -14,6 +14,8 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace vrh {
 namespace {
 
@@ -248,6 +250,38 @@ TEST_F(FrmMainTest, PasscodeShowsFiveAndKeepsSixUntilEdited) {
     EXPECT_EQ(window.txtPasscode->text(), QStringLiteral("None"));
     EXPECT_FALSE(window.txtPasscode->isEnabled());
     EXPECT_EQ(window.levelset().passcodes[0].text(), QByteArray("ABCD  "));
+}
+
+// A fresh level's passcode is five blanks: a click or Tab into the box selects them, so that
+// typing replaces them; the focus given by the program itself selects nothing.
+TEST_F(FrmMainTest, PasscodeBoxSelectsAllWhenAClickOrTabBringsTheFocus) {
+    goToLevel(1);
+    const std::function<void()> ways[] = {
+        [this] { QTest::mouseClick(window.txtPasscode, Qt::LeftButton, {}, QPoint(20, 8)); },
+        [this] {
+            window.optStrong->setFocus();
+            QTest::keyClick(window.optStrong, Qt::Key_Tab);
+        },
+        [this] {
+            window.txtObjectives->setFocus();
+            QTest::keyClick(window.txtObjectives, Qt::Key_Backtab, Qt::ShiftModifier);
+        },
+    };
+    for (const auto& focus : ways) {
+        window.txtTime->setFocus();
+        window.txtPasscode->deselect();
+        focus();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(QApplication::focusWidget(), window.txtPasscode);
+        EXPECT_EQ(window.txtPasscode->selectedText(), QStringLiteral("     "));
+    }
+    QTest::keyClicks(window.txtPasscode, QStringLiteral("moon"));
+    EXPECT_EQ(window.levelset().passcodes[0].text(), QByteArray("MOON  "));
+
+    window.txtTime->setFocus();
+    window.txtPasscode->setFocus(Qt::OtherFocusReason);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.txtPasscode->selectedText(), QString());
 }
 
 TEST_F(FrmMainTest, OptionsWriteTheCurrentLevelAndShowingNeverRewrites) {

@@ -1,7 +1,14 @@
 #include "windowharness.h"
 
+#include "map/levelview.h"
+#include "window/levelsizedialog.h"
+
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
+
+#include <map>
+#include <string>
 
 namespace vrh {
 namespace {
@@ -58,7 +65,7 @@ TEST(LevelMenu, AddAndRemoveRewriteOnlyTheLabel) {
     EXPECT_EQ(h.window.state().curLevel, 0);
 }
 
-TEST(LevelMenu, RefusalsAtTheLimitsAreSilentAndDrawNothing) {
+TEST(LevelMenu, RefusalsAtTheLimitsAreGreyedSilentAndDrawNothing) {
     struct Case {
         int numLevels;
         int current;
@@ -72,6 +79,10 @@ TEST(LevelMenu, RefusalsAtTheLimitsAreSilentAndDrawNothing) {
         {0, 0, "mnuLevelRemove", "Level: 1 / 0"},   {0, 0, "mnuLevelNext", "Level: 1 / 0"},
         {8, 7, "mnuLevelNext", "Level: 8 / 8"},
     };
+    const std::map<std::string, const char*> buttons = {{"mnuLevelAdd", "tbAddLevel"},
+                                                        {"mnuLevelRemove", "tbRemoveLevel"},
+                                                        {"mnuLevelPrevious", "tbPreviousLevel"},
+                                                        {"mnuLevelNext", "tbNextLevel"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.entry) + " at " + c.label);
         ActiveWindow h;
@@ -79,7 +90,10 @@ TEST(LevelMenu, RefusalsAtTheLimitsAreSilentAndDrawNothing) {
         h.window.levelCursor->setCell(3, 2);
         h.level(c.current).tiles[0][0] = 100;
         const QImage map = h.window.picLevel->image();
+        EXPECT_FALSE(h.entry(c.entry)->isEnabled());
+        EXPECT_FALSE(h.window.findChild<QAction*>(QLatin1String(buttons.at(c.entry)))->isEnabled());
 
+        h.entry(c.entry)->setEnabled(true); // run all the same, as the command would
         h.entry(c.entry)->trigger();
         EXPECT_EQ(h.window.levelset().numLevels, c.numLevels);
         EXPECT_EQ(h.window.state().curLevel, c.current);
@@ -95,33 +109,90 @@ TEST(LevelMenu, RefusalsAtTheLimitsAreSilentAndDrawNothing) {
     EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 1 / 1"));
 }
 
-TEST(LevelMenu, ResizingRedrawsTheMapEvenAtItsLimit) {
+// At a limit the entry and its button are greyed, so the key does nothing; the command itself,
+// run all the same, redraws the map.
+TEST(LevelMenu, ResizingIsGreyedAtItsLimitAndRedrawsTheMapEvenThere) {
     struct Case {
         const char* entry;
+        const char* button;
+        void (frmMain::*command)();
         int width, height; // before
         int widthAfter, heightAfter;
     };
     const Case cases[] = {
-        {"mnuLevelDecreaseWidth", 12, 8, 12, 8},  {"mnuLevelIncreaseWidth", 32, 8, 32, 8},
-        {"mnuLevelDecreaseHeight", 12, 8, 12, 8}, {"mnuLevelIncreaseHeight", 12, 32, 12, 32},
-        {"mnuLevelIncreaseWidth", 12, 8, 13, 8},  {"mnuLevelDecreaseHeight", 5, 3, 5, 3},
+        {"mnuLevelDecreaseWidth", "tbDWidth", &frmMain::mnuLevelDecreaseWidth_Click, 12, 8, 12, 8},
+        {"mnuLevelIncreaseWidth", "tbIWidth", &frmMain::mnuLevelIncreaseWidth_Click, 32, 8, 32, 8},
+        {"mnuLevelDecreaseHeight", "tbDHeight", &frmMain::mnuLevelDecreaseHeight_Click, 12, 8, 12,
+         8},
+        {"mnuLevelIncreaseHeight", "tbIHeight", &frmMain::mnuLevelIncreaseHeight_Click, 12, 32, 12,
+         32},
+        {"mnuLevelIncreaseWidth", "tbIWidth", &frmMain::mnuLevelIncreaseWidth_Click, 12, 8, 13, 8},
+        {"mnuLevelDecreaseHeight", "tbDHeight", &frmMain::mnuLevelDecreaseHeight_Click, 5, 3, 5, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entry);
         ActiveWindow h;
         h.showLevel(2, 1);
-        h.level(1).width = static_cast<std::uint8_t>(c.width);
-        h.level(1).height = static_cast<std::uint8_t>(c.height);
+        h.setSize(c.width, c.height);
         h.level(1).tiles[0][0] = 100;
         h.window.levelCursor->setCell(3, 2);
+        const bool changes = c.width != c.widthAfter || c.height != c.heightAfter;
+        EXPECT_EQ(h.entry(c.entry)->isEnabled(), changes);
+        EXPECT_EQ(h.window.findChild<QAction*>(QLatin1String(c.button))->isEnabled(), changes);
 
-        h.entry(c.entry)->trigger();
+        (h.window.*c.command)();
         EXPECT_EQ(h.level(1).width, c.widthAfter);
         EXPECT_EQ(h.level(1).height, c.heightAfter);
         EXPECT_EQ(h.level(0).width, 12);
         EXPECT_TRUE(h.mapShows(h.level(1)));
         EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 2 / 2"));
         EXPECT_EQ(h.window.levelCursor->position(), QPoint(48, 32));
+    }
+}
+
+// OK sets both sizes as one step; Cancel and an unchanged size make none. A size below the
+// limits that a file brought is shown and kept.
+TEST(LevelMenu, LevelSizeSetsWidthAndHeightInOneStep) {
+    struct Case {
+        const char* what;
+        int width, height;
+        int newWidth, newHeight;
+        bool ok;
+        int widthAfter, heightAfter;
+    };
+    const Case cases[] = {
+        {"both", 12, 8, 20, 14, true, 20, 14},
+        {"from a file's small size", 5, 3, 16, 3, true, 16, 3},
+        {"Cancel", 12, 8, 20, 14, false, 12, 8},
+        {"unchanged", 5, 3, 5, 3, true, 5, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ActiveWindow h;
+        h.setSize(c.width, c.height);
+        h.window.showLevelSize = [&c](LevelSizeDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Level Size"));
+            EXPECT_TRUE(dialog.isModal());
+            EXPECT_EQ(dialog.spnWidth->value(), c.width);
+            EXPECT_EQ(dialog.spnHeight->value(), c.height);
+            EXPECT_EQ(dialog.spnWidth->minimum(), std::min(c.width, 12));
+            EXPECT_EQ(dialog.spnHeight->maximum(), 32);
+            dialog.spnWidth->setValue(c.newWidth);
+            dialog.spnHeight->setValue(c.newHeight);
+            c.ok ? dialog.accept() : dialog.reject();
+        };
+        h.key(Qt::CTRL | Qt::Key_R);
+        EXPECT_EQ(h.level(0).width, c.widthAfter);
+        EXPECT_EQ(h.level(0).height, c.heightAfter);
+        EXPECT_TRUE(h.mapShows(h.level(0)));
+        const bool changed = c.widthAfter != c.width || c.heightAfter != c.height;
+        EXPECT_EQ(h.window.history().stack().count(), changed ? 1 : 0);
+        if (changed) {
+            EXPECT_EQ(h.window.mnuEditUndo->text(), QStringLiteral("&Undo Level Size"));
+            h.key(Qt::CTRL | Qt::Key_Z);
+            EXPECT_EQ(h.level(0).width, c.width);
+            EXPECT_EQ(h.level(0).height, c.height);
+        }
     }
 }
 
@@ -231,6 +302,38 @@ TEST(ViewMenu, EachEntryShowsAndHidesItsMarkers) {
             EXPECT_EQ(all[i]->isVisible(), others[i]) << all[i]->name().toStdString();
         }
     }
+}
+
+// Grey lines between the cells inside the level, over the tiles and under the markers; the
+// back image stays as drawLevel made it.
+TEST(ViewMenu, TheGridLiesBetweenTheCellsInsideTheLevel) {
+    ActiveWindow h;
+    h.setSize(13, 9);
+    h.window.levelCursor->setCell(2, 1);
+    const QImage before = h.window.picLevel->composedImage();
+    h.key(Qt::CTRL | Qt::Key_G);
+    ASSERT_TRUE(h.window.mnuViewGrid->isChecked());
+    const QImage shown = h.window.picLevel->composedImage();
+    const QRgb grey = qRgb(128, 128, 128);
+    struct Pixel {
+        int x, y;
+        bool grid;
+    };
+    const Pixel pixels[] = {
+        {16, 5, true},      {16 * 12, 140, true},     {100, 16, true},         {5, 16 * 8, true},
+        {15, 5, false},     {17, 5, false},           {0, 5, false},           {16 * 13, 5, false},
+        {5, 16 * 9, false}, {16 * 13 + 5, 16, false}, {16, 16 * 9 + 3, false},
+    };
+    for (const Pixel& p : pixels) {
+        EXPECT_EQ(shown.pixel(p.x, p.y) == grey, p.grid) << p.x << ", " << p.y;
+        if (!p.grid) {
+            EXPECT_EQ(shown.pixel(p.x, p.y), before.pixel(p.x, p.y)) << p.x << ", " << p.y;
+        }
+    }
+    EXPECT_NE(shown.pixel(32, 20), grey); // the cursor's frame lies over the line
+    EXPECT_TRUE(h.mapShows(h.level(0)));
+    h.key(Qt::CTRL | Qt::Key_G);
+    EXPECT_EQ(h.window.picLevel->composedImage(), before);
 }
 
 TEST(ViewMenu, AHiddenMarkerFollowsTheLevelsAndShowsAtItsNewPlace) {

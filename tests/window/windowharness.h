@@ -136,6 +136,13 @@ class ActiveWindow {
         window.loadLevel(window.state().curLevel);
     }
 
+    // Gives the current level this size, as a file would have brought it.
+    void setSize(int width, int height) {
+        level(window.state().curLevel).width = static_cast<std::uint8_t>(width);
+        level(window.state().curLevel).height = static_cast<std::uint8_t>(height);
+        window.redrawMap();
+    }
+
     // The map's back image as drawing this level makes it.
     QImage drawing(const LevelRecord& record) const {
         QImage back = makeMapImage();

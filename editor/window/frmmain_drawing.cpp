@@ -1,0 +1,94 @@
+// The drawing tools' choice, the grid, the Level Size dialog and the greying of the commands
+// that would do nothing at their limits.
+#include "frmmain.h"
+
+#include "commands/levelrules.h"
+#include "levelsizedialog.h"
+#include "map/levelview.h"
+
+#include <QAction>
+#include <QSettings>
+
+namespace vrh {
+
+namespace {
+
+const QString kToolKey = QStringLiteral("drawingTool");
+const QString kGridKey = QStringLiteral("showGrid");
+const char* const kToolNames[] = {"pencil", "line", "rectangle", "filledRectangle"};
+
+} // namespace
+
+void frmMain::createDrawingTools() {
+    const QString tool = settings_->value(kToolKey).toString();
+    for (int index = 0; index < static_cast<int>(std::size(kToolNames)); ++index) {
+        if (tool == QLatin1String(kToolNames[index])) {
+            mnuToolsTool_Click(static_cast<DrawingTool>(index));
+        }
+    }
+    if (settings_->value(kGridKey, false).toBool()) {
+        mnuViewGrid_Click();
+    }
+
+    // Each command greyed at its limit, in the menu and on the toolbar.
+    const std::pair<const char*, const char*> limited[] = {
+        {"mnuLevelDecreaseWidth", "tbDWidth"},   {"mnuLevelIncreaseWidth", "tbIWidth"},
+        {"mnuLevelDecreaseHeight", "tbDHeight"}, {"mnuLevelIncreaseHeight", "tbIHeight"},
+        {"mnuLevelRemove", "tbRemoveLevel"},     {"mnuLevelAdd", "tbAddLevel"},
+        {"mnuLevelPrevious", "tbPreviousLevel"}, {"mnuLevelNext", "tbNextLevel"},
+    };
+    for (const auto& [menu, button] : limited) {
+        limitEntries_.emplace_back(findChild<QAction*>(QLatin1String(menu)),
+                                   findChild<QAction*>(QLatin1String(button)));
+    }
+    updateLimitEntries();
+}
+
+void frmMain::updateLimitEntries() {
+    if (limitEntries_.empty()) {
+        return;
+    }
+    const ResizeLimits size = possibleResizes(currentLevel());
+    const LevelListLimits list = possibleLevelListCommands(levelset_, state_);
+    const bool possible[] = {size.decreaseWidth,  size.increaseWidth, size.decreaseHeight,
+                             size.increaseHeight, list.remove,        list.add,
+                             list.previous,       list.next};
+    for (std::size_t index = 0; index < limitEntries_.size(); ++index) {
+        limitEntries_[index].first->setEnabled(possible[index]);
+        limitEntries_[index].second->setEnabled(possible[index]);
+    }
+}
+
+// Exactly one tool is checked; choosing the checked one keeps it.
+void frmMain::mnuToolsTool_Click(DrawingTool tool) {
+    mnuToolsTool[static_cast<int>(tool_)]->setChecked(false);
+    tool_ = tool;
+    mnuToolsTool[static_cast<int>(tool)]->setChecked(true);
+    settings_->setValue(kToolKey, QLatin1String(kToolNames[static_cast<int>(tool)]));
+}
+
+void frmMain::mnuViewGrid_Click() {
+    mnuViewGrid->setChecked(!mnuViewGrid->isChecked());
+    picLevel->setGridShown(mnuViewGrid->isChecked());
+    settings_->setValue(kGridKey, mnuViewGrid->isChecked());
+}
+
+// Both sizes as one step; Cancel or the same size makes none.
+void frmMain::mnuLevelSize_Click() {
+    LevelSizeDialog dialog(currentLevel(), this);
+    if (showLevelSize) {
+        showLevelSize(dialog);
+    } else {
+        dialog.exec();
+    }
+    if (dialog.result() != QDialog::Accepted) {
+        return;
+    }
+    if (history_.record(stepname::LevelSize, [&] {
+            setLevelSize(currentLevel(), dialog.levelWidth(), dialog.levelHeight());
+        })) {
+        redrawMap();
+    }
+}
+
+} // namespace vrh
