@@ -5,6 +5,7 @@
 #include "commands/mapediting.h"
 #include "commands/tilenames.h"
 
+#include <QApplication>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -72,7 +73,15 @@ bool TilePalette::event(QEvent* event) {
         // The tooltip stays while the pointer is over the same tile.
         const QRect tile(at / kCellPixels * kCellPixels + QPoint(kBorder, kBorder),
                          QSize(kCellPixels, kCellPixels));
-        QToolTip::showText(help->globalPos(), tileToolTip(code), this, tile);
+        const QString text = tileToolTip(code);
+        QToolTip::showText(help->globalPos(), text, this, tile);
+        // The tip's window carries its text as its name too, for tools that read windows by
+        // name (screen readers, desktop automation).
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->windowType() == Qt::ToolTip && window->isVisible()) {
+                window->setWindowTitle(text);
+            }
+        }
     } else {
         QToolTip::hideText();
         event->ignore();

@@ -196,6 +196,20 @@ class Editor:
         left, top = self.origin[0] + TIME_BOX[0], self.origin[1] + self.menu_bar + TIME_BOX[1]
         return [shot.pixel(left + dx, top + dy) for dy in range(TIME_BOX[3]) for dx in range(TIME_BOX[2])]
 
+    def map_cell_halfway(self, shot, sheet, cell_x, cell_y, over, under):
+        """The inner pixels of a map cell lie halfway between two tiles: one drawn half
+        transparent over the other."""
+        left = self.origin[0] + MAP_LEFT + CELL * cell_x
+        top = self.origin[1] + self.menu_bar + MAP_TOP + CELL * cell_y
+        for dy in range(2, 14):
+            for dx in range(2, 14):
+                shown = shot.pixel(left + dx, top + dy)
+                a = sheet.pixel(CELL * (over % 8) + dx, CELL * (over // 8) + dy)
+                b = sheet.pixel(CELL * (under % 8) + dx, CELL * (under // 8) + dy)
+                if any(abs(2 * s - x - y) > 2 for s, x, y in zip(shown, a, b)):
+                    return False
+        return True
+
     def map_cell_matches(self, shot, sheet, cell_x, cell_y, code):
         """The inner 12 x 12 pixels of a map cell (inside any marker frame) equal the tile."""
         left = self.origin[0] + MAP_LEFT + CELL * cell_x
@@ -363,7 +377,13 @@ def regions(display, binary, sheet, workdir, started):
     first._move(*first.map_point(6, 3))
     first._move(*first.map_point(5, 3))
     pasted = {(5, 3): 89, (6, 3): 14, (5, 4): 54, (6, 4): 1}
-    shot = regions_shot(display, first, sheet, "floating paste", pasted)
+    time.sleep(0.4)
+    shot = display.screenshot()
+    keep_shot(display, "floating paste")
+    for cell, code in pasted.items():
+        check(first.map_cell_halfway(shot, sheet, *cell, code, 0),
+              f"floating paste: map cell {cell} is not tile {code} half over the floor")
+    print("ok: floating paste: half transparent over the floor")
     check(map_pixel(first, shot, 6 * CELL + 8, 3 * CELL) == MAGENTA, "the floating paste has no outline")
     first.click_cell(5, 3)
     regions_shot(display, first, sheet, "placed paste", pasted | {(0, 0): 0})
@@ -431,6 +451,91 @@ def regions(display, binary, sheet, workdir, started):
     print("ok: the second editor pasted the first one's cells from the X clipboard and saved them")
     second.exit_without_saving()
     first.exit_without_saving()
+
+
+# Drawing tools: a quick drag with no gaps, a rectangle and a line drawn and undone, the grid,
+# a palette tile's tooltip and the Level Size dialog.
+GREY = (128, 128, 128)
+
+
+def line_cells(start, end):
+    """The cells of the straight line between two cells, both ends included (Bresenham)."""
+    (x, y), (x1, y1) = start, end
+    dx, dy = abs(x1 - x), -abs(y1 - y)
+    sx, sy = (1 if x < x1 else -1), (1 if y < y1 else -1)
+    error, cells = dx + dy, [(x, y)]
+    while (x, y) != (x1, y1):
+        twice = 2 * error
+        if twice >= dy:
+            error, x = error + dy, x + sx
+        if twice <= dx:
+            error, y = error + dx, y + sy
+        cells.append((x, y))
+    return cells
+
+
+def jump(editor, start, end):
+    """A left drag that reaches the end cell in one move, as a quick hand does."""
+    editor._move(*editor.map_point(*start))
+    editor.display.xdotool("mousedown", 1)
+    editor._move(*editor.map_point(*end))
+    time.sleep(0.05)
+    editor.display.xdotool("mouseup", 1)
+
+
+def drawing_tools(display, binary, sheet, workdir, started):
+    editor = Editor(display, binary)
+    started.append(editor)
+    editor.pick_tile(89)
+
+    line = line_cells((1, 1), (10, 6))
+    jump(editor, (1, 1), (10, 6))
+    regions_shot(display, editor, sheet, "a quick drag leaves no gaps", {cell: 89 for cell in line})
+    editor.keys("ctrl+z")
+    regions_shot(display, editor, sheet, "the quick drag undone", {cell: 0 for cell in line})
+
+    outline = {(x, y): 89 for x in range(2, 7) for y in range(2, 6) if x in (2, 6) or y in (2, 5)}
+    editor.keys("r")
+    jump(editor, (2, 2), (6, 5))
+    regions_shot(display, editor, sheet, "a rectangle", outline | {(3, 3): 0, (5, 4): 0})
+    editor.keys("ctrl+z")
+    regions_shot(display, editor, sheet, "the rectangle undone", {cell: 0 for cell in outline})
+
+    editor.keys("l")
+    line = line_cells((0, 7), (11, 0))
+    jump(editor, (0, 7), (11, 0))
+    regions_shot(display, editor, sheet, "a line", {cell: 89 for cell in line})
+    editor.keys("ctrl+z")
+    regions_shot(display, editor, sheet, "the line undone", {cell: 0 for cell in line})
+    editor.keys("p")
+
+    editor.keys("ctrl+g")
+    time.sleep(0.4)
+    shot = display.screenshot()
+    keep_shot(display, "grid")
+    for x, y, grid in [(16, 40, True), (40, 16, True), (16 * 11, 100, True), (15, 40, False),
+                       (40, 17, False), (16 * 12, 40, False), (40, 16 * 8, False)]:
+        check((map_pixel(editor, shot, x, y) == GREY) == grid,
+              f"grid: map pixel ({x}, {y}) is {map_pixel(editor, shot, x, y)}")
+    editor.keys("ctrl+g")
+    print("ok: the grid lies between the cells inside the level")
+
+    editor._move(PALETTE_LEFT + CELL * (58 % 8) + 8, editor.menu_bar + PALETTE_TOP + CELL * (58 // 8) + 8)
+    editor._move(PALETTE_LEFT + CELL * (58 % 8) + 9, editor.menu_bar + PALETTE_TOP + CELL * (58 // 8) + 9)
+    tip = display.window("^Tile 58: ammo$")
+    check(tip, "no tooltip named the ammo tile")
+    print("ok: hovering tile 58 shows the tooltip \"Tile 58: ammo\"")
+
+    editor.keys("ctrl+r")
+    dialog = display.window("^Level Size$")
+    display.keys(dialog, "ctrl+a")
+    display.type(dialog, "20")
+    display.keys(dialog, "Tab", "ctrl+a")
+    display.type(dialog, "10")
+    display.keys(dialog, "Return")
+    wait_for("the Level Size dialog to close", lambda: display.no_window("^Level Size$"))
+    regions_shot(display, editor, sheet, "a 20 x 10 level", {(19, 9): 0, (20, 9): 255, (19, 10): 255})
+    editor.exit_without_saving()
 
 
 def main():
@@ -629,6 +734,7 @@ def main():
         editor.exit_without_saving()
         editor = None
         regions(display, binary, sheet, workdir, region_editors)
+        drawing_tools(display, binary, sheet, workdir, region_editors)
         print("1 passed, 0 failed")
         return 0
     except Failure as failure:
