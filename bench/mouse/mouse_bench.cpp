@@ -1,5 +1,6 @@
 // Painting with a left drag: one move onto a new cell stores the tile, redraws the whole map
-// and repaints the view. Beside it, moves within one cell, which do nothing.
+// and repaints the view. Beside it, moves within one cell, which do nothing, quick moves that
+// jump eight cells and paint the cells between, and a 32 x 32 filled rectangle.
 #include "window/frmmain.h"
 
 #include "support/windowbench.h"
@@ -11,6 +12,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+#include <iterator>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -21,11 +24,14 @@ constexpr int kEvents = 1000;
 struct Editor : vrh::bench::FullLevelWindow {
     Editor() { window.state().curTile = 89; }
 
-    void leftMove(double x, double y) {
+    void leftMove(double x, double y) { send(QEvent::MouseMove, Qt::NoButton, x, y); }
+
+    void send(QEvent::Type type, Qt::MouseButton button, double x, double y) {
         const QPointF local(x + 2, y + 2);
-        QMouseEvent move(QEvent::MouseMove, local, window.picLevel->mapToGlobal(local),
-                         Qt::NoButton, Qt::LeftButton, {});
-        QApplication::sendEvent(window.picLevel, &move);
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
+        QMouseEvent event(type, local, window.picLevel->mapToGlobal(local), button, held, {});
+        QApplication::sendEvent(window.picLevel, &event);
         QApplication::processEvents();
     }
 };
@@ -67,6 +73,45 @@ void BM_LeftDragOntoNewCellsWithoutHistory(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_LeftDragOntoNewCellsWithoutHistory)
+    ->Iterations(kEvents)
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// Round a square of side 24 cells, eight cells a move: each move paints the eight cells of its
+// line and redraws once. Beside BM_LeftDragOntoNewCells it prices what filling the gaps adds.
+void BM_LeftDragEightCellJumps(benchmark::State& state) {
+    Editor editor;
+    const int corners[][2] = {{0, 0},   {8, 0},   {16, 0}, {24, 0}, {24, 8}, {24, 16},
+                              {24, 24}, {16, 24}, {8, 24}, {0, 24}, {0, 16}, {0, 8}};
+    int step = 0;
+    for (auto _ : state) {
+        const auto& cell = corners[step++ % std::size(corners)];
+        editor.leftMove(cell[0] * 16 + 8, cell[1] * 16 + 8);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_LeftDragEightCellJumps)
+    ->Iterations(kEvents)
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// A filled rectangle over the whole 32 x 32 level: the press, the preview's move to the far
+// corner and the release that paints 1024 cells as one step and redraws.
+void BM_FilledRectangle32x32(benchmark::State& state) {
+    Editor editor;
+    editor.window.mnuToolsTool_Click(vrh::DrawingTool::FilledRectangle);
+    int step = 0;
+    for (auto _ : state) {
+        // Another tile each time, so that every release changes all the cells.
+        editor.window.state().curTile = step++ % 2 == 0 ? 14 : 89;
+        editor.send(QEvent::MouseButtonPress, Qt::LeftButton, 8, 8);
+        editor.leftMove(31 * 16 + 8, 31 * 16 + 8);
+        editor.send(QEvent::MouseButtonRelease, Qt::LeftButton, 31 * 16 + 8, 31 * 16 + 8);
+    }
+    editor.window.mnuToolsTool_Click(vrh::DrawingTool::Pencil);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_FilledRectangle32x32)
     ->Iterations(kEvents)
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond);
