@@ -14,10 +14,94 @@ int lastShowableIndex(const Levelset& levelset) {
 } // namespace
 
 LevelListLimits possibleLevelListCommands(const Levelset& levelset, const EditingState& state) {
+    const int count = levelset.numLevels;
+    const bool room = count < kMaxLevels;
+    const bool several = count > 1;
     // The level shown is never the one removed.
-    return {levelset.numLevels<kMaxLevels, levelset.numLevels> 1 &&
-                state.curLevel + 1 < levelset.numLevels,
-            state.curLevel > 0, state.curLevel < lastShowableIndex(levelset)};
+    const bool lastNotShown = state.curLevel + 1 < count;
+    return {room, several && lastNotShown, state.curLevel > 0,
+            state.curLevel < lastShowableIndex(levelset), several};
+}
+
+LevelListChange insertLevel(Levelset& levelset, EditingState& state) {
+    if (!possibleLevelListCommands(levelset, state).add) {
+        return LevelListChange::Nothing;
+    }
+    // The records from the current one on move one later; the last of the eight makes way.
+    auto& levels = levelset.levels;
+    std::rotate(levels.begin() + state.curLevel, levels.end() - 1, levels.end());
+    levels[state.curLevel] = freshLevel();
+    ++levelset.numLevels;
+    return LevelListChange::CurrentLevel;
+}
+
+LevelListChange duplicateLevel(Levelset& levelset, EditingState& state) {
+    if (!possibleLevelListCommands(levelset, state).add) {
+        return LevelListChange::Nothing;
+    }
+    auto& levels = levelset.levels;
+    const int copy = state.curLevel + 1;
+    std::rotate(levels.begin() + copy, levels.end() - 1, levels.end());
+    levels[copy] = levels[state.curLevel];
+    ++levelset.numLevels;
+    state.curLevel = static_cast<std::int16_t>(copy);
+    return LevelListChange::CurrentLevel;
+}
+
+LevelListChange deleteLevel(Levelset& levelset, EditingState& state) {
+    if (!possibleLevelListCommands(levelset, state).deleteLevel) {
+        return LevelListChange::Nothing;
+    }
+    // The level taken out goes right behind the new last level.
+    auto& levels = levelset.levels;
+    const int count = lastShowableIndex(levelset) + 1;
+    std::rotate(levels.begin() + state.curLevel, levels.begin() + state.curLevel + 1,
+                levels.begin() + count);
+    --levelset.numLevels;
+    state.curLevel = static_cast<std::int16_t>(std::min<int>(state.curLevel, count - 2));
+    return LevelListChange::CurrentLevel;
+}
+
+LevelListChange moveLevelEarlier(Levelset& levelset, EditingState& state) {
+    return moveLevel(levelset, state, state.curLevel, state.curLevel - 1);
+}
+
+LevelListChange moveLevelLater(Levelset& levelset, EditingState& state) {
+    return moveLevel(levelset, state, state.curLevel, state.curLevel + 1);
+}
+
+LevelListChange moveLevel(Levelset& levelset, EditingState& state, int from, int to) {
+    const int last = lastShowableIndex(levelset);
+    if (from == to || from < 0 || to < 0 || from > last || to > last) {
+        return LevelListChange::Nothing;
+    }
+    auto& levels = levelset.levels;
+    int current = state.curLevel;
+    if (from < to) {
+        std::rotate(levels.begin() + from, levels.begin() + from + 1, levels.begin() + to + 1);
+        if (current == from) {
+            current = to;
+        } else if (current > from && current <= to) {
+            --current;
+        }
+    } else {
+        std::rotate(levels.begin() + to, levels.begin() + from, levels.begin() + from + 1);
+        if (current == from) {
+            current = to;
+        } else if (current >= to && current < from) {
+            ++current;
+        }
+    }
+    state.curLevel = static_cast<std::int16_t>(current);
+    return LevelListChange::CurrentLevel;
+}
+
+LevelListChange goToLevel(const Levelset& levelset, EditingState& state, int index) {
+    if (index < 0 || index > lastShowableIndex(levelset) || index == state.curLevel) {
+        return LevelListChange::Nothing;
+    }
+    state.curLevel = static_cast<std::int16_t>(index);
+    return LevelListChange::CurrentLevel;
 }
 
 LevelListChange addLevel(Levelset& levelset, const EditingState& state) {

@@ -19,12 +19,31 @@ LevelListChange addLevel(Levelset& levelset, const EditingState& state);
 LevelListChange removeLevel(Levelset& levelset, const EditingState& state);
 LevelListChange previousLevel(const Levelset& levelset, EditingState& state);
 LevelListChange nextLevel(const Levelset& levelset, EditingState& state);
-// Which of the four would change something: the menu and the toolbar grey the others.
+// Putting levels in order. A level that leaves the set is kept right behind the last one, as
+// Remove keeps it, so that Add brings it back; passcodes belong to positions and never move.
+// Insert puts a new level's defaults at curLevel and Duplicate a copy of the current level
+// after it, both made current (nothing at eight levels); Delete takes the current level out
+// (nothing with one level), the one now at its place or the new last becomes current. The
+// moves swap the current level with its neighbour, and it stays current.
+LevelListChange insertLevel(Levelset& levelset, EditingState& state);
+LevelListChange duplicateLevel(Levelset& levelset, EditingState& state);
+LevelListChange deleteLevel(Levelset& levelset, EditingState& state);
+LevelListChange moveLevelEarlier(Levelset& levelset, EditingState& state);
+LevelListChange moveLevelLater(Levelset& levelset, EditingState& state);
+// Moves the level at from to the position to, the levels between moving one place; the level
+// that was current stays current wherever it went.
+LevelListChange moveLevel(Levelset& levelset, EditingState& state, int from, int to);
+// Makes the level at index current, if it is one of the set.
+LevelListChange goToLevel(const Levelset& levelset, EditingState& state, int index);
+
+// Which of the commands would change something: the menu and the toolbar grey the others.
+// Insert and Duplicate go with Add, Move Level Earlier with Previous, Later with Next.
 struct LevelListLimits {
     bool add;
     bool remove;
     bool previous;
     bool next;
+    bool deleteLevel;
 };
 LevelListLimits possibleLevelListCommands(const Levelset& levelset, const EditingState& state);
 

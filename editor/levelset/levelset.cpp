@@ -42,10 +42,15 @@ void resetLevelset(Levelset& levelset) {
         passcode.assign({});
     }
     for (LevelRecord& level : levelset.levels) {
-        level = LevelRecord{};
-        level.finishX = level.width - 1;
-        level.finishY = level.height - 1;
+        level = freshLevel();
     }
+}
+
+LevelRecord freshLevel() {
+    LevelRecord level;
+    level.finishX = level.width - 1;
+    level.finishY = level.height - 1;
+    return level;
 }
 
 QString windowTitle(const QString& fileName) {

@@ -26,6 +26,9 @@ struct Levelset {
     QString fileName = kUntitled;
 };
 
+// A new levelset's level: 12 x 8 cells of floor, the finish in its bottom-right cell.
+LevelRecord freshLevel();
+
 // The data side of newLevelset: every field back to a fresh levelset, all eight records and
 // all 1024 cells of each.
 void resetLevelset(Levelset& levelset);
