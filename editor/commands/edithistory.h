@@ -39,6 +39,11 @@ inline const QString FillSelection = QStringLiteral("Fill Selection");
 inline const QString Fill = QStringLiteral("Fill");
 inline const QString Replace = QStringLiteral("Replace");
 inline const QString LevelSize = QStringLiteral("Level Size");
+inline const QString InsertLevel = QStringLiteral("Insert a Level");
+inline const QString DuplicateLevel = QStringLiteral("Duplicate Level");
+inline const QString DeleteLevel = QStringLiteral("Delete This Level");
+inline const QString MoveLevelEarlier = QStringLiteral("Move Level Earlier");
+inline const QString MoveLevelLater = QStringLiteral("Move Level Later");
 } // namespace stepname
 
 // Keystrokes that follow each other in one of these boxes make one step.

@@ -33,6 +33,7 @@ class QToolBar;
 namespace vrh {
 
 class frmAbout;
+class GoToLevelDialog;
 class LevelSizeDialog;
 class LevelView;
 class MarkerFrame;
@@ -149,6 +150,12 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void mnuLevelAdd_Click();
     void mnuLevelPrevious_Click();
     void mnuLevelNext_Click();
+    void mnuLevelInsert_Click();
+    void mnuLevelDuplicate_Click();
+    void mnuLevelDelete_Click();
+    void mnuLevelMoveEarlier_Click();
+    void mnuLevelMoveLater_Click();
+    void mnuLevelGoTo_Click();
     void mnuToolsMouseChoice_Click(int index);
     // The drawing tools work as one choice, remembered between runs.
     void mnuToolsTool_Click(DrawingTool tool);
@@ -169,6 +176,8 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     std::function<void(frmAbout&)> showAbout;
     // Runs the Level Size dialog; empty, modally. Tests put in a hook that answers it.
     std::function<void(LevelSizeDialog&)> showLevelSize;
+    // Runs the Go to Level dialog; empty, modally.
+    std::function<void(GoToLevelDialog&)> showGoToLevel;
 
     // Controls, named as their object names.
     LevelView* picLevel = nullptr;
@@ -282,6 +291,9 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
 
     // Redraws what a command of the level list changed.
     void showLevelListChange(LevelListChange change);
+    // Runs a command that reorders the levels as one step.
+    void reorderLevels(const QString& stepName,
+                       LevelListChange (*command)(Levelset&, EditingState&));
     void numberBoxChanged(QLineEdit* box, std::uint8_t LevelRecord::*field, const QString& stepName,
                           TypingBox typingBox);
     void chooseOption(const QString& stepName, std::uint8_t LevelRecord::*field,

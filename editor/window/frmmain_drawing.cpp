@@ -32,14 +32,23 @@ void frmMain::createDrawingTools() {
 
     // Each command greyed at its limit, in the menu and on the toolbar.
     const std::pair<const char*, const char*> limited[] = {
-        {"mnuLevelDecreaseWidth", "tbDWidth"},   {"mnuLevelIncreaseWidth", "tbIWidth"},
-        {"mnuLevelDecreaseHeight", "tbDHeight"}, {"mnuLevelIncreaseHeight", "tbIHeight"},
-        {"mnuLevelRemove", "tbRemoveLevel"},     {"mnuLevelAdd", "tbAddLevel"},
-        {"mnuLevelPrevious", "tbPreviousLevel"}, {"mnuLevelNext", "tbNextLevel"},
+        {"mnuLevelDecreaseWidth", "tbDWidth"},
+        {"mnuLevelIncreaseWidth", "tbIWidth"},
+        {"mnuLevelDecreaseHeight", "tbDHeight"},
+        {"mnuLevelIncreaseHeight", "tbIHeight"},
+        {"mnuLevelRemove", "tbRemoveLevel"},
+        {"mnuLevelAdd", "tbAddLevel"},
+        {"mnuLevelPrevious", "tbPreviousLevel"},
+        {"mnuLevelNext", "tbNextLevel"},
+        {"mnuLevelInsert", nullptr},
+        {"mnuLevelDuplicate", nullptr},
+        {"mnuLevelDelete", nullptr},
+        {"mnuLevelMoveEarlier", nullptr},
+        {"mnuLevelMoveLater", nullptr},
     };
     for (const auto& [menu, button] : limited) {
         limitEntries_.emplace_back(findChild<QAction*>(QLatin1String(menu)),
-                                   findChild<QAction*>(QLatin1String(button)));
+                                   button ? findChild<QAction*>(QLatin1String(button)) : nullptr);
     }
     updateLimitEntries();
 }
@@ -50,12 +59,17 @@ void frmMain::updateLimitEntries() {
     }
     const ResizeLimits size = possibleResizes(currentLevel());
     const LevelListLimits list = possibleLevelListCommands(levelset_, state_);
-    const bool possible[] = {size.decreaseWidth,  size.increaseWidth, size.decreaseHeight,
-                             size.increaseHeight, list.remove,        list.add,
-                             list.previous,       list.next};
+    // In the order of the entries above.
+    const bool possible[] = {
+        size.decreaseWidth, size.increaseWidth, size.decreaseHeight, size.increaseHeight,
+        list.remove,        list.add,           list.previous,       list.next,
+        list.add,           list.add,           list.deleteLevel,    list.previous,
+        list.next};
     for (std::size_t index = 0; index < limitEntries_.size(); ++index) {
         limitEntries_[index].first->setEnabled(possible[index]);
-        limitEntries_[index].second->setEnabled(possible[index]);
+        if (QAction* button = limitEntries_[index].second) {
+            button->setEnabled(possible[index]);
+        }
     }
 }
 

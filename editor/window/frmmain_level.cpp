@@ -3,6 +3,7 @@
 
 #include "commands/levellist.h"
 #include "commands/levelrules.h"
+#include "gotoleveldialog.h"
 #include "map/markerframe.h"
 
 namespace vrh {
@@ -65,6 +66,46 @@ void frmMain::mnuLevelPrevious_Click() {
 
 void frmMain::mnuLevelNext_Click() {
     showLevelListChange(nextLevel(levelset_, state_));
+}
+
+void frmMain::reorderLevels(const QString& stepName,
+                            LevelListChange (*command)(Levelset&, EditingState&)) {
+    LevelListChange change = LevelListChange::Nothing;
+    history_.record(stepName, [&] { change = command(levelset_, state_); });
+    showLevelListChange(change);
+}
+
+void frmMain::mnuLevelInsert_Click() {
+    reorderLevels(stepname::InsertLevel, insertLevel);
+}
+
+void frmMain::mnuLevelDuplicate_Click() {
+    reorderLevels(stepname::DuplicateLevel, duplicateLevel);
+}
+
+void frmMain::mnuLevelDelete_Click() {
+    reorderLevels(stepname::DeleteLevel, deleteLevel);
+}
+
+void frmMain::mnuLevelMoveEarlier_Click() {
+    reorderLevels(stepname::MoveLevelEarlier, moveLevelEarlier);
+}
+
+void frmMain::mnuLevelMoveLater_Click() {
+    reorderLevels(stepname::MoveLevelLater, moveLevelLater);
+}
+
+// Not a step: which level is shown is no part of the levelset.
+void frmMain::mnuLevelGoTo_Click() {
+    GoToLevelDialog dialog(state_.curLevel + 1, levelset_.numLevels, this);
+    if (showGoToLevel) {
+        showGoToLevel(dialog);
+    } else {
+        dialog.exec();
+    }
+    if (dialog.result() == QDialog::Accepted) {
+        showLevelListChange(goToLevel(levelset_, state_, dialog.level() - 1));
+    }
 }
 
 } // namespace vrh

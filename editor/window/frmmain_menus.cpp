@@ -106,6 +106,21 @@ void frmMain::createMenus() {
              QKeySequence(Qt::Key_F7));
     addEntry(this, level, "mnuLevelNext", "&Next", &frmMain::mnuLevelNext_Click,
              QKeySequence(Qt::Key_F8));
+    addBar(level, "mnuLevelBar2");
+    addEntry(this, level, "mnuLevelInsert", "&Insert a Level", &frmMain::mnuLevelInsert_Click,
+             QKeySequence(Qt::CTRL | Qt::Key_I));
+    addEntry(this, level, "mnuLevelDuplicate", "&Duplicate Level",
+             &frmMain::mnuLevelDuplicate_Click, QKeySequence(Qt::CTRL | Qt::Key_J));
+    addEntry(this, level, "mnuLevelDelete", "De&lete This Level", &frmMain::mnuLevelDelete_Click,
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
+    addEntry(this, level, "mnuLevelMoveEarlier", "Move Level &Earlier",
+             &frmMain::mnuLevelMoveEarlier_Click,
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp));
+    addEntry(this, level, "mnuLevelMoveLater", "Move Level La&ter",
+             &frmMain::mnuLevelMoveLater_Click,
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown));
+    addEntry(this, level, "mnuLevelGoTo", "&Go to Level...", &frmMain::mnuLevelGoTo_Click,
+             QKeySequence(Qt::CTRL | Qt::Key_L));
 
     QMenu* tools = addMenu(bar, "mnuTools", "&Tools");
     QMenu* mouse = tools->addMenu(QStringLiteral("Right &Mouse Button"));

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSpinBox>
 
 #include <map>
@@ -107,6 +108,56 @@ TEST(LevelMenu, RefusalsAtTheLimitsAreGreyedSilentAndDrawNothing) {
     h.showLevel(0, 0);
     h.entry("mnuLevelAdd")->trigger();
     EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 1 / 1"));
+}
+
+// Each reordering is one step, named by its entry, that shows the level now current; Undo puts
+// back every byte and the level that was current. At its limit the entry is greyed.
+TEST(LevelMenu, ReorderingLevelsIsOneStepThatUndoTakesBackExactly) {
+    struct Case {
+        const char* entry;
+        QKeyCombination key;
+        int numLevels, current;
+        const char* label;   // after
+        int shownTime;       // the time of the level shown after, its tag
+        const char* atLimit; // a set where it is greyed: numLevels, current
+        int limitLevels, limitCurrent;
+    };
+    const Case cases[] = {
+        {"Insert a Level", Qt::CTRL | Qt::Key_I, 3, 1, "Level: 2 / 4", 99, "eight", 8, 0},
+        {"Duplicate Level", Qt::CTRL | Qt::Key_J, 3, 1, "Level: 3 / 4", 11, "eight", 8, 3},
+        {"Delete This Level", Qt::CTRL | Qt::SHIFT | Qt::Key_Delete, 3, 2, "Level: 2 / 2", 11,
+         "one", 1, 0},
+        {"Move Level Earlier", Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp, 3, 2, "Level: 2 / 3", 12,
+         "first", 3, 0},
+        {"Move Level Later", Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown, 3, 0, "Level: 2 / 3", 10,
+         "last", 3, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry);
+        ActiveWindow h;
+        for (int i = 0; i < kMaxLevels; ++i) {
+            h.level(i).time = static_cast<std::uint8_t>(10 + i);
+        }
+        h.showLevel(c.numLevels, c.current);
+        const LevelsetImage before = h.bytes();
+        h.key(c.key);
+        EXPECT_EQ(h.window.lblLevelNum->text(), QString::fromLatin1(c.label));
+        EXPECT_EQ(h.window.txtTime->text(), QString::number(c.shownTime));
+        EXPECT_TRUE(h.mapShows(h.level(h.window.state().curLevel)));
+        EXPECT_EQ(h.window.mnuEditUndo->text(), QStringLiteral("&Undo ") + c.entry);
+        h.key(Qt::CTRL | Qt::Key_Z);
+        EXPECT_EQ(h.bytes(), before);
+        EXPECT_EQ(h.window.state().curLevel, c.current);
+        EXPECT_TRUE(h.mapShows(h.level(c.current)));
+
+        SCOPED_TRACE(c.atLimit);
+        h.showLevel(c.limitLevels, c.limitCurrent);
+        for (QAction* entry : h.window.findChild<QMenu*>(QStringLiteral("mnuLevel"))->actions()) {
+            if (entry->shortcut() == QKeySequence(c.key)) {
+                EXPECT_FALSE(entry->isEnabled());
+            }
+        }
+    }
 }
 
 // At a limit the entry and its button are greyed, so the key does nothing; the command itself,

@@ -2,6 +2,7 @@
 
 #include "assets/assets.h"
 #include "map/levelview.h"
+#include "window/gotoleveldialog.h"
 #include "window/levelsizedialog.h"
 
 #include <QClipboard>
@@ -101,6 +102,13 @@ TEST(Menus, MenuBarHoldsEveryEntryInOrder) {
         "  mnuLevelAdd \"&Add a Level\" F6",
         "  mnuLevelPrevious \"&Previous\" F7",
         "  mnuLevelNext \"&Next\" F8",
+        "  mnuLevelBar2 -",
+        "  mnuLevelInsert \"&Insert a Level\" Ctrl+I",
+        "  mnuLevelDuplicate \"&Duplicate Level\" Ctrl+J",
+        "  mnuLevelDelete \"De&lete This Level\" Ctrl+Shift+Del",
+        "  mnuLevelMoveEarlier \"Move Level &Earlier\" Ctrl+Shift+PgUp",
+        "  mnuLevelMoveLater \"Move Level La&ter\" Ctrl+Shift+PgDown",
+        "  mnuLevelGoTo \"&Go to Level...\" Ctrl+L",
         "mnuTools \"&Tools\"",
         "  mnuToolsMouse \"Right &Mouse Button\"",
         "    mnuToolsMouseChoice0 \"Set &Positions\" [x]",
@@ -168,6 +176,12 @@ void expectMapUntouched(ActiveWindow& h) {
 void expectAsked(ActiveWindow& h, const char* title) {
     ASSERT_EQ(h.messages.asked.size(), 1u);
     EXPECT_EQ(h.messages.asked[0].title, QString::fromLatin1(title));
+}
+
+std::function<void(ActiveWindow&)> label(const char* text) {
+    return [text](ActiveWindow& h) {
+        EXPECT_EQ(h.window.lblLevelNum->text(), QString::fromLatin1(text));
+    };
 }
 
 Command tool(const char* entry, QKeyCombination key, DrawingTool before, DrawingTool chosen) {
@@ -300,6 +314,25 @@ const std::vector<Command>& commands() {
          [](H& h) { h.messages.answers = {MessageAnswer::Ok}; },
          [](H& h) { expectAsked(h, "Doors"); }},
         {"mnuHelpAbout", Qt::Key_F12, "About", [](H&) {}, [](H& h) { EXPECT_EQ(h.aboutBoxes, 1); }},
+        {"mnuLevelInsert", Qt::CTRL | Qt::Key_I, nullptr, [](H& h) { h.showLevel(3, 1); },
+         label("Level: 2 / 4")},
+        {"mnuLevelDuplicate", Qt::CTRL | Qt::Key_J, nullptr, [](H& h) { h.showLevel(3, 1); },
+         label("Level: 3 / 4")},
+        {"mnuLevelDelete", Qt::CTRL | Qt::SHIFT | Qt::Key_Delete, nullptr,
+         [](H& h) { h.showLevel(3, 2); }, label("Level: 2 / 2")},
+        {"mnuLevelMoveEarlier", Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp, nullptr,
+         [](H& h) { h.showLevel(3, 2); }, label("Level: 2 / 3")},
+        {"mnuLevelMoveLater", Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown, nullptr,
+         [](H& h) { h.showLevel(3, 0); }, label("Level: 2 / 3")},
+        {"mnuLevelGoTo", Qt::CTRL | Qt::Key_L, nullptr,
+         [](H& h) {
+             h.showLevel(3, 0);
+             h.window.showGoToLevel = [](GoToLevelDialog& dialog) {
+                 dialog.spnLevel->setValue(3);
+                 dialog.accept();
+             };
+         },
+         label("Level: 3 / 3")},
         {"mnuViewGrid", Qt::CTRL | Qt::Key_G, nullptr,
          [](H& h) {
              if (h.window.picLevel->gridShown()) { // as the last harness left it
