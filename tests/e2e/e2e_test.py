@@ -538,6 +538,37 @@ def drawing_tools(display, binary, sheet, workdir, started):
     editor.exit_without_saving()
 
 
+def level_commands(display, binary, sheet, workdir, started):
+    """Levels duplicated, inserted, moved and deleted with their keys, then undone, as the saved
+    bytes tell."""
+    editor = Editor(display, binary)
+    started.append(editor)
+    first, copy, fresh = {(0, 0): 89}, {(0, 0): 89, (1, 0): 54}, {(2, 0): 14}
+    editor.pick_tile(89)
+    editor.click_cell(0, 0)
+    editor.keys("ctrl+j")
+    editor.pick_tile(54)
+    editor.click_cell(1, 0)
+    editor.keys("ctrl+i")
+    editor.pick_tile(14)
+    editor.click_cell(2, 0)
+    regions_shot(display, editor, sheet, "an inserted level", {(0, 0): 0, (1, 0): 0, (2, 0): 14})
+    editor.keys("ctrl+shift+Next", "ctrl+shift+Delete")
+    regions_shot(display, editor, sheet, "the level after the deleted one", copy)
+    path = os.path.join(workdir, "zvrhllev.vrh")
+    save_as(display, editor, path)
+    level = lambda tiles: (8, 12, default_header(), tiles)
+    expected = expected_file(b"LEV", [level(first), level(copy)])
+    check(read(path) == expected, f"levels saved in the wrong order:\n{read(path).hex()}")
+    print("ok: duplicated, inserted, moved later and deleted with their keys, saved in order")
+
+    editor.keys("ctrl+z", "ctrl+z", "ctrl+s")
+    expected = expected_file(b"LEV", [level(first), level(fresh), level(copy)])
+    wait_for("the undone order saved", lambda: read(path) == expected)
+    print("ok: the delete and the move undone, the file saved byte for byte")
+    editor.exit_without_saving()
+
+
 def main():
     binary, tiles_png, xmaplog, xdnddrop = map(os.path.abspath, sys.argv[1:5])
     workdir = tempfile.mkdtemp(prefix="vrhedit-e2e-")
@@ -734,6 +765,7 @@ def main():
         editor.exit_without_saving()
         editor = None
         regions(display, binary, sheet, workdir, region_editors)
+        level_commands(display, binary, sheet, workdir, region_editors)
         drawing_tools(display, binary, sheet, workdir, region_editors)
         print("1 passed, 0 failed")
         return 0
