@@ -9,6 +9,7 @@
 #include <QSpinBox>
 
 #include <map>
+#include <memory>
 #include <string>
 
 namespace vrh {
@@ -385,6 +386,15 @@ TEST(ViewMenu, TheGridLiesBetweenTheCellsInsideTheLevel) {
     EXPECT_TRUE(h.mapShows(h.level(0)));
     h.key(Qt::CTRL | Qt::Key_G);
     EXPECT_EQ(h.window.picLevel->composedImage(), before);
+
+    // The grid and the drawing tool are remembered for the next window.
+    h.key(Qt::CTRL | Qt::Key_G);
+    h.key(Qt::Key_L);
+    auto next = std::make_unique<ActiveWindow>();
+    EXPECT_TRUE(next->window.mnuViewGrid->isChecked());
+    EXPECT_TRUE(next->window.picLevel->gridShown());
+    EXPECT_EQ(next->window.drawingTool(), DrawingTool::Line);
+    EXPECT_TRUE(next->window.mnuToolsTool[1]->isChecked());
 }
 
 TEST(ViewMenu, AHiddenMarkerFollowsTheLevelsAndShowsAtItsNewPlace) {

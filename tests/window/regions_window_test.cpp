@@ -296,6 +296,8 @@ TEST(Paste, TheCellsFloatUnderThePointerAndAClickPlacesThemOnceOnAnotherLevel) {
     const LevelRecord second = h.level(1);
     h.key(Qt::CTRL | Qt::Key_V);
     ASSERT_TRUE(h.window.pasteFloating());
+    EXPECT_EQ(h.window.sbStatusBar->currentMessage(),
+              QStringLiteral("Click to place, Escape to cancel"));
     h.window.levelCursor->setVisible(false);    // it follows the pointer onto the outline
     EXPECT_TRUE(showsOutline(h, std::nullopt)); // not before the pointer is over the map
 
