@@ -1,3 +1,4 @@
+#include "freshsettings.h"
 #include "temporaryuserfolders.h"
 
 #include <QApplication>
@@ -27,5 +28,6 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new vrh::testing::FreshSettingsEachTest);
     return RUN_ALL_TESTS();
 }

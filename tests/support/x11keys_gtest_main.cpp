@@ -1,5 +1,6 @@
 // The widget test runner on a platform theme whose text boxes claim the keys they claim on an
 // X11 desktop: Ctrl+E (end of line), Ctrl+D (delete), Ctrl+K and more, as well as Ctrl+Z.
+#include "freshsettings.h"
 #include "temporaryuserfolders.h"
 
 #include <QApplication>
@@ -54,6 +55,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new vrh::testing::FreshSettingsEachTest);
     return RUN_ALL_TESTS();
 }
 
