@@ -3,10 +3,7 @@
 #include "assets/assets.h"
 #include "map/drawlevel.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFontDatabase>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -57,27 +54,20 @@ TEST(LevelPicture, SizesMarkersTilesAndBands) {
     };
     const ShownMarkers fresh;
     const ShownMarkers blocksOnly{false, false, true, true};
-    LevelRecord full = sampleLevel();
-    full.width = 32;
-    full.height = 32;
-    full.startX = 31;
-    full.startY = 31;
-    LevelRecord oversized = sampleLevel();
-    oversized.width = 200;
-    oversized.height = 33;
-    LevelRecord shared = sampleLevel();
-    shared.finishX = 0;
-    shared.finishY = 0;
-    LevelRecord empty = sampleLevel();
-    empty.width = 0;
+    const auto changed = [](void (*change)(LevelRecord&)) {
+        LevelRecord level = sampleLevel();
+        change(level);
+        return level;
+    };
+    const LevelRecord oversized =
+        changed([](LevelRecord& l) { l.width = 200, l.height = 33, l.startX = 31, l.startY = 31; });
+    const LevelRecord shared = changed([](LevelRecord& l) { l.finishX = 0, l.finishY = 0; });
+    const LevelRecord empty = changed([](LevelRecord& l) { l.width = 0; });
     Levelset five;
     resetLevelset(five);
     five.numLevels = 5;
     five.levels[0] = sampleLevel();
-    Levelset one;
-    resetLevelset(one);
-    Levelset none;
-    resetLevelset(none);
+    Levelset none = five;
     none.numLevels = 0;
 
     const Case cases[] = {
@@ -102,14 +92,10 @@ TEST(LevelPicture, SizesMarkersTilesAndBands) {
           {5 * 16 + 15, 5 * 16 + 8, kLightBlue},
           {6 * 16, 5 * 16 + 8, kBlue},
           {6 * 16 + 8, 5 * 16 + 8, 0, 0}}},
-        {"a whole grid's level, its start in the last cell",
-         [&] { return levelPicture(full, sheet, fresh); },
-         {512, 512},
-         {{511, 511, kLightGreen}, {20 * 16 + 5, 5, 0, 89}}},
-        {"a size beyond the grid is held to it",
+        {"a size beyond the grid is held to it, the start in the last cell",
          [&] { return levelPicture(oversized, sheet, fresh); },
          {512, 512},
-         {{20 * 16 + 5, 5, 0, 89}}},
+         {{511, 511, kLightGreen}, {20 * 16 + 5, 5, 0, 89}}},
         {"finish over start: the later marker on top",
          [&] { return levelPicture(shared, sheet, fresh); },
          {320, 160},
@@ -131,10 +117,6 @@ TEST(LevelPicture, SizesMarkersTilesAndBands) {
           {0, 528 + 16, kLightGreen},
           {512, 528, kSilver}, // no sixth level: no band
           {4 * 512 - 1, 2 * 528 - 1, kSilver}}},
-        {"one level: one place",
-         [&] { return allLevelsPicture(one, sheet, fresh); },
-         {512, 528},
-         {{0, 16, kLightGreen}, {511, 527, kSilver}}},
         {"no level", [&] { return allLevelsPicture(none, sheet, fresh); }, {0, 0}, {}},
     };
     for (const Case& c : cases) {
@@ -178,29 +160,6 @@ TEST(LevelPicture, BandsNameTheirLevelsInBlackOnWhite) {
         }
         bands.push_back(band);
     }
-}
-
-TEST(LevelPicture, WritesAPngOrSaysWhyAndLeavesTheFile) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QImage picture = levelPicture(sampleLevel(), prepareTileSheet(tileSheet()), {});
-    const QString path = dir.filePath(QStringLiteral("level.png"));
-    ASSERT_EQ(writePictureFile(picture, path), std::nullopt);
-    QFile written(path);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    const QByteArray bytes = written.readAll();
-    EXPECT_TRUE(bytes.startsWith("\x89PNG\r\n\x1a\n"));
-    EXPECT_EQ(QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32), picture);
-
-    const QString missing = dir.filePath(QStringLiteral("missing/level.png"));
-    const std::optional<QString> error = writePictureFile(picture, missing);
-    ASSERT_TRUE(error);
-    EXPECT_TRUE(error->startsWith(QStringLiteral("Can't save ") + missing + QStringLiteral(".\r")))
-        << error->toStdString();
-    EXPECT_EQ(writePictureFile(QImage(), path),
-              QStringLiteral("Can't save ") + path +
-                  QStringLiteral(".\rThere is no level cell to draw."));
-    EXPECT_EQ(QFile(path).size(), bytes.size());
 }
 
 } // namespace
