@@ -1,10 +1,12 @@
 #include "assets/assets.h"
 #include "commands/commandline.h"
+#include "window/commandlinerun.h"
 #include "window/qtuserinterface.h"
 #include "window/startup.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -40,6 +42,25 @@ QStringList argumentList(int argc, char* argv[]) {
 }
 #endif
 
+// The answer of a command line that opens no window, on the console.
+int answer(const vrh::ConsoleAnswer& reply) {
+#ifdef Q_OS_WIN
+    vrh::answerWithoutConsole(reply.standardOutput, reply.standardError, reply.exitCode != 0);
+#else
+    std::fputs(reply.standardOutput.toLocal8Bit().constData(), stdout);
+    std::fputs(reply.standardError.toLocal8Bit().constData(), stderr);
+#endif
+    return reply.exitCode;
+}
+
+// Qt's own notes (a missing runtime folder, say) are no part of a console answer; its errors
+// still are.
+void keepQtNotesOffTheConsole(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fputs((text + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -47,14 +68,15 @@ int main(int argc, char* argv[]) {
     const vrh::CommandLine commandLine =
         vrh::parseCommandLine(argumentList(argc, argv), QDir::currentPath());
     if (commandLine.exitCode) {
-#ifdef Q_OS_WIN
-        vrh::answerWithoutConsole(commandLine.standardOutput, commandLine.standardError,
-                                  *commandLine.exitCode != 0);
-#else
-        std::fputs(commandLine.standardOutput.toLocal8Bit().constData(), stdout);
-        std::fputs(commandLine.standardError.toLocal8Bit().constData(), stderr);
-#endif
-        return *commandLine.exitCode;
+        return answer(
+            {*commandLine.exitCode, commandLine.standardOutput, commandLine.standardError});
+    }
+    // Pictures and the check: no window, no display; the picture's text still needs fonts.
+    if (commandLine.task != vrh::CommandLineTask::OpenEditor) {
+        qputenv("QT_QPA_PLATFORM", vrh::platformWithoutDisplay());
+        qInstallMessageHandler(keepQtNotesOffTheConsole);
+        const QGuiApplication app(argc, argv);
+        return answer(vrh::runWithoutWindow(commandLine));
     }
 
     QApplication app(argc, argv);

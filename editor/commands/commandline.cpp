@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "levelset/levelset.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -25,11 +27,23 @@ void addQtOptions(QCommandLineParser& parser) {
 }
 
 CommandLine usageError(const QString& reason) {
-    return {
-        kUsageErrorExitCode,
-        {},
-        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(kProgramName, reason),
-        {}};
+    CommandLine answer;
+    answer.exitCode = kUsageErrorExitCode;
+    answer.standardError =
+        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(kProgramName, reason);
+    return answer;
+}
+
+CommandLine answerWith(const QString& standardOutput) {
+    CommandLine answer;
+    answer.exitCode = 0;
+    answer.standardOutput = standardOutput;
+    return answer;
+}
+
+// Shown in the title and the messages as the system writes paths (backslashes on Windows).
+QString absolutePath(const QString& currentFolder, const QString& path) {
+    return QDir::toNativeSeparators(QDir::cleanPath(QDir(currentFolder).absoluteFilePath(path)));
 }
 
 } // namespace
@@ -44,12 +58,29 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
                                   QStringLiteral("Shows this help and exits."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Shows the version and exits."));
+    const QCommandLineOption exportPicture(
+        QStringLiteral("export-picture"),
+        QStringLiteral("Writes the levels of FILE as a PNG picture to OUT.png, as Export All "
+                       "Levels does, and exits."),
+        QStringLiteral("OUT.png"));
+    const QCommandLineOption level(
+        QStringLiteral("level"),
+        QStringLiteral("With --export-picture: only level N (1 to 8), as Export Picture does."),
+        QStringLiteral("N"));
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        QStringLiteral("Reports on standard output every level of FILE with too many alien holes "
+                       "or security guards and every position outside its level; exits with 3 "
+                       "when it finds one, else 0."));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(exportPicture);
+    parser.addOption(level);
+    parser.addOption(check);
     addQtOptions(parser);
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("The levelset file (zvrhl???.vrh) to open."),
-                                 QStringLiteral("[FILE]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"), QStringLiteral("The levelset file (zvrhl???.vrh) to open or read."),
+        QStringLiteral("[FILE]"));
 
     if (!parser.parse(arguments)) {
         return usageError(parser.errorText());
@@ -57,11 +88,10 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
     if (parser.isSet(help)) {
         QString text = parser.helpText();
         text.replace(QStringLiteral("<executable_name>"), kProgramName);
-        return {0, text, {}, {}};
+        return answerWith(text);
     }
     if (parser.isSet(version)) {
-        return {
-            0, QStringLiteral("%1 %2\n").arg(kProgramName, QStringLiteral(VRH_VERSION)), {}, {}};
+        return answerWith(QStringLiteral("%1 %2\n").arg(kProgramName, QStringLiteral(VRH_VERSION)));
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
@@ -72,9 +102,35 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
     }
     CommandLine run;
     if (!files.isEmpty()) {
-        // Shown in the title as the system writes paths (backslashes on Windows).
-        run.file = QDir::toNativeSeparators(
-            QDir::cleanPath(QDir(currentFolder).absoluteFilePath(files.first())));
+        run.file = absolutePath(currentFolder, files.first());
+    }
+    if (parser.isSet(exportPicture) && parser.isSet(check)) {
+        return usageError(QStringLiteral("--export-picture and --check can't go together."));
+    }
+    if (parser.isSet(level) && !parser.isSet(exportPicture)) {
+        return usageError(QStringLiteral("--level goes with --export-picture."));
+    }
+    if (parser.isSet(exportPicture)) {
+        run.task = CommandLineTask::ExportPicture;
+        const QString picture = parser.value(exportPicture);
+        if (picture.isEmpty()) {
+            return usageError(QStringLiteral("The picture's file name is empty."));
+        }
+        run.pictureFile = absolutePath(currentFolder, picture);
+        if (parser.isSet(level)) {
+            bool isNumber = false;
+            const int number = parser.value(level).toInt(&isNumber);
+            if (!isNumber || number < 1 || number > kMaxLevels) {
+                return usageError(
+                    QStringLiteral("The level must be a number from 1 to %1.").arg(kMaxLevels));
+            }
+            run.level = number;
+        }
+    } else if (parser.isSet(check)) {
+        run.task = CommandLineTask::Check;
+    }
+    if (run.task != CommandLineTask::OpenEditor && files.isEmpty()) {
+        return usageError(QStringLiteral("Which levelset? Name its FILE."));
     }
     return run;
 }

@@ -6,19 +6,37 @@
 
 namespace vrh {
 
-// What the editor's command line asks for: VrhEdit [FILE], --help, --version. Options that
-// Qt itself reads (-platform, -style, ...) pass through to the application object.
+// What the editor does for its command line: open a window, or answer without one.
+enum class CommandLineTask {
+    OpenEditor,
+    // --export-picture OUT [--level N] FILE: Export Picture of level N, else Export All Levels.
+    ExportPicture,
+    // --check FILE: the holes and guards check and the positions outside their level.
+    Check,
+};
+
+// What the editor's command line asks for: VrhEdit [FILE], --export-picture, --check, --help,
+// --version. Options that Qt itself reads (-platform, -style, ...) pass through to the
+// application object.
 struct CommandLine {
     // Set when the program answers and ends without opening a window: 0 for --help and
     // --version, 2 for a usage error.
     std::optional<int> exitCode;
     QString standardOutput;
     QString standardError;
-    // The levelset to open after start-up, as an absolute path; empty for none.
+    // The levelset to open after start-up or to read, as an absolute path; empty for none.
     QString file;
+    CommandLineTask task = CommandLineTask::OpenEditor;
+    // The picture to write, as an absolute path, and the level to draw, 1 to 8; none draws
+    // them all.
+    QString pictureFile;
+    std::optional<int> level;
 };
 
+// A file that can't be read or written; a bad command line; --check found something.
+inline constexpr int kFileErrorExitCode = 1;
 inline constexpr int kUsageErrorExitCode = 2;
+inline constexpr int kCheckFoundExitCode = 3;
 
 // arguments as the program got them, the program's own path first; a relative FILE is taken
 // from currentFolder.

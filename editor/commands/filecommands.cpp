@@ -134,6 +134,20 @@ bool FileCommands::saveLevelset(const QString& file) {
     return true;
 }
 
+void FileCommands::exportFile(
+    const QString& title, const QString& filter,
+    const std::function<std::optional<QString>(const QString& path)>& write) {
+    const std::optional<QString> chosen =
+        dialogs_.saveFileName({title, filter, dialogFolder(), lastExportName_});
+    if (!chosen || chosen->isEmpty()) {
+        return;
+    }
+    lastExportName_ = *chosen;
+    if (const std::optional<QString> error = write(*chosen)) {
+        messages_.showMessage(*error, kErrorTitle, MessageButtons::Ok, MessageIcon::Critical);
+    }
+}
+
 bool FileCommands::savePrompt() {
     switch (messages_.showMessage(kSavePrompt, kApplicationTitle, MessageButtons::YesNoCancel,
                                   MessageIcon::None)) {

@@ -6,6 +6,8 @@
 #include "levelset/levelset.h"
 
 #include <QString>
+#include <functional>
+#include <optional>
 
 namespace vrh {
 
@@ -70,6 +72,13 @@ class FileCommands {
     // success fileName and the title name file.
     bool saveLevelset(const QString& file);
 
+    // Export Picture and Export All Levels: the save dialog with this title and filter,
+    // starting where the levelset's dialogs start and offering the last exported name; write
+    // gives the reason a write failed, shown in the "Error!" box. The levelset, fileName and
+    // the edit history stay as they are.
+    void exportFile(const QString& title, const QString& filter,
+                    const std::function<std::optional<QString>(const QString& path)>& write);
+
     // From now on every levelset opened or saved is remembered there, and the dialogs start
     // in the folder of the last one. Without it they start in the initial folder given.
     void setRecentFiles(RecentFiles& recent) { recent_ = &recent; }
@@ -94,6 +103,7 @@ class FileCommands {
     LevelsetView& view_;
     QString initialFolder_;
     QString lastName_;
+    QString lastExportName_;
     RecentFiles* recent_ = nullptr;
     KnownFile knownFile_;
 };

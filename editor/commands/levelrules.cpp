@@ -13,30 +13,11 @@ constexpr std::uint8_t kHatcheryLevel = 1;
 
 constexpr std::uint8_t kHoleCodes[] = {69, 70};
 constexpr std::uint8_t kGuardCode = 75;
-constexpr int kMaxHoles = 10;
-constexpr int kMaxGuards = 5;
 
-// Whether the level keeps both limits inside its size. Sizes are clamped to the grid,
-// whatever a file brought.
+// Whether the level keeps both limits inside its size.
 bool keepsHoleAndGuardLimits(const LevelRecord& level) {
-    const int height = level.gridHeight();
-    const int width = level.gridWidth();
-    int holes = 0;
-    int guards = 0;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const std::uint8_t code = level.tiles[y][x];
-            if (std::ranges::find(kHoleCodes, code) != std::end(kHoleCodes)) {
-                ++holes;
-            } else if (code == kGuardCode) {
-                ++guards;
-            }
-            if (holes > kMaxHoles || guards > kMaxGuards) {
-                return false;
-            }
-        }
-    }
-    return true;
+    const HolesAndGuards counted = countHolesAndGuards(level);
+    return counted.holes <= kMaxHoles && counted.guards <= kMaxGuards;
 }
 
 } // namespace
@@ -107,6 +88,22 @@ void setFloor(LevelRecord& level) {
     for (auto& row : level.tiles) {
         std::ranges::replace(row, from, to);
     }
+}
+
+HolesAndGuards countHolesAndGuards(const LevelRecord& level) {
+    // Sizes are clamped to the grid, whatever a file brought.
+    HolesAndGuards counted;
+    for (int y = 0; y < level.gridHeight(); ++y) {
+        for (int x = 0; x < level.gridWidth(); ++x) {
+            const std::uint8_t code = level.tiles[y][x];
+            if (std::ranges::find(kHoleCodes, code) != std::end(kHoleCodes)) {
+                ++counted.holes;
+            } else if (code == kGuardCode) {
+                ++counted.guards;
+            }
+        }
+    }
+    return counted;
 }
 
 std::int16_t checkHolesAndGuards(const Levelset& levelset) {

@@ -40,6 +40,16 @@ void setFloor(LevelRecord& level);
 // other.
 std::uint8_t floorCode(const LevelRecord& level);
 
+inline constexpr int kMaxHoles = 10;
+inline constexpr int kMaxGuards = 5;
+
+// The alien holes (69, 70) and security guards (75) inside the level's size.
+struct HolesAndGuards {
+    int holes = 0;
+    int guards = 0;
+};
+HolesAndGuards countHolesAndGuards(const LevelRecord& level);
+
 // 0 when every level of the set holds at most 10 alien holes (69, 70) and at most 5 security
 // guards (75) inside its size; otherwise the number, counted from 1, of the first that does
 // not. Never reads past the eighth record or outside the 32 x 32 grid.

@@ -95,14 +95,14 @@ QByteArray levelsetFileBytes(const Levelset& levelset, const QString& path) {
     return serializeLevelset(levelset, levelsetNameFromPath(path));
 }
 
-std::optional<QString> writeLevelsetFile(const Levelset& levelset, const QString& path) {
-    const auto failure = [&path](const QString& reason) {
-        return QStringLiteral("Can't save %1.\r%2").arg(path, reason);
-    };
+QString cantSaveMessage(const QString& path, const QString& reason) {
+    return QStringLiteral("Can't save %1.\r%2").arg(path, reason);
+}
 
+std::optional<QString> writeLevelsetFile(const Levelset& levelset, const QString& path) {
     const QByteArray bytes = levelsetFileBytes(levelset, path);
     if (const std::optional<QString> reason = replaceFileSafely(path, bytes)) {
-        return failure(*reason);
+        return cantSaveMessage(path, *reason);
     }
     return std::nullopt;
 }

@@ -40,6 +40,9 @@ QByteArray levelsetFileBytes(const Levelset& levelset, const QString& path);
 // name the user chose.
 std::optional<QString> writeLevelsetFile(const Levelset& levelset, const QString& path);
 
+// "Can't save <path>." and the reason on a second line, as a failed save says it.
+QString cantSaveMessage(const QString& path, const QString& reason);
+
 // A read either gives a whole levelset or says why it refused; it never gives half a file.
 struct ReadResult {
     std::optional<Levelset> levelset;

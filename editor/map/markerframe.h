@@ -11,6 +11,13 @@ namespace vrh {
 
 class PictureView;
 
+// The colours of the markers of the level's positions, on the map and, for the blocks' types,
+// on the palette.
+inline const QColor kStartMarkerColour(128, 255, 128);
+inline const QColor kFinishMarkerColour(0, 192, 0);
+inline const QColor kPutMarkerColour(128, 128, 255);
+inline const QColor kTakeMarkerColour(0, 0, 192);
+
 // A 2-pixel outline inside a rectangle of pixels: its outer edge is the rectangle's edge.
 void paintOutline(QPainter& painter, const QRect& pixels, const QColor& colour);
 

@@ -38,10 +38,6 @@ template <typename Widget> Widget* place(Widget* widget, const QString& name, QR
 }
 
 const QColor kOrange(255, 128, 0);
-const QColor kLightGreen(128, 255, 128);
-const QColor kGreen(0, 192, 0);
-const QColor kLightBlue(128, 128, 255);
-const QColor kBlue(0, 0, 192);
 
 } // namespace
 
@@ -124,13 +120,13 @@ void frmMain::createControls() {
     picTileset->hide();
 
     // Added in painting order: the cursors lie on top.
-    shpStart = &picLevel->addMarker(QStringLiteral("shpStart"), kLightGreen, true);
-    shpFinish = &picLevel->addMarker(QStringLiteral("shpFinish"), kGreen, true);
-    shpPut = &picLevel->addMarker(QStringLiteral("shpPut"), kLightBlue, false);
-    shpTake = &picLevel->addMarker(QStringLiteral("shpTake"), kBlue, false);
+    shpStart = &picLevel->addMarker(QStringLiteral("shpStart"), kStartMarkerColour, true);
+    shpFinish = &picLevel->addMarker(QStringLiteral("shpFinish"), kFinishMarkerColour, true);
+    shpPut = &picLevel->addMarker(QStringLiteral("shpPut"), kPutMarkerColour, false);
+    shpTake = &picLevel->addMarker(QStringLiteral("shpTake"), kTakeMarkerColour, false);
     levelCursor = &picLevel->addMarker(QStringLiteral("levelCursor"), kOrange, true);
-    shpPutType = &picTiles->addMarker(QStringLiteral("shpPutType"), kLightBlue, false);
-    shpTakeType = &picTiles->addMarker(QStringLiteral("shpTakeType"), kBlue, false);
+    shpPutType = &picTiles->addMarker(QStringLiteral("shpPutType"), kPutMarkerColour, false);
+    shpTakeType = &picTiles->addMarker(QStringLiteral("shpTakeType"), kTakeMarkerColour, false);
     tileCursor = &picTiles->addMarker(QStringLiteral("tileCursor"), kOrange, true);
 
     createPanel(central);

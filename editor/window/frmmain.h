@@ -87,6 +87,9 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
     void mnuFileExit_Click();
+    // Pictures of the current level and of all levels, as the map shows them (frmmain_export.cpp).
+    void mnuFileExportPicture_Click();
+    void mnuFileExportAll_Click();
     // The recent file in entry index (0 for "&1 ...").
     void mnuFileRecent_Click(int index);
     // Opens a levelset as File > Open does with the name its dialog gave; with the save prompt

@@ -66,6 +66,11 @@ void frmMain::createMenus() {
     addEntry(this, file, "mnuFileSave", "&Save", &frmMain::mnuFileSave_Click,
              QKeySequence(Qt::CTRL | Qt::Key_S));
     addEntry(this, file, "mnuFileSaveAs", "Save &As...", &frmMain::mnuFileSaveAs_Click);
+    addBar(file, "mnuFileBar2");
+    addEntry(this, file, "mnuFileExportPicture", "&Export Picture...",
+             &frmMain::mnuFileExportPicture_Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    addEntry(this, file, "mnuFileExportAll", "Export All Le&vels...",
+             &frmMain::mnuFileExportAll_Click);
     addBar(file, "mnuFileBar1");
     addEntry(this, file, "mnuFileExit", "E&xit", &frmMain::mnuFileExit_Click);
 

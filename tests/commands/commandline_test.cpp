@@ -15,7 +15,14 @@ TEST(CommandLine, FileHelpVersionAndUsageErrors) {
         std::optional<int> exitCode;
         QString standardError;
         QString file;
+        CommandLineTask task = CommandLineTask::OpenEditor;
+        QString pictureFile = {};
+        std::optional<int> level = {};
     };
+    const auto usage = [](const char* reason) {
+        return QStringLiteral("VrhEdit: %1\n").arg(QString::fromLatin1(reason)) + kUsageHint;
+    };
+    constexpr auto exportPicture = CommandLineTask::ExportPicture;
     // Where an absolute path starts: "/", or a drive on Windows.
     const QString root = QDir::rootPath();
     const QString here = root + "home/designer/levels";
@@ -50,6 +57,52 @@ TEST(CommandLine, FileHelpVersionAndUsageErrors) {
         {"version, short", {"-v"}, 0, {}, {}},
         {"help", {"--help"}, 0, {}, {}},
         {"help, short, beside a file", {"a.vrh", "-h"}, 0, {}, {}},
+        {"export all levels",
+         {"--export-picture", "out.png", "zvrhlabc.vrh"},
+         std::nullopt,
+         {},
+         here + "/zvrhlabc.vrh",
+         exportPicture,
+         here + "/out.png"},
+        {"export one level, options after the file",
+         {"a.vrh", "--level", "8", "--export-picture", root + "tmp/p.png"},
+         std::nullopt,
+         {},
+         here + "/a.vrh",
+         exportPicture,
+         root + "tmp/p.png",
+         8},
+        {"check", {"--check", "a.vrh"}, std::nullopt, {}, here + "/a.vrh", CommandLineTask::Check},
+        {"level 0",
+         {"--export-picture", "o.png", "--level", "0", "a.vrh"},
+         2,
+         usage("The level must be a number from 1 to 8."),
+         {}},
+        {"level 9",
+         {"--export-picture", "o.png", "--level", "9", "a.vrh"},
+         2,
+         usage("The level must be a number from 1 to 8."),
+         {}},
+        {"level alone",
+         {"--level", "2", "a.vrh"},
+         2,
+         usage("--level goes with --export-picture."),
+         {}},
+        {"export without a file",
+         {"--export-picture", "o.png"},
+         2,
+         usage("Which levelset? Name its FILE."),
+         {}},
+        {"empty picture name",
+         {"--export-picture", "", "a.vrh"},
+         2,
+         usage("The picture's file name is empty."),
+         {}},
+        {"both at once",
+         {"--check", "--export-picture", "o.png", "a.vrh"},
+         2,
+         usage("--export-picture and --check can't go together."),
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -58,6 +111,9 @@ TEST(CommandLine, FileHelpVersionAndUsageErrors) {
         EXPECT_EQ(line.exitCode, c.exitCode);
         EXPECT_EQ(line.standardError, c.standardError);
         EXPECT_EQ(line.file, QDir::toNativeSeparators(c.file)); // as the title shows it
+        EXPECT_EQ(line.task, c.task);
+        EXPECT_EQ(line.pictureFile, QDir::toNativeSeparators(c.pictureFile));
+        EXPECT_EQ(line.level, c.level);
         if (!c.exitCode || *c.exitCode != 0) {
             EXPECT_EQ(line.standardOutput, QString());
         }
@@ -73,11 +129,26 @@ TEST(CommandLine, VersionAndHelpTexts) {
                              "Draws and edits levelsets for the calculator game Varnhold.\n"
                              "\n"
                              "Options:\n"
-                             "  -h, --help     Shows this help and exits.\n"
-                             "  -v, --version  Shows the version and exits.\n"
+                             "  -h, --help                  Shows this help and exits.\n"
+                             "  -v, --version               Shows the version and exits.\n"
+                             "  --export-picture <OUT.png>  Writes the levels of FILE as a PNG "
+                             "picture to\n"
+                             "                              OUT.png, as Export All Levels does, "
+                             "and exits.\n"
+                             "  --level <N>                 With --export-picture: only level N "
+                             "(1 to 8), as\n"
+                             "                              Export Picture does.\n"
+                             "  --check                     Reports on standard output every level "
+                             "of FILE\n"
+                             "                              with too many alien holes or security "
+                             "guards and\n"
+                             "                              every position outside its level; "
+                             "exits with 3\n"
+                             "                              when it finds one, else 0.\n"
                              "\n"
                              "Arguments:\n"
-                             "  FILE           The levelset file (zvrhl???.vrh) to open.\n"));
+                             "  FILE                        The levelset file (zvrhl???.vrh) to "
+                             "open or read.\n"));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "commands/levelrules.h"
+#include "commands/levelsetcheck.h"
 
 #include <gtest/gtest.h>
 
@@ -162,6 +163,7 @@ void place(LevelRecord& level, std::uint8_t code, int count, int fromRow = 0) {
     }
 }
 
+// Saving stops at the first level that breaks a limit; --check reports every finding.
 TEST(HolesAndGuards, LimitsPerLevelAndTheFirstLevelThatBreaksThem) {
     struct Tiles {
         std::uint8_t code;
@@ -173,19 +175,79 @@ TEST(HolesAndGuards, LimitsPerLevelAndTheFirstLevelThatBreaksThem) {
         int numLevels;
         std::vector<std::pair<int, Tiles>> tiles; // level index, tiles
         int result;
+        QStringList report;
+        void (*change)(Levelset&) = nullptr;
     };
     const Case cases[] = {
-        {"empty", 1, {}, 0},
-        {"no level", 0, {{0, {69, 11, 0}}}, 0},
-        {"10 holes and 5 guards", 1, {{0, {69, 10, 0}}, {0, {75, 5, 2}}}, 0},
-        {"11 holes", 1, {{0, {70, 11, 0}}}, 1},
-        {"6 guards", 1, {{0, {75, 6, 0}}}, 1},
-        {"6 of 69 and 5 of 70", 1, {{0, {69, 6, 0}}, {0, {70, 5, 2}}}, 1},
-        {"third level fails", 3, {{0, {69, 10, 0}}, {2, {69, 11, 0}}}, 3},
-        {"second fails first", 3, {{1, {75, 6, 0}}, {2, {69, 11, 0}}}, 2},
-        {"beyond numLevels", 2, {{2, {69, 11, 0}}, {7, {75, 32, 0}}}, 0},
-        {"below the level's height", 1, {{0, {69, 24, 8}}}, 0},
-        {"eighth of eight", 8, {{7, {75, 6, 0}}}, 8},
+        {"empty", 1, {}, 0, {}},
+        {"no level", 0, {{0, {69, 11, 0}}}, 0, {}},
+        {"10 holes and 5 guards", 1, {{0, {69, 10, 0}}, {0, {75, 5, 2}}}, 0, {}},
+        {"11 holes",
+         1,
+         {{0, {70, 11, 0}}},
+         1,
+         {"Level 1: 11 alien holes, more than the 10 allowed"}},
+        {"6 guards",
+         1,
+         {{0, {75, 6, 0}}},
+         1,
+         {"Level 1: 6 security guards, more than the 5 allowed"}},
+        {"6 of 69 and 5 of 70, and 7 guards",
+         1,
+         {{0, {69, 6, 0}}, {0, {70, 5, 2}}, {0, {75, 7, 4}}},
+         1,
+         {"Level 1: 11 alien holes, more than the 10 allowed",
+          "Level 1: 7 security guards, more than the 5 allowed"}},
+        {"third level fails",
+         3,
+         {{0, {69, 10, 0}}, {2, {69, 11, 0}}},
+         3,
+         {"Level 3: 11 alien holes, more than the 10 allowed"}},
+        {"second fails first",
+         3,
+         {{1, {75, 6, 0}}, {2, {69, 11, 0}}},
+         2,
+         {"Level 2: 6 security guards, more than the 5 allowed",
+          "Level 3: 11 alien holes, more than the 10 allowed"}},
+        {"beyond numLevels", 2, {{2, {69, 11, 0}}, {7, {75, 32, 0}}}, 0, {}},
+        {"below the level's height", 1, {{0, {69, 24, 8}}}, 0, {}},
+        {"eighth of eight",
+         8,
+         {{7, {75, 6, 0}}},
+         8,
+         {"Level 8: 6 security guards, more than the 5 allowed"}},
+        {"positions on the last column and row are inside",
+         1,
+         {},
+         0,
+         {},
+         [](Levelset& set) { set.levels[0].startX = 11, set.levels[0].startY = 7; }},
+        {"every position one past the edge, in the order of the report",
+         2,
+         {{1, {69, 11, 0}}},
+         2,
+         {"Level 2: 11 alien holes, more than the 10 allowed",
+          "Level 2: the start position, column 12 row 0, lies outside the level's 12 columns "
+          "by 8 rows",
+          "Level 2: the finish position, column 0 row 8, lies outside the level's 12 columns "
+          "by 8 rows",
+          "Level 2: the block to put position, column 255 row 255, lies outside the level's 12 "
+          "columns by 8 rows",
+          "Level 2: the block to take position, column 40 row 3, lies outside the level's 12 "
+          "columns by 8 rows"},
+         [](Levelset& set) {
+             LevelRecord& level = set.levels[1];
+             level.startX = 12;
+             level.finishX = 0, level.finishY = 8;
+             level.putX = 255, level.putY = 255;
+             level.takeX = 40, level.takeY = 3;
+         }},
+        {"a position beyond numLevels",
+         1,
+         {},
+         0,
+         {},
+         [](Levelset& set) { set.levels[1].startX = 31; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -195,7 +257,11 @@ TEST(HolesAndGuards, LimitsPerLevelAndTheFirstLevelThatBreaksThem) {
         for (const auto& [index, tiles] : c.tiles) {
             place(levelset.levels[index], tiles.code, tiles.count, tiles.fromRow);
         }
+        if (c.change) {
+            c.change(levelset);
+        }
         EXPECT_EQ(checkHolesAndGuards(levelset), c.result);
+        EXPECT_EQ(checkLevelset(levelset), c.report);
     }
 }
 

@@ -458,6 +458,80 @@ def regions(display, binary, sheet, workdir, started):
 GREY = (128, 128, 128)
 
 
+def run_cli(display, binary, *args):
+    """VrhEdit from a shell with no display: its exit status, standard output and error."""
+    env = {k: v for k, v in display.env.items() if k != "DISPLAY"}
+    result = subprocess.run([binary, *args], env=env, cwd=display.workdir, capture_output=True,
+                            text=True, timeout=60)
+    return result.returncode, result.stdout, result.stderr
+
+
+def pictures_and_command_line(display, binary, sheet, workdir, started):
+    """Export Picture's PNG against the map on the screen, then the command line's answers."""
+    editor = Editor(display, binary)
+    started.append(editor)
+    painted = {(2, 2): 89, (3, 2): 89, (5, 5): 14, (11, 0): 54}
+    for cell, code in painted.items():
+        editor.pick_tile(code)
+        editor.click_cell(*cell)
+    cursor = (6, 4)
+    editor._move(*editor.map_point(*cursor))  # the cursor's frame over a floor cell
+    path = os.path.join(workdir, "zvrhlpic.vrh")
+    save_as(display, editor, path)
+
+    def export(label):
+        picture = os.path.join(workdir, label + ".png")
+        editor.keys("ctrl+shift+e")
+        dialog = display.window("^Export Picture$")
+        display.type(dialog, picture)
+        display.keys(dialog, "Return")
+        wait_for("the picture " + picture, lambda: os.path.exists(picture))
+        wait_for("the dialog to close", lambda: display.no_window("^Export Picture$"))
+        return Image.load(picture)
+
+    shown = export("level")
+    shot = regions_shot(display, editor, sheet, "before comparing the picture", painted)
+    check((shown.width, shown.height) == (12 * CELL, 8 * CELL), f"the picture is {shown.width} x {shown.height}")
+    for y in range(shown.height):
+        for x in range(shown.width):
+            on_screen = map_pixel(editor, shot, x, y)
+            if (x // CELL, y // CELL) == cursor and not (2 <= x % CELL < 14 and 2 <= y % CELL < 14):
+                # The cursor's frame on the screen; the picture has the floor there.
+                check(on_screen == (255, 128, 0), f"no cursor frame at map pixel ({x}, {y})")
+                on_screen = sheet.pixel(x % CELL, y % CELL)
+            check(shown.pixel(x, y) == on_screen,
+                  f"picture pixel ({x}, {y}) is {shown.pixel(x, y)}, the map shows {on_screen}")
+    print("ok: Export Picture's PNG equals the map on the screen pixel for pixel, markers included, "
+          "the cursor left out")
+
+    editor.keys("alt+v", "p")  # Block to Put shown: in the picture too, at (1, 0)
+    with_put = export("with-put")
+    check(with_put.pixel(CELL, 0) == (128, 128, 255) and shown.pixel(CELL, 0) != (128, 128, 255),
+          f"the shown block to put is {with_put.pixel(CELL, 0)} in the picture")
+    print("ok: the block marker that the View menu shows is in the picture")
+    editor.exit_without_saving()
+
+    # The command line draws the level as a fresh editor's map shows it: start and finish.
+    cli_picture = os.path.join(workdir, "cli.png")
+    answer = run_cli(display, binary, "--export-picture", cli_picture, "--level", "1", path)
+    check(answer == (0, "", ""), f"--export-picture answered {answer}")
+    check(Image.load(cli_picture).rgb == shown.rgb, "the command line's picture differs from Export Picture's")
+    holes = os.path.join(workdir, "zvrhlbad.vrh")
+    with open(holes, "wb") as f:
+        f.write(expected_file(b"BAD", [(8, 12, default_header(), {(x, 1): 69 for x in range(11)})]))
+    missing = os.path.join(workdir, "zvrhlnot.vrh")
+    for args, expected in [
+            (["--check", path], (0, "", "")),
+            (["--check", holes], (3, "Level 1: 11 alien holes, more than the 10 allowed\n", "")),
+            (["--check", missing], (1, "", f"Can't open {missing}.\nNo such file or directory\n")),
+            (["--export-picture", cli_picture, "--level", "9", path],
+             (2, "", "VrhEdit: The level must be a number from 1 to 8.\n"
+                     "Try 'VrhEdit --help' for more information.\n"))]:
+        answer = run_cli(display, binary, *args)
+        check(answer == expected, f"VrhEdit {' '.join(args)} answered {answer}")
+    print("ok: the command line's exit codes 0, 1, 2 and 3 and its answers")
+
+
 def line_cells(start, end):
     """The cells of the straight line between two cells, both ends included (Bresenham)."""
     (x, y), (x1, y1) = start, end
@@ -766,6 +840,7 @@ def main():
         editor = None
         regions(display, binary, sheet, workdir, region_editors)
         level_commands(display, binary, sheet, workdir, region_editors)
+        pictures_and_command_line(display, binary, sheet, workdir, region_editors)
         drawing_tools(display, binary, sheet, workdir, region_editors)
         print("1 passed, 0 failed")
         return 0

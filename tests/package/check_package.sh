@@ -46,6 +46,14 @@ cmp "$work/split/header.vrh" "$work/header" && cmp "$work/split/level1.vrh" "$wo
     fail "levelsplit's files differ"
 MANWIDTH=80 man -l "$usr/share/man/man1/levelsplit.1" 2>&1 | grep -qE "^ +levelsplit +- +split a Varnhold levelset" &&
     ok "man page renders" || fail "man page does not render"
+# The editor's command line answers without a display: a picture of the sample and its check.
+env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/VrhEdit" --export-picture "$work/sample.png" "$sample" &&
+    [[ $(head -c 8 "$work/sample.png" | od -An -tx1 | tr -d ' \n') == 89504e470d0a1a0a ]] &&
+    ok "VrhEdit --export-picture wrote a PNG" || fail "VrhEdit --export-picture wrote no PNG"
+env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/VrhEdit" --check "$sample" && ok "VrhEdit --check: nothing found" ||
+    fail "VrhEdit --check of the sample ended with $?"
+MANWIDTH=80 man -l "$usr/share/man/man1/VrhEdit.1" 2>&1 | grep -qE "^ +VrhEdit +--export-picture OUT.png" &&
+    ok "VrhEdit's man page renders" || fail "VrhEdit's man page does not render"
 
 # The desktop's files.
 desktop-file-validate "$usr/share/applications/org.varnhold.VrhEdit.desktop" &&

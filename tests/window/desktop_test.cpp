@@ -2,8 +2,10 @@
 // menu, dropped files and the panel's captions.
 #include "windowharness.h"
 
+#include "assets/assets.h"
 #include "commands/recentfiles.h"
 #include "levelset/levelsetfile.h"
+#include "map/levelpicture.h"
 #include "support/diskfiles.h"
 #include "support/temporaryuserfolders.h"
 #include "window/startup.h"
@@ -119,6 +121,52 @@ TEST_F(Desktop, StartUpOpensTheGivenFileWithoutAPrompt) {
     }
 }
 
+// ---- Pictures ------------------------------------------------------------------------------
+
+TEST_F(Desktop, ExportWritesWhatTheMapShowsAndAFailureKeepsTheFile) {
+    ActiveWindow h;
+    h.window.openFile(put("zvrhlabc.vrh", 89), false);
+    h.window.mnuViewStart_Click(); // hidden: the picture leaves it out
+    h.window.mnuViewBlockTake_Click();
+    h.key(Qt::Key_F8); // level 2
+    const QImage sheet = prepareTileSheet(tileSheet());
+    const ShownMarkers shown{false, true, false, true};
+    const QString picture = dir.filePath(QStringLiteral("level.png"));
+    const QString all = dir.filePath(QStringLiteral("all.png"));
+    const QImage level2 = levelPicture(h.level(1), sheet, shown);
+    ASSERT_EQ(level2.size(), QSize(320, 128));
+    const auto written = [](const QString& path) {
+        return QImage(path).convertToFormat(QImage::Format_RGB32);
+    };
+
+    h.dialogs.answers = {picture, all};
+    h.key(QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_E));
+    h.entry("mnuFileExportAll")->trigger();
+    EXPECT_EQ(written(picture), level2);
+    EXPECT_EQ(written(all), allLevelsPicture(h.window.levelset(), sheet, shown));
+    ASSERT_EQ(h.dialogs.asked.size(), 2u);
+    EXPECT_EQ(h.dialogs.asked[0].kind, testing::AskedDialog::Kind::Save);
+    EXPECT_EQ(h.dialogs.asked[0].setup.title, QStringLiteral("Export Picture"));
+    EXPECT_EQ(h.dialogs.asked[0].setup.filter, QStringLiteral("PNG picture (*.png)"));
+    EXPECT_EQ(h.dialogs.asked[1].setup.lastName, picture); // offered again
+    EXPECT_TRUE(h.messages.asked.empty());
+    EXPECT_EQ(h.window.history().stack().count(), 0); // no step to undo
+
+    // A level without cells, as a file may bring it: nothing to draw, the old picture stays.
+    const QByteArray before = testing::contentOf(picture);
+    h.setSize(0, 8);
+    h.dialogs.answers = {picture};
+    h.messages.answers = {MessageAnswer::Ok};
+    h.entry("mnuFileExportPicture")->trigger();
+    ASSERT_EQ(h.messages.asked.size(), 1u);
+    EXPECT_EQ(h.messages.asked[0].text,
+              "Can't save " + picture + ".\rThere is no level cell to draw.");
+    EXPECT_EQ(h.messages.asked[0].title, QStringLiteral("Error!"));
+    EXPECT_EQ(h.messages.asked[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(testing::contentOf(picture), before);
+    testing::expectFolderHolds(dir.path(), {"all.png", "level.png", "zvrhlabc.vrh"});
+}
+
 // ---- Recent files -------------------------------------------------------------------------
 
 std::vector<std::string> fileMenu(frmMain& window) {
@@ -136,7 +184,8 @@ std::vector<std::string> fileMenu(frmMain& window) {
 TEST_F(Desktop, RecentFilesStandBetweenSaveAsAndExitNewestFirst) {
     ActiveWindow h;
     std::vector<std::string> menu = fileMenu(h.window);
-    EXPECT_EQ(menu.size(), 7u); // New, Open, bar, Save, Save As, bar, Exit
+    // New, Open, bar, Save, Save As, bar, Export Picture, Export All Levels, bar, Exit
+    EXPECT_EQ(menu.size(), 10u);
 
     const QString a = put("zvrhlaaa.vrh");
     const QString b = put("zvrhlb&b.vrh");
@@ -152,6 +201,9 @@ TEST_F(Desktop, RecentFilesStandBetweenSaveAsAndExitNewestFirst) {
         "mnuFileBar0",
         "mnuFileSave \"&Save\"",
         "mnuFileSaveAs \"Save &As...\"",
+        "mnuFileBar2",
+        "mnuFileExportPicture \"&Export Picture...\"",
+        "mnuFileExportAll \"Export All Le&vels...\"",
         "mnuFileBar1",
         "mnuFileRecent1 \"&1 zvrhlsav.vrh\"",
         "mnuFileRecent2 \"&2 zvrhlb&&b.vrh\"",

@@ -1,0 +1,73 @@
+#include "commandlinerun.h"
+
+#include "assets/assets.h"
+#include "commands/levelsetcheck.h"
+#include "levelset/levelsetfile.h"
+#include "map/drawlevel.h"
+#include "map/levelpicture.h"
+
+namespace vrh {
+
+namespace {
+
+// A box's message on a console: its lines, each ended.
+ConsoleAnswer fileError(const QString& message) {
+    QString text = message;
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return {kFileErrorExitCode, {}, text + QLatin1Char('\n')};
+}
+
+ConsoleAnswer exportPicture(const CommandLine& commandLine, const Levelset& levelset) {
+    const QImage sheet = prepareTileSheet(tileSheet());
+    QImage picture;
+    if (commandLine.level) {
+        const int number = *commandLine.level;
+        if (number > levelset.numLevels) {
+            return {kUsageErrorExitCode,
+                    {},
+                    QStringLiteral("VrhEdit: %1 has %2 levels; there is no level %3.\n")
+                        .arg(commandLine.file)
+                        .arg(levelset.numLevels)
+                        .arg(number)};
+        }
+        picture = levelPicture(levelset.levels[number - 1], sheet, ShownMarkers{});
+    } else {
+        picture = allLevelsPicture(levelset, sheet, ShownMarkers{});
+    }
+    if (const std::optional<QString> error = writePictureFile(picture, commandLine.pictureFile)) {
+        return fileError(*error);
+    }
+    return {};
+}
+
+ConsoleAnswer check(const Levelset& levelset) {
+    const QStringList found = checkLevelset(levelset);
+    if (found.isEmpty()) {
+        return {};
+    }
+    return {kCheckFoundExitCode, found.join(QLatin1Char('\n')) + QLatin1Char('\n'), {}};
+}
+
+} // namespace
+
+ConsoleAnswer runWithoutWindow(const CommandLine& commandLine) {
+    const ReadResult read = readLevelsetFile(commandLine.file);
+    if (!read.levelset) {
+        return fileError(read.error);
+    }
+    if (commandLine.task == CommandLineTask::Check) {
+        return check(*read.levelset);
+    }
+    return exportPicture(commandLine, *read.levelset);
+}
+
+const char* platformWithoutDisplay() {
+#ifdef Q_OS_WIN
+    // The one platform the program links; it draws text without any window.
+    return "windows";
+#else
+    return "offscreen";
+#endif
+}
+
+} // namespace vrh
