@@ -2,6 +2,7 @@
 
 #include "assets/assets.h"
 #include "map/levelview.h"
+#include "window/frmlevels.h"
 #include "window/levelsizedialog.h"
 
 #include <QClipboard>
@@ -90,6 +91,7 @@ TEST(Menus, MenuBarHoldsEveryEntryInOrder) {
         "  mnuViewBlockTake \"Block to &Take\" [ ]",
         "  mnuViewBar2 -",
         "  mnuViewGrid \"&Grid\" Ctrl+G [ ]",
+        "  mnuViewLevels \"&Levels\" F9 [ ]",
         "mnuLevel \"&Level\"",
         "  mnuLevelDecreaseWidth \"Decrease Width\" F1",
         "  mnuLevelIncreaseWidth \"Increase Width\" F2",
@@ -307,6 +309,12 @@ const std::vector<Command>& commands() {
              }
          },
          [](H& h) { EXPECT_TRUE(h.window.picLevel->gridShown()); }},
+        {"mnuViewLevels", Qt::Key_F9, nullptr, [](H&) {},
+         [](H& h) {
+             ASSERT_NE(h.window.levelsWindow(), nullptr);
+             EXPECT_TRUE(h.window.levelsWindow()->isVisible());
+             EXPECT_TRUE(h.window.mnuViewLevels->isChecked());
+         }},
         {"mnuLevelSize", Qt::CTRL | Qt::Key_R, nullptr,
          [](H& h) {
              h.window.showLevelSize = [](LevelSizeDialog& dialog) {
