@@ -2,7 +2,6 @@
 
 #include "assets/assets.h"
 #include "map/levelview.h"
-#include "window/frmlevels.h"
 #include "window/levelsizedialog.h"
 
 #include <QClipboard>
@@ -309,12 +308,6 @@ const std::vector<Command>& commands() {
              }
          },
          [](H& h) { EXPECT_TRUE(h.window.picLevel->gridShown()); }},
-        {"mnuViewLevels", Qt::Key_F9, nullptr, [](H&) {},
-         [](H& h) {
-             ASSERT_NE(h.window.levelsWindow(), nullptr);
-             EXPECT_TRUE(h.window.levelsWindow()->isVisible());
-             EXPECT_TRUE(h.window.mnuViewLevels->isChecked());
-         }},
         {"mnuLevelSize", Qt::CTRL | Qt::Key_R, nullptr,
          [](H& h) {
              h.window.showLevelSize = [](LevelSizeDialog& dialog) {
