@@ -159,13 +159,6 @@ void frmLevels::endDrag() {
     dragging_ = false;
 }
 
-void frmLevels::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    if (isVisible()) {
-        emit moved();
-    }
-}
-
 void frmLevels::closeEvent(QCloseEvent* event) {
     endDrag();
     QWidget::closeEvent(event);

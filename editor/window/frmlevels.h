@@ -39,7 +39,6 @@ class frmLevels : public QWidget {
     void levelClicked(int position);
     // A picture let go over another position: the level should move there.
     void levelDropped(int from, int to);
-    void moved();
     void closed();
 
   protected:
@@ -47,7 +46,6 @@ class frmLevels : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace vrh {
 
 namespace {
@@ -51,14 +53,10 @@ void frmMain::createLevelsWindow() {
     }
     connect(levelsWindow_, &frmLevels::levelClicked, this, &frmMain::levelsWindow_LevelClick);
     connect(levelsWindow_, &frmLevels::levelDropped, this, &frmMain::levelsWindow_LevelDrop);
-    connect(levelsWindow_, &frmLevels::moved, this,
-            [this] { settings_->setValue(kPositionKey, levelsWindow_->pos()); });
+    // It closes by F9, its close button or with the editor: each time its place is kept.
     connect(levelsWindow_, &frmLevels::closed, this, [this] {
         mnuViewLevels->setChecked(false);
-        // The keyboard goes back to the editor once the window is gone.
-        if (levelsWindow_->isActiveWindow()) {
-            QMetaObject::invokeMethod(this, &QWidget::activateWindow, Qt::QueuedConnection);
-        }
+        settings_->setValue(kPositionKey, levelsWindow_->pos());
     });
     connect(&history_.stack(), &QUndoStack::indexChanged, this, &frmMain::showLevelsWindow);
 }
