@@ -578,6 +578,7 @@ def levels_window(display, binary, sheet, workdir, started):
         time.sleep(0.02)
     display.xdotool("mouseup", 1)
     wait_for("the current level framed at its new place", lambda: framed() == [1])
+    regions_shot(display, editor, sheet, "the map still shows level 3", {(0, 0): marks[2]})
     keep_shot(display, "Levels window after a drag")
     path = os.path.join(workdir, "zvrhllvw.vrh")
     save_as(display, editor, path)
