@@ -184,6 +184,7 @@ void frmMain::redrawMap() {
     drawLevel(state_.curLevel);
     keepRegionsInLevel();
     updateLimitEntries();
+    showLevelsWindow();
 }
 
 void frmMain::setStatusText(const QString& text) {

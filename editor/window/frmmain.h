@@ -34,6 +34,7 @@ namespace vrh {
 
 class frmAbout;
 class GoToLevelDialog;
+class frmLevels;
 class LevelSizeDialog;
 class LevelView;
 class MarkerFrame;
@@ -374,6 +375,22 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     bool clipboardWatched_ = false;
     bool loadingLevel_ = false;
     bool centred_ = false;
+
+    // The Levels window (frmmain_levels.cpp), made the first time View > Levels shows it.
+  public:
+    void mnuViewLevels_Click();
+    QAction* mnuViewLevels = nullptr;
+    // Null until first shown.
+    frmLevels* levelsWindow() const { return levelsWindow_; }
+
+  private:
+    void createLevelsWindow();
+    QPoint besideThisWindow(QSize size) const;
+    // Brings the shown pictures up to the levelset: called after every step and redraw.
+    void showLevelsWindow();
+    void levelsWindow_LevelClick(int position);
+    void levelsWindow_LevelDrop(int from, int to);
+    frmLevels* levelsWindow_ = nullptr;
 };
 
 } // namespace vrh

@@ -90,6 +90,9 @@ void frmMain::createMenus() {
     mnuViewGrid =
         addCheckEntry(this, view, "mnuViewGrid", "&Grid", false, [this] { mnuViewGrid_Click(); });
     mnuViewGrid->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    mnuViewLevels = addCheckEntry(this, view, "mnuViewLevels", "&Levels", false,
+                                  [this] { mnuViewLevels_Click(); });
+    mnuViewLevels->setShortcut(QKeySequence(Qt::Key_F9));
 
     QMenu* level = addMenu(bar, "mnuLevel", "&Level");
     addEntry(this, level, "mnuLevelDecreaseWidth", "Decrease Width",

@@ -640,6 +640,58 @@ def level_commands(display, binary, sheet, workdir, started):
     expected = expected_file(b"LEV", [level(first), level(fresh), level(copy)])
     wait_for("the undone order saved", lambda: read(path) == expected)
     print("ok: the delete and the move undone, the file saved byte for byte")
+# The Levels window: opened with F9, a level dragged onto another place, closed with F9.
+ORANGE = (255, 128, 0)
+
+
+def overview_centre(position):
+    """The centre of a picture in the Levels window: 128 pixels square, 8 apart, four a row, each
+    with a 16-pixel band for its number under it."""
+    return 8 + 136 * (position % 4) + 64, 8 + 152 * (position // 4) + 64
+
+
+def levels_window(display, binary, sheet, workdir, started):
+    editor = Editor(display, binary)
+    started.append(editor)
+    marks = [89, 54, 14]  # the first cell of levels 1, 2 and 3
+    editor.pick_tile(marks[0])
+    editor.click_cell(0, 0)
+    for code in marks[1:]:
+        editor.keys("F6", "F8")
+        editor.pick_tile(code)
+        editor.click_cell(0, 0)
+    editor.keys("F9")
+    levels = display.window("^Levels$")
+
+    def framed():
+        """The positions whose picture has the orange frame just above it."""
+        x, y, _, _ = display.geometry(levels)
+        shot = display.screenshot()
+        return [p for p in range(3)
+                if shot.pixel(x + overview_centre(p)[0], y + overview_centre(p)[1] - 64 - 2) == ORANGE]
+
+    wait_for("the current level 3 framed in the Levels window", lambda: framed() == [2])
+    # Level 1 dragged onto the third place: the others move up, level 3 stays current.
+    start, end = overview_centre(0), overview_centre(2)
+    display.xdotool("mousemove", "--window", levels, *start)
+    display.xdotool("mousedown", 1)
+    for step in range(1, 11):
+        display.xdotool("mousemove", "--window", levels, start[0] + (end[0] - start[0]) * step // 10, start[1])
+        time.sleep(0.02)
+    display.xdotool("mouseup", 1)
+    wait_for("the current level framed at its new place", lambda: framed() == [1])
+    regions_shot(display, editor, sheet, "the map still shows level 3", {(0, 0): marks[2]})
+    keep_shot(display, "Levels window after a drag")
+    path = os.path.join(workdir, "zvrhllvw.vrh")
+    save_as(display, editor, path)
+    expected = expected_file(b"LVW", [(8, 12, default_header(), {(0, 0): code})
+                                      for code in (marks[1], marks[2], marks[0])])
+    check(read(path) == expected, f"saved after the drag:\n{read(path).hex()}\n{expected.hex()}")
+    print("ok: a drag in the Levels window moved level 1 to the third place, saved byte for byte")
+
+    editor.keys("F9")
+    wait_for("the Levels window to close", lambda: display.no_window("^Levels$"))
+    print("ok: F9 closed the Levels window")
     editor.exit_without_saving()
 
 
@@ -841,6 +893,7 @@ def main():
         regions(display, binary, sheet, workdir, region_editors)
         level_commands(display, binary, sheet, workdir, region_editors)
         pictures_and_command_line(display, binary, sheet, workdir, region_editors)
+        levels_window(display, binary, sheet, workdir, region_editors)
         drawing_tools(display, binary, sheet, workdir, region_editors)
         print("1 passed, 0 failed")
         return 0

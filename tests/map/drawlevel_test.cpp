@@ -1,6 +1,7 @@
 #include "map/drawlevel.h"
 
 #include "assets/assets.h"
+#include "map/leveloverview.h"
 #include "map/pictureview.h"
 
 #include <gtest/gtest.h>
@@ -75,6 +76,32 @@ TEST_F(DrawLevelTest, CellsOutsideTheSizeAreDrawnAsCode255WhateverTheyHold) {
     EXPECT_EQ(mapCell(back, 20, 0), sheetTile(sheet, 255));
     EXPECT_EQ(mapCell(back, 0, 10), sheetTile(sheet, 255));
     EXPECT_EQ(mapCell(back, 1, 1), mapCell(back, 31, 31));
+}
+
+// The Levels window's picture is the map shrunk to a quarter, cell for cell: each 4 x 4 block
+// the average of the map's 16 x 16 cell, the outside silver.
+TEST_F(DrawLevelTest, OverviewIsTheMapAtAQuarterOfItsSize) {
+    struct Case {
+        const char* what;
+        int width, height;
+    };
+    const Case cases[] = {{"fresh size", 12, 8}, {"full grid", 32, 32}, {"a file's 40 x 3", 40, 3}};
+    const QImage overviewSheet = prepareOverviewSheet(sheet);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        LevelRecord level;
+        level.width = static_cast<std::uint8_t>(c.width);
+        level.height = static_cast<std::uint8_t>(c.height);
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                level.tiles[y][x] = static_cast<std::uint8_t>((x * 7 + y * 13) % 256);
+            }
+        }
+        drawLevel(level, sheet, back);
+        const QImage overview = drawLevelOverview(level, overviewSheet);
+        EXPECT_EQ(overview, back.scaled(128, 128, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        EXPECT_EQ(overview.pixel(127, 127) == kSilver, c.height < 32);
+    }
 }
 
 TEST(MarkerFrame, TwoPixelOutlineInsideTheCellOverTheImage) {

@@ -94,6 +94,7 @@ TEST(Menus, MenuBarHoldsEveryEntryInOrder) {
         "  mnuViewBlockTake \"Block to &Take\" [ ]",
         "  mnuViewBar2 -",
         "  mnuViewGrid \"&Grid\" Ctrl+G [ ]",
+        "  mnuViewLevels \"&Levels\" F9 [ ]",
         "mnuLevel \"&Level\"",
         "  mnuLevelDecreaseWidth \"Decrease Width\" F1",
         "  mnuLevelIncreaseWidth \"Increase Width\" F2",

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "levelset/levelset.h"
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <optional>
+
+namespace vrh {
+
+// The Levels window: a tool window over the editor that shows every level of the set as a
+// picture of its whole grid at 4 pixels a cell, its number under it, the current one framed in
+// orange. It only shows and reports: a click on a picture and a picture dragged onto another
+// position are signals, and the editor decides what they do.
+class frmLevels : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kColumns = 4;
+    static constexpr int kGap = 8;           // between the pictures, room for the frame
+    static constexpr int kFrame = 3;         // the current level's frame, outside its picture
+    static constexpr int kNumberHeight = 16; // the band with the number under a picture
+
+    // The sheet must come from prepareTileSheet.
+    frmLevels(const QImage& tileSheet, QWidget* parent);
+
+    // Shows the first numLevels levels (at most eight) with the one at curLevel framed. Only
+    // the pictures of levels whose size or cells changed since the last call are drawn again,
+    // and the window repaints only when something it shows changed.
+    void showLevels(const Levelset& levelset, int curLevel);
+
+    const QImage& picture(int position) const { return pictures_[position]; }
+    // How many pictures have been drawn since the window was made.
+    int picturesDrawn() const { return picturesDrawn_; }
+    // Where the picture of a position lies in the window.
+    static QRect pictureRect(int position);
+
+  signals:
+    void levelClicked(int position);
+    // A picture let go over another position: the level should move there.
+    void levelDropped(int from, int to);
+    void closed();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // The shown position whose slot (picture and number) holds point, if any.
+    std::optional<int> positionAt(QPoint point) const;
+    static QRect slotRect(int position);
+    void endDrag();
+
+    QImage sheet_;
+    int numLevels_ = 0;
+    int curLevel_ = -1;
+    // What each picture was drawn from: its level's size and cells.
+    std::array<std::optional<LevelRecord>, kMaxLevels> drawnFrom_;
+    std::array<QImage, kMaxLevels> pictures_;
+    int picturesDrawn_ = 0;
+
+    // A press on a picture: a click if let go there without moving, else a drag.
+    std::optional<int> pressed_;
+    QPoint pressAt_;
+    bool dragging_ = false;
+    std::optional<int> dropAt_;
+};
+
+} // namespace vrh
