@@ -1,8 +1,9 @@
 #include "recoveryfile.h"
 
+#include "commands/recoveryfolder.h"
 #include "levelset/levelsetfile.h"
 
-#include <QFileInfo>
+#include <QDir>
 #include <QUrl>
 
 namespace vrh {
@@ -10,6 +11,15 @@ namespace vrh {
 namespace {
 
 const QByteArray kTrailerMark = QByteArrayLiteral("\nVrhEdit recovery\n");
+
+// A recovered name becomes the file Save writes without asking, so it must be one that Open or
+// Save As could have given: an absolute path to a levelset's file name. Qt's resource paths
+// (":/...") count as absolute to QDir but are no place to save.
+bool isRecoverableName(const QString& name) {
+    return name == kUntitled ||
+           (QDir::isAbsolutePath(name) && !name.startsWith(QLatin1Char(':')) &&
+            isLevelsetFileName(lowerCaseFileName(name)));
+}
 
 } // namespace
 
@@ -44,17 +54,22 @@ RecoveryRead decodeRecovery(QByteArrayView bytes) {
     if (!writtenAt.isValid() || lines[0].isEmpty()) {
         return refuse(QStringLiteral("The file name or time after the levelset is not readable."));
     }
-    read.levelset->fileName = QUrl::fromPercentEncoding(lines[0]);
+    const QString name = QUrl::fromPercentEncoding(lines[0]);
+    read.levelset->fileName = isRecoverableName(name) ? name : kUntitled;
     return {RecoveredLevelset{std::move(*read.levelset), writtenAt}, QString()};
 }
 
 QString recoveryQuestion(const QString& fileName, const QDateTime& writtenAt,
-                         const QLocale& locale) {
+                         const QString& folder, const QLocale& locale) {
+    // The whole path: a name alone could stand for a file in any folder.
     const QString name =
-        fileName == kUntitled ? QStringLiteral("[Untitled]") : QFileInfo(fileName).fileName();
+        fileName == kUntitled ? QStringLiteral("[Untitled]") : QDir::toNativeSeparators(fileName);
     return QStringLiteral("The editor ended without saving ") + name +
            QStringLiteral(". Recover the changes made until ") +
-           locale.toString(writtenAt.toLocalTime(), QLocale::ShortFormat) + QStringLiteral("?");
+           locale.toString(writtenAt.toLocalTime(), QLocale::ShortFormat) +
+           QStringLiteral("?\r\rNo sets them aside in %1 for %2 days.")
+               .arg(QDir::toNativeSeparators(folder))
+               .arg(kDeclinedKeptDays);
 }
 
 QString unreadableRecoveryMessage(const QString& badPath, const QString& reason) {

@@ -21,7 +21,9 @@ inline const QString kRecoverTitle = QStringLiteral("Recover Levelset");
 QByteArray encodeRecovery(const Levelset& levelset, const QDateTime& writtenAt);
 
 struct RecoveredLevelset {
-    Levelset levelset; // fileName is the name it had
+    // fileName is the name it had when that is an absolute path to a levelset's file name,
+    // otherwise "Untitled": the trailer is text from outside like any file's bytes.
+    Levelset levelset;
     QDateTime writtenAt;
 };
 
@@ -32,10 +34,11 @@ struct RecoveryRead {
 };
 RecoveryRead decodeRecovery(QByteArrayView bytes);
 
-// "The editor ended without saving zvrhlabc.vrh. Recover the changes made until 12/8/26 3:05
-// PM?" with the file's own name, or "[Untitled]", and the time in the locale's short form.
+// "The editor ended without saving /home/d/zvrhlabc.vrh. Recover the changes made until 12/8/26
+// 3:05 PM?" with the file's whole path, or "[Untitled]", and the time in the locale's short
+// form; then what No does with them: "\r\rNo sets them aside in <folder> for 7 days."
 QString recoveryQuestion(const QString& fileName, const QDateTime& writtenAt,
-                         const QLocale& locale = QLocale());
+                         const QString& folder, const QLocale& locale = QLocale());
 
 // The box for a recovery file that doesn't read, kept under badPath.
 QString unreadableRecoveryMessage(const QString& badPath, const QString& reason);

@@ -1,5 +1,6 @@
 #include "recoveryfolder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,7 @@ namespace {
 
 const QString kFileSuffix = QStringLiteral(".vrh");
 const QString kLockSuffix = QStringLiteral(".lock");
+const QString kDeclinedSuffix = QStringLiteral(".declined");
 
 // A lock that only a running editor holds: QLockFile would also take a lock older than 30
 // seconds from a live owner.
@@ -27,6 +29,16 @@ std::unique_ptr<QLockFile> lockFile(const QString& path) {
 
 QString lockPathOf(const QString& file) {
     return file.left(file.size() - kFileSuffix.size()) + kLockSuffix;
+}
+
+// The file renamed with suffix after its name, numbered when that name is taken.
+QString renameAside(const QString& file, const QString& suffix) {
+    QString aside = file + suffix;
+    for (int n = 2; QFileInfo::exists(aside); ++n) {
+        aside = file + suffix + QString::number(n);
+    }
+    QFile::rename(file, aside);
+    return aside;
 }
 
 } // namespace
@@ -93,6 +105,7 @@ void RecoveryFolder::removeOwn() {
 }
 
 std::vector<RecoveryFolder::LeftFile> RecoveryFolder::takeLeftBehind() {
+    removeOldDeclined();
     const QFileInfoList files =
         QDir(path_).entryInfoList({QStringLiteral("*") + kFileSuffix}, QDir::Files, QDir::Time);
     std::vector<LeftFile> left;
@@ -117,18 +130,30 @@ void RecoveryFolder::adopt(LeftFile file) {
     ownLock_ = std::move(file.lock);
 }
 
-void RecoveryFolder::discard(LeftFile file) {
-    QFile::remove(file.path);
-    file.lock.reset(); // unlocking removes the lock file
+QString RecoveryFolder::decline(LeftFile file) {
+    // Its age counts from the answer, not from the crash, which may be long past.
+    {
+        QFile dated(file.path);
+        if (dated.open(QIODevice::ReadWrite)) {
+            dated.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
+        }
+    }
+    return renameAside(file.path, kDeclinedSuffix);
+}
+
+void RecoveryFolder::removeOldDeclined() {
+    const QDateTime oldest = QDateTime::currentDateTime().addDays(-kDeclinedKeptDays);
+    const QFileInfoList declined = QDir(path_).entryInfoList(
+        {QStringLiteral("*") + kFileSuffix + kDeclinedSuffix + QStringLiteral("*")}, QDir::Files);
+    for (const QFileInfo& info : declined) {
+        if (info.lastModified() < oldest) {
+            QFile::remove(info.absoluteFilePath());
+        }
+    }
 }
 
 QString RecoveryFolder::setAside(LeftFile file) {
-    QString bad = file.path + QStringLiteral(".bad");
-    for (int n = 2; QFileInfo::exists(bad); ++n) {
-        bad = file.path + QStringLiteral(".bad") + QString::number(n);
-    }
-    QFile::rename(file.path, bad);
-    return bad;
+    return renameAside(file.path, QStringLiteral(".bad"));
 }
 
 } // namespace vrh

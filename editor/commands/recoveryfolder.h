@@ -9,6 +9,9 @@
 
 namespace vrh {
 
+// How long a declined recovery file is kept, in case No was the wrong answer.
+inline constexpr int kDeclinedKeptDays = 7;
+
 // The folder of recovery files: each running editor keeps one file, "<id>.vrh", and holds the
 // lock "<id>.lock" for as long as it runs. A file whose lock nobody holds was left by an editor
 // that ended without removing it: it crashed, was killed, or the machine went down.
@@ -44,13 +47,15 @@ class RecoveryFolder {
     std::vector<LeftFile> takeLeftBehind();
     // It becomes this editor's own file in place of any it had.
     void adopt(LeftFile file);
-    // Removed, with its lock.
-    void discard(LeftFile file);
+    // Declined: renamed with ".declined" after its name and dated now, never offered again,
+    // and removed by the first look for left files kDeclinedKeptDays later. Gives the new path.
+    QString decline(LeftFile file);
     // Renamed with ".bad" after its name, never deleted; gives the new path.
     QString setAside(LeftFile file);
 
   private:
     bool takeOwnLock();
+    void removeOldDeclined();
 
     QString path_;
     QString ownId_;

@@ -39,10 +39,11 @@ void frmMain::offerRecovery() {
             continue;
         }
         const QString question =
-            recoveryQuestion(read.recovered->levelset.fileName, read.recovered->writtenAt);
+            recoveryQuestion(read.recovered->levelset.fileName, read.recovered->writtenAt,
+                             recoveryFolder_->path());
         if (messages_.showMessage(question, kRecoverTitle, MessageButtons::YesNo,
                                   MessageIcon::None) != MessageAnswer::Yes) {
-            recoveryFolder_->discard(std::move(file));
+            recoveryFolder_->decline(std::move(file));
             continue;
         }
         // The file already holds this levelset: it becomes this editor's own as it is, and

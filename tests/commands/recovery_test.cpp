@@ -46,13 +46,28 @@ TEST(RecoveryFile, IsTheLevelsetFileFollowedByItsNameAndTime) {
     ASSERT_TRUE(opened.levelset.has_value());
     EXPECT_EQ(serializeLevelset(*opened.levelset, "ABC"), file);
 
-    // A name of any characters, line ends included, stays on its line and comes back whole.
-    for (const char* name : {"Untitled", "/tmp/a b/zvrhl\xc3\xa4\n%.vrh", "C:\\L\\ZVRHLx.VRH"}) {
+    // A name of any characters, line ends included, stays on its line and comes back whole;
+    // one that Save As would refuse comes back as "Untitled", so Save never writes there.
+    const struct {
+        const char* written;
+        const char* recovered;
+    } names[] = {
+        {"Untitled", "Untitled"},
+        {"/tmp/a b/zvrhl\xc3\xa4\n%.vrh", "/tmp/a b/zvrhl\xc3\xa4\n%.vrh"},
+        {"/l/ZVRHLABC.VRH", "/l/ZVRHLABC.VRH"},
+        {"/home/d/Documents/notes.txt", "Untitled"},
+        {"/home/d/zvrhlabcd.vrh", "Untitled"},
+        {"zvrhlabc.vrh", "Untitled"},
+        {"../zvrhlabc.vrh", "Untitled"},
+        {":/zvrhlabc.vrh", "Untitled"},
+    };
+    for (const auto& name : names) {
+        SCOPED_TRACE(name.written);
         Levelset named = levelset;
-        named.fileName = QString::fromUtf8(name);
+        named.fileName = QString::fromUtf8(name.written);
         const RecoveryRead read = decodeRecovery(encodeRecovery(named, kWritten));
         ASSERT_TRUE(read.recovered.has_value()) << read.error.toStdString();
-        EXPECT_EQ(read.recovered->levelset.fileName, named.fileName);
+        EXPECT_EQ(read.recovered->levelset.fileName, QString::fromUtf8(name.recovered));
         EXPECT_EQ(read.recovered->writtenAt, kWritten);
         EXPECT_EQ(serializeLevelset(read.recovered->levelset, "ABC"), file);
     }
@@ -90,15 +105,17 @@ TEST(RecoveryFile, AnythingElseIsRefusedWithItsReason) {
 TEST(RecoveryFile, TheQuestionNamesTheFileAndTheTime) {
     const QDateTime local = kWritten.toLocalTime();
     const QString time = QLocale::c().toString(local, QLocale::ShortFormat);
-    EXPECT_EQ(
-        recoveryQuestion(QStringLiteral("/home/d/levels/zvrhlabc.vrh"), kWritten, QLocale::c()),
-        QStringLiteral("The editor ended without saving zvrhlabc.vrh. Recover the changes "
-                       "made until ") +
-            time + QStringLiteral("?"));
-    EXPECT_EQ(recoveryQuestion(QStringLiteral("Untitled"), kWritten, QLocale::c()),
+    const QString no = QStringLiteral("?\r\rNo sets them aside in /d/r for 7 days.");
+    EXPECT_EQ(recoveryQuestion(QStringLiteral("/home/d/levels/zvrhlabc.vrh"), kWritten,
+                               QStringLiteral("/d/r"), QLocale::c()),
+              QStringLiteral("The editor ended without saving /home/d/levels/zvrhlabc.vrh. "
+                             "Recover the changes made until ") +
+                  time + no);
+    EXPECT_EQ(recoveryQuestion(QStringLiteral("Untitled"), kWritten, QStringLiteral("/d/r"),
+                               QLocale::c()),
               QStringLiteral("The editor ended without saving [Untitled]. Recover the changes "
                              "made until ") +
-                  time + QStringLiteral("?"));
+                  time + no);
     EXPECT_EQ(unreadableRecoveryMessage(QStringLiteral("/d/x.vrh.bad"), QStringLiteral("Why.")),
               QStringLiteral("A file kept to recover unsaved changes does not read as a "
                              "levelset. It is kept as /d/x.vrh.bad.\rWhy."));
@@ -161,8 +178,10 @@ TEST(RecoveryFolder, LeftFilesAreOfferedNewestFirstAndEachAnswerDoesItsPart) {
     EXPECT_EQ(left[2].path, written[0]);
     EXPECT_FALSE(QFileInfo::exists(written[2] + ".new"));
 
-    editor.discard(std::move(left[0]));
-    EXPECT_FALSE(QFileInfo::exists(written[2]));
+    const QString declined = editor.decline(std::move(left[0]));
+    EXPECT_EQ(declined, written[2] + ".declined");
+    EXPECT_EQ(contentOf(declined), QByteArray("newest"));
+    EXPECT_LE(QFileInfo(declined).lastModified().secsTo(QDateTime::currentDateTime()), 60);
     const QString bad = editor.setAside(std::move(left[1]));
     EXPECT_EQ(bad, written[1] + ".bad");
     EXPECT_EQ(contentOf(bad), QByteArray("middle"));
@@ -171,12 +190,29 @@ TEST(RecoveryFolder, LeftFilesAreOfferedNewestFirstAndEachAnswerDoesItsPart) {
     ASSERT_FALSE(editor.write("adopted").has_value());
     EXPECT_EQ(contentOf(written[0]), QByteArray("adopted"));
 
-    // What is left: the adopted file under this editor's lock, and the bad one, which is
-    // never offered again.
+    // What is left: the adopted file under this editor's lock, the bad and the declined one,
+    // neither offered again.
     EXPECT_TRUE(RecoveryFolder(folder).takeLeftBehind().empty());
     const QString id = QFileInfo(written[0]).completeBaseName();
-    QStringList expected{QFileInfo(bad).fileName(), id + ".lock", id + ".vrh"};
+    QStringList expected{QFileInfo(bad).fileName(), QFileInfo(declined).fileName(),
+                         id + ".lock", id + ".vrh"};
     expected.sort();
+    EXPECT_EQ(entries(folder), expected);
+
+    // A declined file goes once it is a week old, and only then; bad ones stay.
+    const auto age = [](const QString& path, int days) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addDays(-days),
+                                     QFileDevice::FileModificationTime));
+    };
+    age(declined, 6);
+    age(bad, 30);
+    EXPECT_TRUE(RecoveryFolder(folder).takeLeftBehind().empty());
+    EXPECT_EQ(entries(folder), expected);
+    age(declined, 8);
+    EXPECT_TRUE(RecoveryFolder(folder).takeLeftBehind().empty());
+    expected.removeOne(QFileInfo(declined).fileName());
     EXPECT_EQ(entries(folder), expected);
 }
 

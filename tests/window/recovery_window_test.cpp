@@ -58,7 +58,9 @@ Levelset paintedLevelset(const QString& fileName, std::uint8_t code) {
 QString question(const QString& name, const QDateTime& at) {
     return QStringLiteral("The editor ended without saving ") + name +
            QStringLiteral(". Recover the changes made until ") +
-           QLocale().toString(at.toLocalTime(), QLocale::ShortFormat) + QStringLiteral("?");
+           QLocale().toString(at.toLocalTime(), QLocale::ShortFormat) +
+           QStringLiteral("?\r\rNo sets them aside in ") + RecoveryFolder::standardPath() +
+           QStringLiteral(" for 7 days.");
 }
 
 TEST(Recovery, EachStepIsKeptUntilSaveNewOpenOrANormalEndRemovesIt) {
@@ -165,7 +167,7 @@ TEST(Recovery, YesAtStartUpPutsTheLevelsetBackUnderItsNameUntilItIsSaved) {
     s.messages.answers = {MessageAnswer::Yes};
     s.start();
     ASSERT_EQ(s.messages.asked.size(), 1u);
-    EXPECT_EQ(s.messages.asked[0].text, question(QStringLiteral("zvrhlabc.vrh"), at));
+    EXPECT_EQ(s.messages.asked[0].text, question(path, at));
     EXPECT_EQ(s.messages.asked[0].title, QStringLiteral("Recover Levelset"));
     EXPECT_EQ(s.messages.asked[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(s.messages.asked[0].icon, MessageIcon::None);
@@ -193,7 +195,7 @@ TEST(Recovery, YesAtStartUpPutsTheLevelsetBackUnderItsNameUntilItIsSaved) {
     EXPECT_EQ(recoveryFiles(), 0);
 }
 
-TEST(Recovery, NoAtStartUpRemovesTheFileAndKeepsTheFreshLevelset) {
+TEST(Recovery, NoAtStartUpSetsTheFileAsideAndKeepsTheFreshLevelset) {
     TemporaryUserFolders folders;
     const QString file = leaveBehind(paintedLevelset(kUntitled, 89), QDateTime::currentDateTime());
     StartUp s;
@@ -205,13 +207,13 @@ TEST(Recovery, NoAtStartUpRemovesTheFileAndKeepsTheFreshLevelset) {
     EXPECT_FALSE(QFileInfo::exists(file));
     EXPECT_EQ(s.window->levelset().numLevels, 1);
     EXPECT_EQ(s.window->windowTitle(), QStringLiteral("[Untitled] - Varnhold: Levelset Editor"));
-    EXPECT_TRUE(recoveryEntries().isEmpty());
+    EXPECT_EQ(recoveryEntries(), QStringList{QFileInfo(file).fileName() + ".declined"});
 }
 
 TEST(Recovery, SeveralLeftAreOfferedNewestFirstUpToTheFirstYes) {
     TemporaryUserFolders folders;
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const QString oldest = leaveBehind(paintedLevelset("/l/zvrhold.vrh", 1), now.addSecs(-300));
+    const QString oldest = leaveBehind(paintedLevelset("/l/zvrhlold.vrh", 1), now.addSecs(-300));
     const QString middle = leaveBehind(paintedLevelset("/l/zvrhlmid.vrh", 2), now.addSecs(-200));
     const QString newest = leaveBehind(paintedLevelset("/l/zvrhlnew.vrh", 3), now.addSecs(-100));
 
@@ -219,10 +221,10 @@ TEST(Recovery, SeveralLeftAreOfferedNewestFirstUpToTheFirstYes) {
     s.messages.answers = {MessageAnswer::No, MessageAnswer::Yes};
     s.start();
     ASSERT_EQ(s.messages.asked.size(), 2u);
-    EXPECT_EQ(s.messages.asked[0].text, question("zvrhlnew.vrh", now.addSecs(-100)));
-    EXPECT_EQ(s.messages.asked[1].text, question("zvrhlmid.vrh", now.addSecs(-200)));
+    EXPECT_EQ(s.messages.asked[0].text, question("/l/zvrhlnew.vrh", now.addSecs(-100)));
+    EXPECT_EQ(s.messages.asked[1].text, question("/l/zvrhlmid.vrh", now.addSecs(-200)));
     EXPECT_EQ(s.window->levelset().levels[1].tiles[2][3], 2);
-    EXPECT_FALSE(QFileInfo::exists(newest));
+    EXPECT_TRUE(QFileInfo::exists(newest + ".declined"));
     EXPECT_TRUE(QFileInfo::exists(middle)); // this editor's own now
     s.window.reset();
 
@@ -232,9 +234,9 @@ TEST(Recovery, SeveralLeftAreOfferedNewestFirstUpToTheFirstYes) {
     next.messages.answers = {MessageAnswer::No, MessageAnswer::No};
     next.start();
     ASSERT_EQ(next.messages.asked.size(), 2u);
-    EXPECT_EQ(next.messages.asked[0].text, question("zvrhlmid.vrh", now.addSecs(-200)));
-    EXPECT_EQ(next.messages.asked[1].text, question("zvrhold.vrh", now.addSecs(-300)));
-    EXPECT_FALSE(QFileInfo::exists(oldest));
+    EXPECT_EQ(next.messages.asked[0].text, question("/l/zvrhlmid.vrh", now.addSecs(-200)));
+    EXPECT_EQ(next.messages.asked[1].text, question("/l/zvrhlold.vrh", now.addSecs(-300)));
+    EXPECT_TRUE(QFileInfo::exists(oldest + ".declined"));
     EXPECT_EQ(recoveryFiles(), 0);
 }
 
