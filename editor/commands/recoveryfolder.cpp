@@ -1,5 +1,7 @@
 #include "recoveryfolder.h"
 
+#include "commands/recoveryfile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -19,16 +21,23 @@ const QString kFileSuffix = QStringLiteral(".vrh");
 const QString kLockSuffix = QStringLiteral(".lock");
 const QString kDeclinedSuffix = QStringLiteral(".declined");
 
-// A lock that only a running editor holds: QLockFile would also take a lock older than 30
-// seconds from a live owner.
-std::unique_ptr<QLockFile> lockFile(const QString& path) {
-    auto lock = std::make_unique<QLockFile>(path);
-    lock->setStaleLockTime(0);
-    return lock;
+const QString kNewSuffix = QStringLiteral(".new");
+
+// A recovery file is one levelset and a line or two: anything far larger is not one.
+constexpr qint64 kMaxRecoveryBytes = 1 << 20;
+
+bool isWholeRecovery(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) &&
+           decodeRecovery(file.read(kMaxRecoveryBytes)).recovered.has_value();
 }
 
-QString lockPathOf(const QString& file) {
-    return file.left(file.size() - kFileSuffix.size()) + kLockSuffix;
+// Replaces target with source, as the write's own rename would have.
+bool renameOver(const QString& source, const QString& target) {
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(source).toStdString(),
+                            QFile::encodeName(target).toStdString(), error);
+    return !error;
 }
 
 // The file renamed with suffix after its name, numbered when that name is taken.
@@ -64,8 +73,8 @@ bool RecoveryFolder::takeOwnLock() {
         return false;
     }
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    auto lock = lockFile(path_ + QLatin1Char('/') + id + kLockSuffix);
-    if (!lock->tryLock(0)) {
+    auto lock = EditorLock::tryTake(path_ + QLatin1Char('/') + id + kLockSuffix);
+    if (!lock) {
         return false;
     }
     ownId_ = id;
@@ -79,7 +88,7 @@ std::optional<QString> RecoveryFolder::write(QByteArrayView bytes) {
         return QStringLiteral("Can't lock a recovery file in %1.").arg(path_);
     }
     const QString target = ownFile();
-    const QString temporary = target + QStringLiteral(".new");
+    const QString temporary = target + kNewSuffix;
     QFile file(temporary);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
@@ -93,7 +102,7 @@ std::optional<QString> RecoveryFolder::write(QByteArrayView bytes) {
                             QFile::encodeName(target).toStdString(), error);
     if (error) {
         QFile::remove(temporary);
-        return QString::fromStdString(error.message());
+        return QString::fromLocal8Bit(error.message());
     }
     return std::nullopt;
 }
@@ -106,22 +115,39 @@ void RecoveryFolder::removeOwn() {
 
 std::vector<RecoveryFolder::LeftFile> RecoveryFolder::takeLeftBehind() {
     removeOldDeclined();
-    const QFileInfoList files =
-        QDir(path_).entryInfoList({QStringLiteral("*") + kFileSuffix}, QDir::Files, QDir::Time);
-    std::vector<LeftFile> left;
-    for (const QFileInfo& info : files) {
-        const QString file = info.absoluteFilePath();
-        if (file == QFileInfo(ownFile()).absoluteFilePath()) {
-            continue;
-        }
-        auto lock = lockFile(lockPathOf(file));
-        if (lock->tryLock(0)) {
-            // A temporary that a killed write left beside it is of no use to anyone.
-            QFile::remove(file + QStringLiteral(".new"));
-            left.push_back({file, std::move(lock)});
+    // Every editor that left anything: a file, a temporary or a lock.
+    QStringList ids;
+    const QDir folder(path_);
+    for (const QString& name :
+         folder.entryList({QStringLiteral("*") + kFileSuffix, QStringLiteral("*") + kFileSuffix +
+                           kNewSuffix, QStringLiteral("*") + kLockSuffix},
+                          QDir::Files)) {
+        const QString id = name.left(name.indexOf(QLatin1Char('.')));
+        if (!id.isEmpty() && id != ownId_ && !ids.contains(id)) {
+            ids << id;
         }
     }
-    return left; // QDir::Time lists the newest first
+    std::vector<LeftFile> left;
+    for (const QString& id : ids) {
+        const QString stem = path_ + QLatin1Char('/') + id;
+        std::unique_ptr<EditorLock> lock = EditorLock::tryTake(stem + kLockSuffix);
+        if (!lock) {
+            continue; // a running editor's
+        }
+        const QString file = stem + kFileSuffix;
+        const QString temporary = file + kNewSuffix;
+        if (QFileInfo::exists(temporary) &&
+            (!isWholeRecovery(temporary) || !renameOver(temporary, file))) {
+            QFile::remove(temporary);
+        }
+        if (QFileInfo::exists(file)) {
+            left.push_back({file, std::move(lock)});
+        } // else dropping the lock removes it
+    }
+    std::sort(left.begin(), left.end(), [](const LeftFile& a, const LeftFile& b) {
+        return QFileInfo(a.path).lastModified() > QFileInfo(b.path).lastModified();
+    });
+    return left;
 }
 
 void RecoveryFolder::adopt(LeftFile file) {

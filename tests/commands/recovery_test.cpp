@@ -6,7 +6,9 @@
 #include "levelset/levelsetfile.h"
 #include "support/diskfiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QSysInfo>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -214,6 +216,58 @@ TEST(RecoveryFolder, LeftFilesAreOfferedNewestFirstAndEachAnswerDoesItsPart) {
     EXPECT_TRUE(RecoveryFolder(folder).takeLeftBehind().empty());
     expected.removeOne(QFileInfo(declined).fileName());
     EXPECT_EQ(entries(folder), expected);
+}
+
+// What a killed editor "dead" left, as its files and their bytes.
+using Files = std::vector<std::pair<QString, QByteArray>>;
+
+TEST(RecoveryFolder, WhatADeadEditorLeftIsOfferedWholeAndItsLeftoversGo) {
+    const QByteArray older = encodeRecovery(smallLevelset("/l/zvrhlold.vrh"), kWritten);
+    const QByteArray newer = encodeRecovery(smallLevelset("/l/zvrhlnew.vrh"), kWritten);
+    struct Case {
+        const char* what;
+        Files left;
+        std::optional<QByteArray> offered;
+    };
+    const std::vector<Case> cases = {
+        {"killed between the first write and its rename", {{"dead.vrh.new", newer}}, newer},
+        {"killed between a later write and its rename",
+         {{"dead.vrh", older}, {"dead.vrh.new", newer}},
+         newer},
+        {"killed during a later write",
+         {{"dead.vrh", older}, {"dead.vrh.new", newer.left(60)}},
+         older},
+        {"killed during the first write", {{"dead.vrh.new", newer.left(60)}}, std::nullopt},
+#ifndef _WIN32
+        // Locks as the kernel holds them; Windows' lock files name their process instead.
+        {"killed after its last undo", {{"dead.lock", ""}}, std::nullopt},
+        // In a container the next editor may run under the dead one's process id: that the
+        // id is alive, even under the same program's name, says nothing.
+        {"killed where its process id lives on",
+         {{"dead.vrh", older},
+          {"dead.lock", QByteArray::number(QCoreApplication::applicationPid()) + "\n" +
+                            QFileInfo("/proc/self/exe").canonicalFilePath().toUtf8() + "\n" +
+                            QSysInfo::machineHostName().toUtf8() + "\n"}},
+         older},
+#endif
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        for (const auto& [name, bytes] : c.left) {
+            testing::writeFile(dir.filePath(name), bytes);
+        }
+        {
+            std::vector<RecoveryFolder::LeftFile> left = RecoveryFolder(dir.path()).takeLeftBehind();
+            ASSERT_EQ(left.size(), c.offered ? 1u : 0u);
+            if (c.offered) {
+                EXPECT_EQ(left[0].path, dir.filePath("dead.vrh"));
+                EXPECT_EQ(contentOf(left[0].path), *c.offered);
+            }
+        }
+        // Once it is let go only the file is left, to be offered again.
+        EXPECT_EQ(entries(dir.path()), c.offered ? QStringList{"dead.vrh"} : QStringList{});
+    }
 }
 
 class NoView : public HistoryView {
