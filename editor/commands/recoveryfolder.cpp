@@ -65,27 +65,29 @@ QString RecoveryFolder::ownFile() const {
     return ownId_.isEmpty() ? QString() : path_ + QLatin1Char('/') + ownId_ + kFileSuffix;
 }
 
-bool RecoveryFolder::takeOwnLock() {
+std::optional<QString> RecoveryFolder::takeOwnLock() {
     if (ownLock_) {
-        return true;
+        return std::nullopt;
     }
-    if (!QDir().mkpath(path_)) {
-        return false;
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(path_).toStdString(), error);
+    if (error) {
+        return QString::fromLocal8Bit(error.message());
     }
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     auto lock = EditorLock::tryTake(path_ + QLatin1Char('/') + id + kLockSuffix);
     if (!lock) {
-        return false;
+        return qt_error_string();
     }
     ownId_ = id;
     ownLock_ = std::move(lock);
-    return true;
+    return std::nullopt;
 }
 
 std::optional<QString> RecoveryFolder::write(QByteArrayView bytes) {
     // The lock comes before the file, so a file without a held lock is always a dead editor's.
-    if (!takeOwnLock()) {
-        return QStringLiteral("Can't lock a recovery file in %1.").arg(path_);
+    if (std::optional<QString> reason = takeOwnLock()) {
+        return reason;
     }
     const QString target = ownFile();
     const QString temporary = target + kNewSuffix;

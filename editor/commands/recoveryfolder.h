@@ -34,7 +34,8 @@ class RecoveryFolder {
 
     // Replaces this editor's file with bytes, whole or not at all: a temporary beside it,
     // renamed over it. No fsync: this guards against the program dying, not the machine.
-    // The first write takes the lock and makes the folder. Returns the reason on failure.
+    // The first write makes the folder and takes the lock. Returns the system's reason on
+    // failure, as "Permission denied".
     std::optional<QString> write(QByteArrayView bytes);
     // Nothing to recover: the file goes, the lock is kept.
     void removeOwn();
@@ -58,7 +59,7 @@ class RecoveryFolder {
     QString setAside(LeftFile file);
 
   private:
-    bool takeOwnLock();
+    std::optional<QString> takeOwnLock();
     void removeOldDeclined();
 
     QString path_;

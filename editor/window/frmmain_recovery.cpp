@@ -26,6 +26,7 @@ void frmMain::createRecovery() {
     recoveryFolder_ = std::make_unique<RecoveryFolder>(RecoveryFolder::standardPath());
     recoveryKeeper_ =
         std::make_unique<RecoveryKeeper>(levelset_, history_.stack(), *recoveryFolder_);
+    recoveryKeeper_->setFailureReport([this](const QString& text) { setStatusText(text); });
 }
 
 void frmMain::offerRecovery() {

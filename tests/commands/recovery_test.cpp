@@ -336,5 +336,26 @@ TEST(RecoveryKeeper, TheFileFollowsEveryMoveOfTheHistory) {
     }
 }
 
+// A recovery folder that can't be made (here a file stands where it would go) is told once,
+// with the folder and the reason, and editing goes on.
+TEST(RecoveryKeeper, AFileThatCantBeWrittenIsToldOnce) {
+    QTemporaryDir dir;
+    testing::writeFile(dir.filePath("data"), "not a folder");
+    Levelset levelset = smallLevelset(QStringLiteral("/l/zvrhlabc.vrh"));
+    EditingState state;
+    NoView view;
+    EditHistory history(levelset, state, view);
+    RecoveryFolder folder(dir.filePath(QStringLiteral("data/recovery")));
+    RecoveryKeeper keeper(levelset, history.stack(), folder);
+    QStringList told;
+    keeper.setFailureReport([&](const QString& text) { told << text; });
+    history.record(stepname::Time, [&] { levelset.levels[0].time = 3; });
+    history.undo();
+    history.redo();
+    EXPECT_EQ(levelset.levels[0].time, 3);
+    EXPECT_EQ(told, QStringList{"Unsaved changes can't be kept for recovery in " +
+                                QDir::toNativeSeparators(folder.path()) + ": Not a directory"});
+}
+
 } // namespace
 } // namespace vrh
