@@ -3,6 +3,7 @@
 #include "filekind.h"
 #include "savetarget.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <string>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -52,6 +54,40 @@ std::optional<QString> replaceWithSaveFile(const fs::path& target, QByteArrayVie
     }
     return std::nullopt;
 }
+
+#ifdef Q_OS_UNIX
+
+// Whether no new file can be made in the folder, so a replacement has nowhere to go.
+bool folderRefusesNewFiles(const fs::path& folder) {
+    return ::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
+}
+
+// Writes the file over in place, for a writable file in a folder where no new file can be
+// made: the old bytes are kept in memory and put back if the write fails half-way, which a
+// kill or a power cut still can't undo.
+std::optional<QString> writeInPlace(const fs::path& target, QByteArrayView bytes) {
+    QFile file(fromFileSystemPath(target));
+    if (!file.open(QIODevice::ReadWrite)) {
+        return file.errorString();
+    }
+    const QByteArray old = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return file.errorString();
+    }
+    const auto writeWhole = [&file](QByteArrayView whole) {
+        errno = 0;
+        return file.seek(0) && file.write(whole.data(), whole.size()) == whole.size() &&
+               file.resize(whole.size()) && file.flush() && ::fsync(file.handle()) == 0;
+    };
+    if (writeWhole(bytes)) {
+        return std::nullopt;
+    }
+    const QString reason = errno != 0 ? systemReason(errno) : file.errorString();
+    writeWhole(old);
+    return reason;
+}
+
+#endif
 
 #ifdef __linux__
 
@@ -154,6 +190,13 @@ std::optional<QString> replaceFileSafely(const QString& path, QByteArrayView byt
     if (target.refusal) {
         return target.refusal;
     }
+#ifdef Q_OS_UNIX
+    // resolveSaveTarget let an existing file through only when the user may write it.
+    std::error_code error;
+    if (fs::exists(target.file, error) && folderRefusesNewFiles(target.file.parent_path())) {
+        return writeInPlace(target.file, bytes);
+    }
+#endif
 #ifdef __linux__
     if (method == WriteMethod::NamelessFile) {
         return replaceWithNamelessFile(target.file, bytes);

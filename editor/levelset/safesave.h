@@ -28,6 +28,8 @@ enum class WriteMethod {
 // (hard links) gets a new file under this name, and its other names keep the old bytes.
 // Refuses, touching nothing, an existing file the user may not write, and anything at path
 // that is no regular file. Returns the reason on failure; the old file is then untouched.
+// One exception on Linux and other Unix systems: a writable file in a folder where no new file
+// may be made is written over in place, its old bytes put back if that fails half-way.
 std::optional<QString> replaceFileSafely(const QString& path, QByteArrayView bytes,
                                          WriteMethod method = WriteMethod::NamelessFile);
 

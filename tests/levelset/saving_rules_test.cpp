@@ -276,6 +276,33 @@ TEST_P(SavingRules, AFileThatMayNotBeWrittenIsRefusedAndLeftAsItWas) {
     }
 }
 
+// A folder no new file may be made in: a file the user may write is written in place, one
+// the user may not write is refused as anywhere else.
+TEST_P(SavingRules, InAFolderThatTakesNoNewFileAWritableFileIsWrittenInPlace) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "A folder's modes are POSIX's";
+#else
+    const QString file = at(QStringLiteral("zvrhlabc.vrh"));
+    for (const mode_t mode : {0666, 0444}) {
+        SCOPED_TRACE(mode);
+        ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        QFile::remove(file);
+        writeFile(file, kOld + kOld);
+        ASSERT_EQ(chmod(QFile::encodeName(file).constData(), mode), 0);
+        ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+
+        const std::optional<std::string> saved =
+            testing::runAsUnprivilegedUser([&] { return save(file, freshLevelsetAbc()); });
+
+        ASSERT_TRUE(saved) << "the save as another user did not finish";
+        EXPECT_EQ(*saved, mode == 0666 ? "saved" : "Permission denied");
+        EXPECT_EQ(contentOf(file), mode == 0666 ? freshLevelsetAbc() : kOld + kOld);
+        expectFolderHolds(dir.path(), {QStringLiteral("zvrhlabc.vrh")});
+    }
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+#endif
+}
+
 TEST_P(SavingRules, WhatIsNoRegularFileIsNeverSavedOver) {
 #ifdef Q_OS_WIN
     GTEST_SKIP() << "A Windows folder holds no FIFOs, sockets or devices, and "
