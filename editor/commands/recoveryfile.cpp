@@ -4,6 +4,7 @@
 #include "levelset/levelsetfile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace vrh {
@@ -59,15 +60,39 @@ RecoveryRead decodeRecovery(QByteArrayView bytes) {
     return {RecoveredLevelset{std::move(*read.levelset), writtenAt}, QString()};
 }
 
+std::optional<QDateTime> fileChangedSince(const RecoveredLevelset& recovered) {
+    const QString& path = recovered.levelset.fileName;
+    if (path == kUntitled) {
+        return std::nullopt;
+    }
+    const QFileInfo file(path);
+    if (!file.exists() || file.lastModified() <= recovered.writtenAt) {
+        return std::nullopt;
+    }
+    const BytesRead read = readLevelsetBytes(path);
+    if (read.bytes &&
+        *read.bytes == levelsetFileBytes(recovered.levelset, lowerCaseFileName(path))) {
+        return std::nullopt;
+    }
+    return file.lastModified();
+}
+
 QString recoveryQuestion(const QString& fileName, const QDateTime& writtenAt,
-                         const QString& folder, const QLocale& locale) {
+                         const QString& folder, const QLocale& locale,
+                         const std::optional<QDateTime>& fileChangedAt) {
     // The whole path: a name alone could stand for a file in any folder.
     const QString name =
         fileName == kUntitled ? QStringLiteral("[Untitled]") : QDir::toNativeSeparators(fileName);
     return QStringLiteral("The editor ended without saving ") + name +
            QStringLiteral(". Recover the changes made until ") +
-           locale.toString(writtenAt.toLocalTime(), QLocale::ShortFormat) +
-           QStringLiteral("?\r\rNo sets them aside in %1 for %2 days.")
+           locale.toString(writtenAt.toLocalTime(), QLocale::ShortFormat) + QStringLiteral("?") +
+           (fileChangedAt ? QStringLiteral("\r\rThe file was changed by another program at %1, "
+                                           "after these changes: the first Save asks before "
+                                           "writing over it.")
+                                .arg(locale.toString(fileChangedAt->toLocalTime(),
+                                                     QLocale::ShortFormat))
+                          : QString()) +
+           QStringLiteral("\r\rNo sets them aside in %1 for %2 days.")
                .arg(QDir::toNativeSeparators(folder))
                .arg(kDeclinedKeptDays);
 }

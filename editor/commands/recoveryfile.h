@@ -34,11 +34,19 @@ struct RecoveryRead {
 };
 RecoveryRead decodeRecovery(QByteArrayView bytes);
 
+// When the recovered levelset's file was written after the recovery file, by another program
+// after the editor ended, and holds something else than the recovered levelset: the time it
+// was written. Nothing for "Untitled", a file that is gone, or one as old as the changes.
+std::optional<QDateTime> fileChangedSince(const RecoveredLevelset& recovered);
+
 // "The editor ended without saving /home/d/zvrhlabc.vrh. Recover the changes made until 12/8/26
 // 3:05 PM?" with the file's whole path, or "[Untitled]", and the time in the locale's short
-// form; then what No does with them: "\r\rNo sets them aside in <folder> for 7 days."
+// form; then, when the file changed after that, "\r\rThe file was changed by another program
+// at <time>, after these changes: the first Save asks before writing over it."; then what No
+// does with them: "\r\rNo sets them aside in <folder> for 7 days."
 QString recoveryQuestion(const QString& fileName, const QDateTime& writtenAt,
-                         const QString& folder, const QLocale& locale = QLocale());
+                         const QString& folder, const QLocale& locale = QLocale(),
+                         const std::optional<QDateTime>& fileChangedAt = std::nullopt);
 
 // The box for a recovery file that doesn't read, kept under badPath.
 QString unreadableRecoveryMessage(const QString& badPath, const QString& reason);

@@ -39,9 +39,10 @@ void frmMain::offerRecovery() {
                                   MessageButtons::Ok, MessageIcon::Exclamation);
             continue;
         }
+        const std::optional<QDateTime> changedAt = fileChangedSince(*read.recovered);
         const QString question =
             recoveryQuestion(read.recovered->levelset.fileName, read.recovered->writtenAt,
-                             recoveryFolder_->path());
+                             recoveryFolder_->path(), QLocale(), changedAt);
         if (messages_.showMessage(question, kRecoverTitle, MessageButtons::YesNo,
                                   MessageIcon::None) != MessageAnswer::Yes) {
             recoveryFolder_->decline(std::move(file));
@@ -50,7 +51,7 @@ void frmMain::offerRecovery() {
         // The file already holds this levelset: it becomes this editor's own as it is, and
         // stays until the levelset is saved, replaced or the editor ends normally.
         recoveryKeeper_->setPaused(true);
-        fileCommands_.takeRecovered(std::move(read.recovered->levelset));
+        fileCommands_.takeRecovered(std::move(read.recovered->levelset), changedAt.has_value());
         history_.stack().resetClean();
         recoveryFolder_->adopt(std::move(file));
         recoveryKeeper_->setPaused(false);

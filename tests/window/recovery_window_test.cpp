@@ -55,11 +55,19 @@ Levelset paintedLevelset(const QString& fileName, std::uint8_t code) {
     return levelset;
 }
 
-QString question(const QString& name, const QDateTime& at) {
+QString question(const QString& name, const QDateTime& at, const QDateTime& changedAt = {}) {
+    const auto time = [](const QDateTime& t) {
+        return QLocale().toString(t.toLocalTime(), QLocale::ShortFormat);
+    };
     return QStringLiteral("The editor ended without saving ") + name +
-           QStringLiteral(". Recover the changes made until ") +
-           QLocale().toString(at.toLocalTime(), QLocale::ShortFormat) +
-           QStringLiteral("?\r\rNo sets them aside in ") + RecoveryFolder::standardPath() +
+           QStringLiteral(". Recover the changes made until ") + time(at) + QStringLiteral("?") +
+           (changedAt.isValid() ? QStringLiteral("\r\rThe file was changed by another program "
+                                                 "at ") +
+                                      time(changedAt) +
+                                      QStringLiteral(", after these changes: the first Save "
+                                                     "asks before writing over it.")
+                                : QString()) +
+           QStringLiteral("\r\rNo sets them aside in ") + RecoveryFolder::standardPath() +
            QStringLiteral(" for 7 days.");
 }
 
@@ -193,6 +201,36 @@ TEST(Recovery, YesAtStartUpPutsTheLevelsetBackUnderItsNameUntilItIsSaved) {
     EXPECT_TRUE(s.dialogs.asked.empty());
     EXPECT_EQ(contentOf(path), serializeLevelset(left, "ABC"));
     EXPECT_EQ(recoveryFiles(), 0);
+}
+
+// Another program wrote the file after the editor was killed: the offer says so, and the first
+// Save asks as the "File Changed" box does; No there writes the recovered levelset over it.
+TEST(Recovery, AFileChangedSinceIsToldAndTheFirstSaveAsks) {
+    TemporaryUserFolders folders;
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("zvrhlabc.vrh"));
+    const QDateTime at = QDateTime::currentDateTimeUtc().addSecs(-90);
+    const Levelset left = paintedLevelset(path, 89);
+    leaveBehind(left, at);
+    testing::writeFile(path, "the newer bytes of another program");
+
+    StartUp s;
+    s.messages.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    s.start();
+    ASSERT_EQ(s.messages.asked.size(), 1u);
+    EXPECT_EQ(s.messages.asked[0].text, question(path, at, QFileInfo(path).lastModified()));
+    s.window->mnuFileSave_Click();
+    ASSERT_EQ(s.messages.asked.size(), 2u);
+    EXPECT_EQ(s.messages.asked[1].text,
+              QStringLiteral("zvrhlabc.vrh was changed by another program. Reload it and lose "
+                             "the changes made here?"));
+    EXPECT_EQ(s.messages.asked[1].title, QStringLiteral("File Changed"));
+    EXPECT_EQ(s.messages.asked[1].buttons, MessageButtons::YesNoDefaultNo);
+    EXPECT_EQ(contentOf(path), serializeLevelset(left, "ABC"));
+    s.window->mnuLevelIncreaseWidth_Click();
+    s.window->mnuFileSave_Click(); // the next Save writes without asking
+    EXPECT_EQ(s.messages.asked.size(), 2u);
+    EXPECT_EQ(readLevelsetFile(path).levelset->levels[0].width, left.levels[0].width + 1);
 }
 
 TEST(Recovery, NoAtStartUpSetsTheFileAsideAndKeepsTheFreshLevelset) {
