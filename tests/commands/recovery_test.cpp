@@ -105,19 +105,29 @@ TEST(RecoveryFile, AnythingElseIsRefusedWithItsReason) {
 }
 
 TEST(RecoveryFile, TheQuestionNamesTheFileAndTheTime) {
-    const QDateTime local = kWritten.toLocalTime();
-    const QString time = QLocale::c().toString(local, QLocale::ShortFormat);
-    const QString no = QStringLiteral("?\r\rNo sets them aside in /d/r for 7 days.");
+    const auto time = [](const QDateTime& t) {
+        return QLocale::c().toString(t.toLocalTime(), QLocale::ShortFormat);
+    };
+    // Paths as the system writes them: backslashes on Windows.
+    const QString folder = QDir::toNativeSeparators(QStringLiteral("/d/r"));
+    const QString no = QStringLiteral("\r\rNo sets them aside in ") + folder +
+                       QStringLiteral(" for 7 days.");
     EXPECT_EQ(recoveryQuestion(QStringLiteral("/home/d/levels/zvrhlabc.vrh"), kWritten,
                                QStringLiteral("/d/r"), QLocale::c()),
-              QStringLiteral("The editor ended without saving /home/d/levels/zvrhlabc.vrh. "
-                             "Recover the changes made until ") +
-                  time + no);
+              QStringLiteral("The editor ended without saving ") +
+                  QDir::toNativeSeparators(QStringLiteral("/home/d/levels/zvrhlabc.vrh")) +
+                  QStringLiteral(". Recover the changes made until ") + time(kWritten) +
+                  QStringLiteral("?") + no);
     EXPECT_EQ(recoveryQuestion(QStringLiteral("Untitled"), kWritten, QStringLiteral("/d/r"),
-                               QLocale::c()),
+                               QLocale::c(), kWritten.addSecs(3600)),
               QStringLiteral("The editor ended without saving [Untitled]. Recover the changes "
                              "made until ") +
-                  time + no);
+                  time(kWritten) +
+                  QStringLiteral("?\r\rThe file was changed by another program at ") +
+                  time(kWritten.addSecs(3600)) +
+                  QStringLiteral(", after these changes: the first Save asks before writing "
+                                 "over it.") +
+                  no);
     EXPECT_EQ(unreadableRecoveryMessage(QStringLiteral("/d/x.vrh.bad"), QStringLiteral("Why.")),
               QStringLiteral("A file kept to recover unsaved changes does not read as a "
                              "levelset. It is kept as /d/x.vrh.bad.\rWhy."));

@@ -59,7 +59,7 @@ QString question(const QString& name, const QDateTime& at, const QDateTime& chan
     const auto time = [](const QDateTime& t) {
         return QLocale().toString(t.toLocalTime(), QLocale::ShortFormat);
     };
-    return QStringLiteral("The editor ended without saving ") + name +
+    return QStringLiteral("The editor ended without saving ") + QDir::toNativeSeparators(name) +
            QStringLiteral(". Recover the changes made until ") + time(at) + QStringLiteral("?") +
            (changedAt.isValid() ? QStringLiteral("\r\rThe file was changed by another program "
                                                  "at ") +
@@ -67,7 +67,8 @@ QString question(const QString& name, const QDateTime& at, const QDateTime& chan
                                       QStringLiteral(", after these changes: the first Save "
                                                      "asks before writing over it.")
                                 : QString()) +
-           QStringLiteral("\r\rNo sets them aside in ") + RecoveryFolder::standardPath() +
+           QStringLiteral("\r\rNo sets them aside in ") +
+           QDir::toNativeSeparators(RecoveryFolder::standardPath()) +
            QStringLiteral(" for 7 days.");
 }
 
