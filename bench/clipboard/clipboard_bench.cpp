@@ -56,10 +56,7 @@ void BM_PasteReadsA50MBText(benchmark::State& state) {
     state.counters["peak_growth_bytes"] = static_cast<double>(peakResident() - peakBefore);
     state.counters["held_bytes"] = static_cast<double>(heldAfter);
 }
-BENCHMARK(BM_PasteReadsA50MBText)
-    ->ArgName("text")
-    ->DenseRange(0, 5)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PasteReadsA50MBText)->ArgName("text")->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "levelset/levelsetfile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -17,9 +18,8 @@ const QByteArray kTrailerMark = QByteArrayLiteral("\nVrhEdit recovery\n");
 // Save As could have given: an absolute path to a levelset's file name. Qt's resource paths
 // (":/...") count as absolute to QDir but are no place to save.
 bool isRecoverableName(const QString& name) {
-    return name == kUntitled ||
-           (QDir::isAbsolutePath(name) && !name.startsWith(QLatin1Char(':')) &&
-            isLevelsetFileName(lowerCaseFileName(name)));
+    return name == kUntitled || (QDir::isAbsolutePath(name) && !name.startsWith(QLatin1Char(':')) &&
+                                 isLevelsetFileName(lowerCaseFileName(name)));
 }
 
 } // namespace
@@ -77,21 +77,27 @@ std::optional<QDateTime> fileChangedSince(const RecoveredLevelset& recovered) {
     return file.lastModified();
 }
 
-QString recoveryQuestion(const QString& fileName, const QDateTime& writtenAt,
-                         const QString& folder, const QLocale& locale,
-                         const std::optional<QDateTime>& fileChangedAt) {
+QByteArray readRecoveryBytes(const QString& path) {
+    // A recovery file is one levelset and a line or two: anything far larger is not one.
+    constexpr qint64 kMaxRecoveryBytes = 1 << 20;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(kMaxRecoveryBytes) : QByteArray();
+}
+
+QString recoveryQuestion(const QString& fileName, const QDateTime& writtenAt, const QString& folder,
+                         const QLocale& locale, const std::optional<QDateTime>& fileChangedAt) {
     // The whole path: a name alone could stand for a file in any folder.
     const QString name =
         fileName == kUntitled ? QStringLiteral("[Untitled]") : QDir::toNativeSeparators(fileName);
     return QStringLiteral("The editor ended without saving ") + name +
            QStringLiteral(". Recover the changes made until ") +
            locale.toString(writtenAt.toLocalTime(), QLocale::ShortFormat) + QStringLiteral("?") +
-           (fileChangedAt ? QStringLiteral("\r\rThe file was changed by another program at %1, "
-                                           "after these changes: the first Save asks before "
-                                           "writing over it.")
-                                .arg(locale.toString(fileChangedAt->toLocalTime(),
-                                                     QLocale::ShortFormat))
-                          : QString()) +
+           (fileChangedAt
+                ? QStringLiteral("\r\rThe file was changed by another program at %1, "
+                                 "after these changes: the first Save asks before "
+                                 "writing over it.")
+                      .arg(locale.toString(fileChangedAt->toLocalTime(), QLocale::ShortFormat))
+                : QString()) +
            QStringLiteral("\r\rNo sets them aside in %1 for %2 days.")
                .arg(QDir::toNativeSeparators(folder))
                .arg(kDeclinedKeptDays);

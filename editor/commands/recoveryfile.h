@@ -33,6 +33,8 @@ struct RecoveryRead {
     QString error;
 };
 RecoveryRead decodeRecovery(QByteArrayView bytes);
+// The bytes of the recovery file at path, as far as one can reach; empty when it can't be read.
+QByteArray readRecoveryBytes(const QString& path);
 
 // When the recovered levelset's file was written after the recovery file, by another program
 // after the editor ended, and holds something else than the recovered levelset: the time it
@@ -44,8 +46,8 @@ std::optional<QDateTime> fileChangedSince(const RecoveredLevelset& recovered);
 // form; then, when the file changed after that, "\r\rThe file was changed by another program
 // at <time>, after these changes: the first Save asks before writing over it."; then what No
 // does with them: "\r\rNo sets them aside in <folder> for 7 days."
-QString recoveryQuestion(const QString& fileName, const QDateTime& writtenAt,
-                         const QString& folder, const QLocale& locale = QLocale(),
+QString recoveryQuestion(const QString& fileName, const QDateTime& writtenAt, const QString& folder,
+                         const QLocale& locale = QLocale(),
                          const std::optional<QDateTime>& fileChangedAt = std::nullopt);
 
 // The box for a recovery file that doesn't read, kept under badPath.

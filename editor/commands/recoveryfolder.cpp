@@ -19,17 +19,11 @@ namespace {
 
 const QString kFileSuffix = QStringLiteral(".vrh");
 const QString kLockSuffix = QStringLiteral(".lock");
+const QString kNewSuffix = QStringLiteral(".new");
 const QString kDeclinedSuffix = QStringLiteral(".declined");
 
-const QString kNewSuffix = QStringLiteral(".new");
-
-// A recovery file is one levelset and a line or two: anything far larger is not one.
-constexpr qint64 kMaxRecoveryBytes = 1 << 20;
-
 bool isWholeRecovery(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) &&
-           decodeRecovery(file.read(kMaxRecoveryBytes)).recovered.has_value();
+    return decodeRecovery(readRecoveryBytes(path)).recovered.has_value();
 }
 
 // Replaces target with source, as the write's own rename would have.
@@ -120,10 +114,10 @@ std::vector<RecoveryFolder::LeftFile> RecoveryFolder::takeLeftBehind() {
     // Every editor that left anything: a file, a temporary or a lock.
     QStringList ids;
     const QDir folder(path_);
-    for (const QString& name :
-         folder.entryList({QStringLiteral("*") + kFileSuffix, QStringLiteral("*") + kFileSuffix +
-                           kNewSuffix, QStringLiteral("*") + kLockSuffix},
-                          QDir::Files)) {
+    for (const QString& name : folder.entryList({QStringLiteral("*") + kFileSuffix,
+                                                 QStringLiteral("*") + kFileSuffix + kNewSuffix,
+                                                 QStringLiteral("*") + kLockSuffix},
+                                                QDir::Files)) {
         const QString id = name.left(name.indexOf(QLatin1Char('.')));
         if (!id.isEmpty() && id != ownId_ && !ids.contains(id)) {
             ids << id;

@@ -146,7 +146,6 @@ std::optional<QString> replaceWithSaveFile(const fs::path& target, QByteArrayVie
     return std::nullopt;
 }
 
-
 #ifdef __linux__
 
 bool writeAll(int fd, QByteArrayView bytes) {

@@ -6,21 +6,7 @@
 #include "commands/recoveryfolder.h"
 #include "commands/recoverykeeper.h"
 
-#include <QFile>
-
 namespace vrh {
-
-namespace {
-
-// A recovery file is one levelset and a line or two: anything far larger is not one.
-constexpr qint64 kMaxRecoveryBytes = 1 << 20;
-
-QByteArray readRecoveryFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.read(kMaxRecoveryBytes) : QByteArray();
-}
-
-} // namespace
 
 void frmMain::createRecovery() {
     recoveryFolder_ = std::make_unique<RecoveryFolder>(RecoveryFolder::standardPath());
@@ -31,7 +17,7 @@ void frmMain::createRecovery() {
 
 void frmMain::offerRecovery() {
     for (RecoveryFolder::LeftFile& file : recoveryFolder_->takeLeftBehind()) {
-        RecoveryRead read = decodeRecovery(readRecoveryFile(file.path));
+        RecoveryRead read = decodeRecovery(readRecoveryBytes(file.path));
         if (!read.recovered) {
             const QString reason = read.error;
             const QString bad = recoveryFolder_->setAside(std::move(file));

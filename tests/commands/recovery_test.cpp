@@ -8,9 +8,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSysInfo>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -110,8 +110,8 @@ TEST(RecoveryFile, TheQuestionNamesTheFileAndTheTime) {
     };
     // Paths as the system writes them: backslashes on Windows.
     const QString folder = QDir::toNativeSeparators(QStringLiteral("/d/r"));
-    const QString no = QStringLiteral("\r\rNo sets them aside in ") + folder +
-                       QStringLiteral(" for 7 days.");
+    const QString no =
+        QStringLiteral("\r\rNo sets them aside in ") + folder + QStringLiteral(" for 7 days.");
     EXPECT_EQ(recoveryQuestion(QStringLiteral("/home/d/levels/zvrhlabc.vrh"), kWritten,
                                QStringLiteral("/d/r"), QLocale::c()),
               QStringLiteral("The editor ended without saving ") +
@@ -206,8 +206,8 @@ TEST(RecoveryFolder, LeftFilesAreOfferedNewestFirstAndEachAnswerDoesItsPart) {
     // neither offered again.
     EXPECT_TRUE(RecoveryFolder(folder).takeLeftBehind().empty());
     const QString id = QFileInfo(written[0]).completeBaseName();
-    QStringList expected{QFileInfo(bad).fileName(), QFileInfo(declined).fileName(),
-                         id + ".lock", id + ".vrh"};
+    QStringList expected{QFileInfo(bad).fileName(), QFileInfo(declined).fileName(), id + ".lock",
+                         id + ".vrh"};
     expected.sort();
     EXPECT_EQ(entries(folder), expected);
 
@@ -268,7 +268,8 @@ TEST(RecoveryFolder, WhatADeadEditorLeftIsOfferedWholeAndItsLeftoversGo) {
             testing::writeFile(dir.filePath(name), bytes);
         }
         {
-            std::vector<RecoveryFolder::LeftFile> left = RecoveryFolder(dir.path()).takeLeftBehind();
+            std::vector<RecoveryFolder::LeftFile> left =
+                RecoveryFolder(dir.path()).takeLeftBehind();
             ASSERT_EQ(left.size(), c.offered ? 1u : 0u);
             if (c.offered) {
                 EXPECT_EQ(left[0].path, dir.filePath("dead.vrh"));

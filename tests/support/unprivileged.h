@@ -40,9 +40,8 @@ inline std::optional<std::string> runAsUnprivilegedUser(const std::function<std:
     }
     if (child == 0) {
         close(ends[0]);
-        if (runningAsRoot() &&
-            (setgroups(groups.size(), groups.data()) != 0 || setgid(kNobody) != 0 ||
-             setuid(kNobody) != 0)) {
+        if (runningAsRoot() && (setgroups(groups.size(), groups.data()) != 0 ||
+                                setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
             _exit(2);
         }
         const std::string result = work();
