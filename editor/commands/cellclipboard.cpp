@@ -123,8 +123,9 @@ ScannedLine scanLine(QStringView text, qsizetype from, int lineNumber) {
     return scanned;
 }
 
-// Steps at over the blank lines that start there (lines of blanks and tabs alone) to the
-// next line that holds anything, or to -1 when none does; gives how many it stepped over.
+// Steps at (a line's start within text) over the blank lines that start there (lines of
+// blanks and tabs alone) to the next line that holds anything, or to -1 when none does; gives
+// how many it stepped over.
 // Apart from scanLine, so that megabytes of line ends are no slower than of blanks.
 int skipBlankLines(QStringView text, qsizetype& at) {
     const char16_t* const begin = text.utf16() + at;
@@ -206,7 +207,7 @@ ClipboardCells cellsFromText(QStringView text) {
     int firstRowLine = 0;
     int blankAfterRows = 0; // the first blank line since the last row
     int lineNumber = 0;
-    for (qsizetype at = 0;;) {
+    for (qsizetype at = 0; at >= 0;) {
         if (const int blank = skipBlankLines(text, at); blank > 0) {
             if (!rows.empty() && blankAfterRows == 0) {
                 blankAfterRows = lineNumber + 1;
