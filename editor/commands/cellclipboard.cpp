@@ -18,15 +18,16 @@ ClipboardCells refused(const QString& why) {
 
 // The first character from from on that keep refuses, or to. Megabytes of one character are
 // tested a block at a time, without a branch inside the block, so the compiler can widen it.
+// Keep gives 1 or 0 as a 16-bit number: counted in 16 bits, the compiler widens the test.
 template <typename Keep>
 const char16_t* skipWhile(const char16_t* from, const char16_t* to, Keep keep) {
     constexpr std::ptrdiff_t kBlock = 1024;
     while (to - from >= kBlock) {
-        bool all = true;
+        std::uint16_t kept = 0;
         for (std::ptrdiff_t i = 0; i < kBlock; ++i) {
-            all &= keep(from[i]);
+            kept += keep(from[i]);
         }
-        if (!all) {
+        if (kept != kBlock) {
             break;
         }
         from += kBlock;
@@ -37,12 +38,13 @@ const char16_t* skipWhile(const char16_t* from, const char16_t* to, Keep keep) {
     return from;
 }
 
-bool isDigit(char16_t c) {
-    return (c >= u'0') & (c <= u'9');
+std::uint16_t isDigit(char16_t c) {
+    return std::uint16_t(c >= u'0') & std::uint16_t(c <= u'9');
 }
 
-bool isBlankOrLineEnd(char16_t c) {
-    return (c == u' ') | (c == u'\t') | (c == u'\n') | (c == u'\r');
+std::uint16_t isBlankOrLineEnd(char16_t c) {
+    return std::uint16_t(c == u' ') + std::uint16_t(c == u'\t') + std::uint16_t(c == u'\n') +
+           std::uint16_t(c == u'\r');
 }
 
 // "1 number", "3 numbers"
@@ -88,7 +90,9 @@ ScannedLine scanLine(QStringView text, qsizetype from, int lineNumber) {
             // Leading zeros are allowed, megabytes of them too; past them, 4 digits or a
             // value above 255 settle it.
             const qsizetype significant =
-                skipWhile(chars + i, chars + size, [](char16_t d) { return d == u'0'; }) - chars;
+                skipWhile(chars + i, chars + size,
+                          [](char16_t d) { return std::uint16_t(d == u'0'); }) -
+                chars;
             qsizetype end = significant;
             while (end < size && end - significant < 4 && isDigit(chars[end])) {
                 ++end;
