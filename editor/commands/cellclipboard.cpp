@@ -1,8 +1,8 @@
 #include "cellclipboard.h"
 
 #include <QMimeData>
-#include <QRegularExpression>
-#include <QStringList>
+
+#include <algorithm>
 
 namespace vrh {
 
@@ -16,12 +16,35 @@ ClipboardCells refused(const QString& why) {
     return {ClipboardCells::Kind::Refused, {}, why};
 }
 
-bool isDigit(QChar c) {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+// The first character from from on that keep refuses, or to. Megabytes of one character are
+// tested a block at a time, without a branch inside the block, so the compiler can widen it.
+// Keep gives 1 or 0 as a 16-bit number: counted in 16 bits, the compiler widens the test.
+template <typename Keep>
+const char16_t* skipWhile(const char16_t* from, const char16_t* to, Keep keep) {
+    constexpr std::ptrdiff_t kBlock = 1024;
+    while (to - from >= kBlock) {
+        std::uint16_t kept = 0;
+        for (std::ptrdiff_t i = 0; i < kBlock; ++i) {
+            kept += keep(from[i]);
+        }
+        if (kept != kBlock) {
+            break;
+        }
+        from += kBlock;
+    }
+    while (from != to && keep(*from)) {
+        ++from;
+    }
+    return from;
 }
 
-bool isBlank(QChar c) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+std::uint16_t isDigit(char16_t c) {
+    return std::uint16_t(c >= u'0') & std::uint16_t(c <= u'9');
+}
+
+std::uint16_t isBlankOrLineEnd(char16_t c) {
+    return std::uint16_t(c == u' ') + std::uint16_t(c == u'\t') + std::uint16_t(c == u'\n') +
+           std::uint16_t(c == u'\r');
 }
 
 // "1 number", "3 numbers"
@@ -32,59 +55,105 @@ QString counted(qsizetype count, const char* thing) {
         .arg(count == 1 ? QString() : QStringLiteral("s"));
 }
 
-// A run of digits as a code, or nothing when it is above 255; leading zeros are allowed.
-std::optional<std::uint8_t> codeOf(QStringView digits) {
-    while (digits.size() > 1 && digits.front() == QLatin1Char('0')) {
-        digits = digits.mid(1);
+// The run of digits that starts at from, shown in a refusal as written, cut short when it
+// runs on.
+QString shownNumber(const char16_t* from, const char16_t* to) {
+    const char16_t* end = from;
+    while (end != to && end - from <= kShownDigits && isDigit(*end)) {
+        ++end;
     }
-    if (digits.size() > 3) {
-        return std::nullopt;
-    }
-    const int value = digits.toInt();
-    if (value > 255) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint8_t>(value);
+    const QString digits = QString::fromUtf16(from, std::min<qsizetype>(end - from, kShownDigits));
+    return end - from > kShownDigits ? digits + QStringLiteral("...") : digits;
 }
 
 struct ScannedLine {
     std::vector<std::uint8_t> codes;
     QString refusal;
+    bool cellText = true; // false at a character no cell text holds
+    qsizetype next = -1;  // where the next line starts; -1 after the text's last line
 };
 
-// One line's numbers: between two numbers, and before the first and after the last, stand
-// blanks and at most one comma.
-ScannedLine scanLine(QStringView line, int lineNumber) {
+// The line of text that starts at from, up to its end (CR LF, CR or LF) or the first
+// character that settles the paste: between two numbers, and before the first and after the
+// last, stand blanks and at most one comma; a row holds at most 32 numbers. Character by
+// character, once: a clipboard may hold megabytes on one line.
+ScannedLine scanLine(QStringView text, qsizetype from, int lineNumber) {
     ScannedLine scanned;
+    const char16_t* const chars = text.utf16();
+    const qsizetype size = text.size();
     int commas = 0;
-    for (qsizetype i = 0; i < line.size();) {
-        const QChar c = line[i];
-        if (isDigit(c)) {
-            qsizetype end = i;
-            while (end < line.size() && isDigit(line[end])) {
+    for (qsizetype i = from; i < size;) {
+        const char16_t c = chars[i];
+        if (c == u' ' || c == u'\t') {
+            ++i;
+        } else if (c >= u'0' && c <= u'9') {
+            // Leading zeros are allowed, megabytes of them too; past them, 4 digits or a
+            // value above 255 settle it.
+            const qsizetype significant =
+                skipWhile(chars + i, chars + size,
+                          [](char16_t d) { return std::uint16_t(d == u'0'); }) -
+                chars;
+            qsizetype end = significant;
+            while (end < size && end - significant < 4 && isDigit(chars[end])) {
                 ++end;
             }
-            const QStringView digits = line.mid(i, end - i);
-            const std::optional<std::uint8_t> code = codeOf(digits);
-            if (!code) {
-                const QString shown = digits.size() > kShownDigits
-                                          ? digits.left(kShownDigits).toString() + "..."
-                                          : digits.toString();
-                scanned.refusal = refusal::AboveByte.arg(lineNumber).arg(shown);
+            const int value = text.sliced(significant, end - significant).toInt();
+            if (end - significant == 4 || value > 255) {
+                scanned.refusal =
+                    refusal::AboveByte.arg(lineNumber).arg(shownNumber(chars + i, chars + size));
                 return scanned;
             }
-            scanned.codes.push_back(*code);
+            if (scanned.codes.size() == std::size_t(kMaxBlockSide)) {
+                scanned.refusal = refusal::TooManyNumbers.arg(lineNumber).arg(kMaxBlockSide);
+                return scanned;
+            }
+            scanned.codes.push_back(static_cast<std::uint8_t>(value));
             commas = 0;
             i = end;
-            continue;
-        }
-        if (c == QLatin1Char(',') && ++commas > 1) {
-            scanned.refusal = refusal::TwoCommas.arg(lineNumber);
+        } else if (c == u',') {
+            if (++commas > 1) {
+                scanned.refusal = refusal::TwoCommas.arg(lineNumber);
+                return scanned;
+            }
+            ++i;
+        } else if (c == u'\n' || c == u'\r') {
+            scanned.next = (c == u'\r' && i + 1 < size && chars[i + 1] == u'\n') ? i + 2 : i + 1;
+            return scanned;
+        } else {
+            scanned.cellText = false;
             return scanned;
         }
-        ++i;
     }
     return scanned;
+}
+
+// Steps at (a line's start within text) over the blank lines that start there (lines of
+// blanks and tabs alone) to the next line that holds anything, or to -1 when none does; gives
+// how many it stepped over.
+// Apart from scanLine, so that megabytes of line ends are no slower than of blanks.
+int skipBlankLines(QStringView text, qsizetype& at) {
+    const char16_t* const begin = text.utf16() + at;
+    const char16_t* const textEnd = text.utf16() + text.size();
+    const char16_t* const end = skipWhile(begin, textEnd, isBlankOrLineEnd);
+    // Counted apart from the search, in loops the compiler can widen: CR LF is one line end.
+    qsizetype lineEnds = std::count(begin, end, u'\n');
+    if (const qsizetype returns = std::count(begin, end, u'\r'); returns > 0) {
+        lineEnds += returns;
+        for (const char16_t* c = begin; c + 1 < end; ++c) {
+            lineEnds -= c[0] == u'\r' && c[1] == u'\n';
+        }
+    }
+    if (end == textEnd) {
+        at = -1;
+        return static_cast<int>(lineEnds) + 1; // the last line, empty or blank
+    }
+    // The line that holds something starts after the last line end before it.
+    const char16_t* lineStart = end;
+    while (lineStart != begin && lineStart[-1] != u'\n' && lineStart[-1] != u'\r') {
+        --lineStart;
+    }
+    at = lineStart - text.utf16();
+    return static_cast<int>(lineEnds);
 }
 
 } // namespace
@@ -135,18 +204,29 @@ ClipboardCells cellsFromBytes(const QByteArray& bytes) {
     return {ClipboardCells::Kind::Cells, std::move(block), {}};
 }
 
-ClipboardCells cellsFromText(const QString& text) {
-    if (!isCellText(text)) {
-        return {};
-    }
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    const QStringList lines = text.split(lineEnd);
+ClipboardCells cellsFromText(QStringView text) {
+    // Read a line at a time and stop at the first that settles it, so that a clipboard of
+    // megabytes costs no more than its first rows.
     std::vector<std::vector<std::uint8_t>> rows;
     int firstRowLine = 0;
     int blankAfterRows = 0; // the first blank line since the last row
-    for (qsizetype index = 0; index < lines.size(); ++index) {
-        const int lineNumber = static_cast<int>(index) + 1;
-        ScannedLine line = scanLine(lines[index], lineNumber);
+    int lineNumber = 0;
+    for (qsizetype at = 0; at >= 0;) {
+        if (const int blank = skipBlankLines(text, at); blank > 0) {
+            if (!rows.empty() && blankAfterRows == 0) {
+                blankAfterRows = lineNumber + 1;
+            }
+            lineNumber += blank;
+        }
+        if (at < 0) {
+            break;
+        }
+        ++lineNumber;
+        ScannedLine line = scanLine(text, at, lineNumber);
+        at = line.next;
+        if (!line.cellText) {
+            return {};
+        }
         if (!line.refusal.isEmpty()) {
             return refused(line.refusal);
         }
@@ -163,9 +243,6 @@ ClipboardCells cellsFromText(const QString& text) {
             return refused(refusal::TooManyRows.arg(lineNumber));
         }
         const auto count = qsizetype(line.codes.size());
-        if (count > kMaxBlockSide) {
-            return refused(refusal::TooManyNumbers.arg(lineNumber).arg(count));
-        }
         if (rows.empty()) {
             firstRowLine = lineNumber;
         } else if (line.codes.size() != rows.front().size()) {
@@ -186,19 +263,6 @@ ClipboardCells cellsFromText(const QString& text) {
     return {ClipboardCells::Kind::Cells, std::move(block), {}};
 }
 
-bool isCellText(const QString& text) {
-    bool digit = false;
-    for (const QChar c : text) {
-        if (isDigit(c)) {
-            digit = true;
-        } else if (!isBlank(c) && c != QLatin1Char(',') && c != QLatin1Char('\n') &&
-                   c != QLatin1Char('\r')) {
-            return false;
-        }
-    }
-    return digit;
-}
-
 ClipboardCells cellsFromClipboard(const QMimeData* data) {
     if (data == nullptr) {
         return {};
@@ -206,15 +270,12 @@ ClipboardCells cellsFromClipboard(const QMimeData* data) {
     if (data->hasFormat(kCellsMimeType)) {
         return cellsFromBytes(data->data(kCellsMimeType));
     }
-    if (data->hasText()) {
-        return cellsFromText(data->text());
-    }
-    return {};
+    // Asked for once: from another program the text comes over the window system each time.
+    return cellsFromText(data->text());
 }
 
 bool canPaste(const QMimeData* data) {
-    return data != nullptr &&
-           (data->hasFormat(kCellsMimeType) || (data->hasText() && isCellText(data->text())));
+    return cellsFromClipboard(data).kind != ClipboardCells::Kind::Nothing;
 }
 
 std::unique_ptr<QMimeData> cellsMimeData(const CellBlock& block) {

@@ -20,7 +20,7 @@ inline const QString AboveByte = QStringLiteral("Line %1: %2 is above 255.");
 inline const QString UnevenRows =
     QStringLiteral("Line %1 holds %2, but line %3 holds %4: every row must hold as many.");
 inline const QString TooManyNumbers =
-    QStringLiteral("Line %1 holds %2 numbers: a row holds at most 32.");
+    QStringLiteral("Line %1 holds more than %2 numbers: a row holds at most 32.");
 inline const QString TooManyRows =
     QStringLiteral("Line %1 would be row 33: a block has at most 32 rows.");
 inline const QString BlankBetweenRows =
@@ -49,12 +49,13 @@ struct ClipboardCells {
 
 ClipboardCells cellsFromBytes(const QByteArray& bytes);
 // Numbers separated by commas and/or blanks, a row a line; blank lines at the start and end
-// are ignored. Text that is no cell text is nothing to paste.
-ClipboardCells cellsFromText(const QString& text);
-// Text that holds a digit and nothing but digits, commas, spaces, tabs and line ends.
-bool isCellText(const QString& text);
+// are ignored. Read up to the first line that settles it: a character other than digits,
+// commas, spaces, tabs and line ends before that makes it nothing to paste, as does text
+// without a number.
+ClipboardCells cellsFromText(QStringView text);
 
-// The cells type first, else cell text; anything else is nothing to paste.
+// The cells type first, else cell text; anything else is nothing to paste. Each asks the
+// clipboard for its text once.
 ClipboardCells cellsFromClipboard(const QMimeData* data);
 bool canPaste(const QMimeData* data);
 

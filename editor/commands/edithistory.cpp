@@ -1,6 +1,10 @@
 #include "edithistory.h"
 
+#include <QSignalBlocker>
 #include <QUndoCommand>
+
+#include <memory>
+#include <vector>
 
 namespace vrh {
 
@@ -9,7 +13,20 @@ class EditHistory::Step : public QUndoCommand {
     Step(EditHistory& history, const QString& name, LevelsetDelta delta, std::int16_t levelBefore,
          std::int16_t levelAfter, TypingBox box, std::uint32_t run)
         : QUndoCommand(name), history_(history), delta_(std::move(delta)),
-          levelBefore_(levelBefore), levelAfter_(levelAfter), box_(box), run_(run) {}
+          levelBefore_(levelBefore), levelAfter_(levelAfter), box_(box), run_(run) {
+        count();
+    }
+    ~Step() override { history_.bytes_ -= counted_; }
+    Step(const Step&) = delete;
+    Step& operator=(const Step&) = delete;
+
+    // The same step on another stack, not yet pushed.
+    Step* copy() const {
+        auto* step = new Step(history_, text(), delta_, levelBefore_, levelAfter_, box_, run_);
+        step->setObsolete(isObsolete());
+        return step;
+    }
+    std::size_t bytes() const { return counted_; }
 
     int id() const override { return static_cast<int>(box_); }
 
@@ -20,6 +37,7 @@ class EditHistory::Step : public QUndoCommand {
             return false;
         }
         delta_.append(next->delta_);
+        count();
         levelAfter_ = next->levelAfter_;
         // Typed back to where the run began: the step has nothing left to undo.
         setObsolete(delta_.empty());
@@ -38,7 +56,18 @@ class EditHistory::Step : public QUndoCommand {
     }
 
   private:
+    // The command with its name and the changed bytes' share of the heap; a small delta
+    // lives inside the command.
+    void count() {
+        constexpr std::size_t kCommandBytes = 256;
+        const std::size_t bytes = kCommandBytes + sizeof(*this) +
+                                  std::size_t(delta_.size()) * sizeof(LevelsetDelta::ByteChange);
+        history_.bytes_ += bytes - counted_;
+        counted_ = bytes;
+    }
+
     EditHistory& history_;
+    std::size_t counted_ = 0;
     LevelsetDelta delta_;
     std::int16_t levelBefore_;
     std::int16_t levelAfter_;
@@ -47,8 +76,9 @@ class EditHistory::Step : public QUndoCommand {
     bool pushing_ = true;
 };
 
-EditHistory::EditHistory(Levelset& levelset, EditingState& state, HistoryView& view)
-    : levelset_(levelset), state_(state), view_(view) {}
+EditHistory::EditHistory(Levelset& levelset, EditingState& state, HistoryView& view,
+                         std::size_t maxBytes)
+    : levelset_(levelset), state_(state), view_(view), maxBytes_(maxBytes) {}
 
 EditHistory::~EditHistory() = default;
 
@@ -76,7 +106,39 @@ bool EditHistory::endStep() {
     }
     stack_.push(new Step(*this, step.name, std::move(delta), step.levelBefore, state_.curLevel,
                          step.box, typingRun_));
+    if (bytes_ > maxBytes_) {
+        dropOldestSteps();
+    }
     return true;
+}
+
+// QUndoStack can only drop its oldest steps by a count set while it is empty, so the steps
+// kept are copied, the stack emptied and the copies pushed again as they were: after a push
+// every step on it is done, and a pushed step's first redo changes nothing. Nothing that
+// listens to the stack sees it: the levelset, the newest step and the saved state stay.
+void EditHistory::dropOldestSteps() {
+    const std::size_t keep = maxBytes_ - maxBytes_ / 4;
+    int first = 0;
+    for (std::size_t held = bytes_; first + 1 < stack_.count() && held > keep; ++first) {
+        held -= static_cast<const Step*>(stack_.command(first))->bytes();
+    }
+    std::vector<std::unique_ptr<Step>> kept;
+    for (int i = first; i < stack_.count(); ++i) {
+        kept.emplace_back(static_cast<const Step*>(stack_.command(i))->copy());
+    }
+    const int saved = stack_.cleanIndex() - first; // below 0: the saved state went
+    const QSignalBlocker quiet(&stack_);
+    stack_.clear();
+    stack_.resetClean();
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        if (saved == static_cast<int>(i)) {
+            stack_.setClean();
+        }
+        stack_.push(kept[i].release());
+    }
+    if (saved == static_cast<int>(kept.size())) {
+        stack_.setClean();
+    }
 }
 
 const QString& EditHistory::openStepName() const {

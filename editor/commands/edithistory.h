@@ -57,12 +57,18 @@ class HistoryView {
     virtual void showHistoryMove(bool levelChanged) = 0;
 };
 
+// What the history may hold before its oldest steps go: far more than a day's work takes
+// (a step of a whole level keeps about 4.4 KB, one of a painted cell a few hundred bytes).
+inline constexpr std::size_t kHistoryBytes = 64 * 1024 * 1024;
+
 // Every change to the levelset is a step on one undo stack. A step keeps the bytes its change
 // changed, before and after, and the level that was current before and after it; undoing it
-// makes the level before current again, redoing it the level after.
+// makes the level before current again, redoing it the level after. When the steps hold more
+// than maxBytes, the oldest go, a quarter of the bound at a time.
 class EditHistory {
   public:
-    EditHistory(Levelset& levelset, EditingState& state, HistoryView& view);
+    EditHistory(Levelset& levelset, EditingState& state, HistoryView& view,
+                std::size_t maxBytes = kHistoryBytes);
     ~EditHistory();
     EditHistory(const EditHistory&) = delete;
     EditHistory& operator=(const EditHistory&) = delete;
@@ -107,10 +113,13 @@ class EditHistory {
     void moveAlong(void (QUndoStack::*move)());
     // Puts one side of a step back and shows it; called by the step's undo and redo.
     void move(const LevelsetDelta& delta, bool forward, std::int16_t level);
+    void dropOldestSteps();
 
     Levelset& levelset_;
     EditingState& state_;
     HistoryView& view_;
+    const std::size_t maxBytes_;
+    std::size_t bytes_ = 0; // what the steps on the stack hold, as they count it themselves
     QUndoStack stack_;
     LevelsetImage before_{}; // the levelset as the open step found it
     std::optional<OpenStep> open_;

@@ -26,6 +26,7 @@ void FileCommands::formLoad() {
 
 void FileCommands::newLevelset() {
     resetLevelset(levelset_);
+    askBeforeSavingOver_ = false;
     knownFile_.forget();
     showReplacedLevelset();
 }
@@ -60,6 +61,7 @@ void FileCommands::readChosenFile(const QString& path) {
     }
     levelset_ = std::move(*read.levelset);
     levelset_.fileName = path;
+    askBeforeSavingOver_ = false;
     knownFile_.remember(path, read.bytes);
     showReplacedLevelset();
     if (recent_) {
@@ -67,8 +69,9 @@ void FileCommands::readChosenFile(const QString& path) {
     }
 }
 
-void FileCommands::takeRecovered(Levelset levelset) {
+void FileCommands::takeRecovered(Levelset levelset, bool fileChangedSince) {
     levelset_ = std::move(levelset);
+    askBeforeSavingOver_ = fileChangedSince;
     // Whatever stands in its file now is what the recovered changes were made against as far
     // as the watch goes: only a later change by another program is news.
     if (levelset_.fileName == kUntitled) {
@@ -87,10 +90,19 @@ void FileCommands::showReplacedLevelset() {
 }
 
 bool FileCommands::fileSave() {
-    if (levelset_.fileName != kUntitled) {
-        return saveLevelset(lowerCaseFileName(levelset_.fileName));
+    if (levelset_.fileName == kUntitled) {
+        return fileSaveAs();
     }
-    return fileSaveAs();
+    if (std::exchange(askBeforeSavingOver_, false)) {
+        const QString path = levelset_.fileName;
+        if (messages_.showMessage(fileChangedMessage(path), kFileChangedTitle,
+                                  MessageButtons::YesNoDefaultNo,
+                                  MessageIcon::Exclamation) == MessageAnswer::Yes) {
+            openFile(path, false);
+            return false;
+        }
+    }
+    return saveLevelset(lowerCaseFileName(levelset_.fileName));
 }
 
 bool FileCommands::fileSaveAs() {
@@ -125,6 +137,7 @@ bool FileCommands::saveLevelset(const QString& file) {
         return false;
     }
     levelset_.fileName = file;
+    askBeforeSavingOver_ = false;
     showFileName();
     knownFile_.remember(file, levelsetFileBytes(levelset_, file));
     view_.levelsetSaved();

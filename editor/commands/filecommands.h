@@ -60,8 +60,9 @@ class FileCommands {
     // prompt, and leaves the list.
     void openRecentFile(const QString& path);
     // Puts a recovered levelset in place under the file name it had, as an Open would, so
-    // that Save writes it where it came from.
-    void takeRecovered(Levelset levelset);
+    // that Save writes it where it came from. When another program changed that file since,
+    // the first Save asks first, as the "File Changed" box does.
+    void takeRecovered(Levelset levelset, bool fileChangedSince = false);
     // Each gives whether the levelset was written.
     bool fileSave();
     bool fileSaveAs();
@@ -106,6 +107,7 @@ class FileCommands {
     QString lastExportName_;
     RecentFiles* recent_ = nullptr;
     KnownFile knownFile_;
+    bool askBeforeSavingOver_ = false;
 };
 
 } // namespace vrh

@@ -1,7 +1,10 @@
 #include "recoveryfile.h"
 
+#include "commands/recoveryfolder.h"
 #include "levelset/levelsetfile.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -10,6 +13,14 @@ namespace vrh {
 namespace {
 
 const QByteArray kTrailerMark = QByteArrayLiteral("\nVrhEdit recovery\n");
+
+// A recovered name becomes the file Save writes without asking, so it must be one that Open or
+// Save As could have given: an absolute path to a levelset's file name. Qt's resource paths
+// (":/...") count as absolute to QDir but are no place to save.
+bool isRecoverableName(const QString& name) {
+    return name == kUntitled || (QDir::isAbsolutePath(name) && !name.startsWith(QLatin1Char(':')) &&
+                                 isLevelsetFileName(lowerCaseFileName(name)));
+}
 
 } // namespace
 
@@ -44,17 +55,52 @@ RecoveryRead decodeRecovery(QByteArrayView bytes) {
     if (!writtenAt.isValid() || lines[0].isEmpty()) {
         return refuse(QStringLiteral("The file name or time after the levelset is not readable."));
     }
-    read.levelset->fileName = QUrl::fromPercentEncoding(lines[0]);
+    const QString name = QUrl::fromPercentEncoding(lines[0]);
+    read.levelset->fileName = isRecoverableName(name) ? name : kUntitled;
     return {RecoveredLevelset{std::move(*read.levelset), writtenAt}, QString()};
 }
 
-QString recoveryQuestion(const QString& fileName, const QDateTime& writtenAt,
-                         const QLocale& locale) {
+std::optional<QDateTime> fileChangedSince(const RecoveredLevelset& recovered) {
+    const QString& path = recovered.levelset.fileName;
+    if (path == kUntitled) {
+        return std::nullopt;
+    }
+    const QFileInfo file(path);
+    if (!file.exists() || file.lastModified() <= recovered.writtenAt) {
+        return std::nullopt;
+    }
+    const BytesRead read = readLevelsetBytes(path);
+    if (read.bytes &&
+        *read.bytes == levelsetFileBytes(recovered.levelset, lowerCaseFileName(path))) {
+        return std::nullopt;
+    }
+    return file.lastModified();
+}
+
+QByteArray readRecoveryBytes(const QString& path) {
+    // A recovery file is one levelset and a line or two: anything far larger is not one.
+    constexpr qint64 kMaxRecoveryBytes = 1 << 20;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(kMaxRecoveryBytes) : QByteArray();
+}
+
+QString recoveryQuestion(const QString& fileName, const QDateTime& writtenAt, const QString& folder,
+                         const QLocale& locale, const std::optional<QDateTime>& fileChangedAt) {
+    // The whole path: a name alone could stand for a file in any folder.
     const QString name =
-        fileName == kUntitled ? QStringLiteral("[Untitled]") : QFileInfo(fileName).fileName();
+        fileName == kUntitled ? QStringLiteral("[Untitled]") : QDir::toNativeSeparators(fileName);
     return QStringLiteral("The editor ended without saving ") + name +
            QStringLiteral(". Recover the changes made until ") +
-           locale.toString(writtenAt.toLocalTime(), QLocale::ShortFormat) + QStringLiteral("?");
+           locale.toString(writtenAt.toLocalTime(), QLocale::ShortFormat) + QStringLiteral("?") +
+           (fileChangedAt
+                ? QStringLiteral("\r\rThe file was changed by another program at %1, "
+                                 "after these changes: the first Save asks before "
+                                 "writing over it.")
+                      .arg(locale.toString(fileChangedAt->toLocalTime(), QLocale::ShortFormat))
+                : QString()) +
+           QStringLiteral("\r\rNo sets them aside in %1 for %2 days.")
+               .arg(QDir::toNativeSeparators(folder))
+               .arg(kDeclinedKeptDays);
 }
 
 QString unreadableRecoveryMessage(const QString& badPath, const QString& reason) {

@@ -1,5 +1,8 @@
 #include "recoveryfolder.h"
 
+#include "commands/recoveryfile.h"
+
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,17 +19,29 @@ namespace {
 
 const QString kFileSuffix = QStringLiteral(".vrh");
 const QString kLockSuffix = QStringLiteral(".lock");
+const QString kNewSuffix = QStringLiteral(".new");
+const QString kDeclinedSuffix = QStringLiteral(".declined");
 
-// A lock that only a running editor holds: QLockFile would also take a lock older than 30
-// seconds from a live owner.
-std::unique_ptr<QLockFile> lockFile(const QString& path) {
-    auto lock = std::make_unique<QLockFile>(path);
-    lock->setStaleLockTime(0);
-    return lock;
+bool isWholeRecovery(const QString& path) {
+    return decodeRecovery(readRecoveryBytes(path)).recovered.has_value();
 }
 
-QString lockPathOf(const QString& file) {
-    return file.left(file.size() - kFileSuffix.size()) + kLockSuffix;
+// Replaces target with source, as the write's own rename would have.
+bool renameOver(const QString& source, const QString& target) {
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(source).toStdString(),
+                            QFile::encodeName(target).toStdString(), error);
+    return !error;
+}
+
+// The file renamed with suffix after its name, numbered when that name is taken.
+QString renameAside(const QString& file, const QString& suffix) {
+    QString aside = file + suffix;
+    for (int n = 2; QFileInfo::exists(aside); ++n) {
+        aside = file + suffix + QString::number(n);
+    }
+    QFile::rename(file, aside);
+    return aside;
 }
 
 } // namespace
@@ -44,30 +59,32 @@ QString RecoveryFolder::ownFile() const {
     return ownId_.isEmpty() ? QString() : path_ + QLatin1Char('/') + ownId_ + kFileSuffix;
 }
 
-bool RecoveryFolder::takeOwnLock() {
+std::optional<QString> RecoveryFolder::takeOwnLock() {
     if (ownLock_) {
-        return true;
+        return std::nullopt;
     }
-    if (!QDir().mkpath(path_)) {
-        return false;
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(path_).toStdString(), error);
+    if (error) {
+        return QString::fromLocal8Bit(error.message());
     }
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    auto lock = lockFile(path_ + QLatin1Char('/') + id + kLockSuffix);
-    if (!lock->tryLock(0)) {
-        return false;
+    auto lock = EditorLock::tryTake(path_ + QLatin1Char('/') + id + kLockSuffix);
+    if (!lock) {
+        return qt_error_string();
     }
     ownId_ = id;
     ownLock_ = std::move(lock);
-    return true;
+    return std::nullopt;
 }
 
 std::optional<QString> RecoveryFolder::write(QByteArrayView bytes) {
     // The lock comes before the file, so a file without a held lock is always a dead editor's.
-    if (!takeOwnLock()) {
-        return QStringLiteral("Can't lock a recovery file in %1.").arg(path_);
+    if (std::optional<QString> reason = takeOwnLock()) {
+        return reason;
     }
     const QString target = ownFile();
-    const QString temporary = target + QStringLiteral(".new");
+    const QString temporary = target + kNewSuffix;
     QFile file(temporary);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
@@ -81,7 +98,7 @@ std::optional<QString> RecoveryFolder::write(QByteArrayView bytes) {
                             QFile::encodeName(target).toStdString(), error);
     if (error) {
         QFile::remove(temporary);
-        return QString::fromStdString(error.message());
+        return QString::fromLocal8Bit(error.message());
     }
     return std::nullopt;
 }
@@ -93,22 +110,40 @@ void RecoveryFolder::removeOwn() {
 }
 
 std::vector<RecoveryFolder::LeftFile> RecoveryFolder::takeLeftBehind() {
-    const QFileInfoList files =
-        QDir(path_).entryInfoList({QStringLiteral("*") + kFileSuffix}, QDir::Files, QDir::Time);
-    std::vector<LeftFile> left;
-    for (const QFileInfo& info : files) {
-        const QString file = info.absoluteFilePath();
-        if (file == QFileInfo(ownFile()).absoluteFilePath()) {
-            continue;
-        }
-        auto lock = lockFile(lockPathOf(file));
-        if (lock->tryLock(0)) {
-            // A temporary that a killed write left beside it is of no use to anyone.
-            QFile::remove(file + QStringLiteral(".new"));
-            left.push_back({file, std::move(lock)});
+    removeOldDeclined();
+    // Every editor that left anything: a file, a temporary or a lock.
+    QStringList ids;
+    const QDir folder(path_);
+    for (const QString& name : folder.entryList({QStringLiteral("*") + kFileSuffix,
+                                                 QStringLiteral("*") + kFileSuffix + kNewSuffix,
+                                                 QStringLiteral("*") + kLockSuffix},
+                                                QDir::Files)) {
+        const QString id = name.left(name.indexOf(QLatin1Char('.')));
+        if (!id.isEmpty() && id != ownId_ && !ids.contains(id)) {
+            ids << id;
         }
     }
-    return left; // QDir::Time lists the newest first
+    std::vector<LeftFile> left;
+    for (const QString& id : ids) {
+        const QString stem = path_ + QLatin1Char('/') + id;
+        std::unique_ptr<EditorLock> lock = EditorLock::tryTake(stem + kLockSuffix);
+        if (!lock) {
+            continue; // a running editor's
+        }
+        const QString file = stem + kFileSuffix;
+        const QString temporary = file + kNewSuffix;
+        if (QFileInfo::exists(temporary) &&
+            (!isWholeRecovery(temporary) || !renameOver(temporary, file))) {
+            QFile::remove(temporary);
+        }
+        if (QFileInfo::exists(file)) {
+            left.push_back({file, std::move(lock)});
+        } // else dropping the lock removes it
+    }
+    std::sort(left.begin(), left.end(), [](const LeftFile& a, const LeftFile& b) {
+        return QFileInfo(a.path).lastModified() > QFileInfo(b.path).lastModified();
+    });
+    return left;
 }
 
 void RecoveryFolder::adopt(LeftFile file) {
@@ -117,18 +152,30 @@ void RecoveryFolder::adopt(LeftFile file) {
     ownLock_ = std::move(file.lock);
 }
 
-void RecoveryFolder::discard(LeftFile file) {
-    QFile::remove(file.path);
-    file.lock.reset(); // unlocking removes the lock file
+QString RecoveryFolder::decline(LeftFile file) {
+    // Its age counts from the answer, not from the crash, which may be long past.
+    {
+        QFile dated(file.path);
+        if (dated.open(QIODevice::ReadWrite)) {
+            dated.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
+        }
+    }
+    return renameAside(file.path, kDeclinedSuffix);
+}
+
+void RecoveryFolder::removeOldDeclined() {
+    const QDateTime oldest = QDateTime::currentDateTime().addDays(-kDeclinedKeptDays);
+    const QFileInfoList declined = QDir(path_).entryInfoList(
+        {QStringLiteral("*") + kFileSuffix + kDeclinedSuffix + QStringLiteral("*")}, QDir::Files);
+    for (const QFileInfo& info : declined) {
+        if (info.lastModified() < oldest) {
+            QFile::remove(info.absoluteFilePath());
+        }
+    }
 }
 
 QString RecoveryFolder::setAside(LeftFile file) {
-    QString bad = file.path + QStringLiteral(".bad");
-    for (int n = 2; QFileInfo::exists(bad); ++n) {
-        bad = file.path + QStringLiteral(".bad") + QString::number(n);
-    }
-    QFile::rename(file.path, bad);
-    return bad;
+    return renameAside(file.path, QStringLiteral(".bad"));
 }
 
 } // namespace vrh

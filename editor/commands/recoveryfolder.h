@@ -1,7 +1,8 @@
 #pragma once
 
+#include "commands/editorlock.h"
+
 #include <QByteArrayView>
-#include <QLockFile>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -9,9 +10,13 @@
 
 namespace vrh {
 
+// How long a declined recovery file is kept, in case No was the wrong answer.
+inline constexpr int kDeclinedKeptDays = 7;
+
 // The folder of recovery files: each running editor keeps one file, "<id>.vrh", and holds the
 // lock "<id>.lock" for as long as it runs. A file whose lock nobody holds was left by an editor
-// that ended without removing it: it crashed, was killed, or the machine went down.
+// that ended without removing it: it crashed, was killed, or the machine went down. So was a
+// lock nobody holds, which goes when the folder is next looked through.
 class RecoveryFolder {
   public:
     // "recovery" in the user's data folder for this program.
@@ -29,7 +34,8 @@ class RecoveryFolder {
 
     // Replaces this editor's file with bytes, whole or not at all: a temporary beside it,
     // renamed over it. No fsync: this guards against the program dying, not the machine.
-    // The first write takes the lock and makes the folder. Returns the reason on failure.
+    // The first write makes the folder and takes the lock. Returns the system's reason on
+    // failure, as "Permission denied".
     std::optional<QString> write(QByteArrayView bytes);
     // Nothing to recover: the file goes, the lock is kept.
     void removeOwn();
@@ -37,24 +43,28 @@ class RecoveryFolder {
     // A file left behind, locked for this editor while it decides.
     struct LeftFile {
         QString path;
-        std::unique_ptr<QLockFile> lock;
+        std::unique_ptr<EditorLock> lock;
     };
-    // The files left by editors no longer running, newest first. Dropping one lets go of its
-    // lock, so it is offered again at the next start.
+    // The files left by editors no longer running, newest first. A whole "<id>.vrh.new",
+    // which a kill between writing and renaming leaves, is the newest of its editor and takes
+    // the place of its "<id>.vrh"; one cut short goes, and so do the locks of editors that left
+    // no file. Dropping one lets go of its lock, so it is offered again at the next start.
     std::vector<LeftFile> takeLeftBehind();
     // It becomes this editor's own file in place of any it had.
     void adopt(LeftFile file);
-    // Removed, with its lock.
-    void discard(LeftFile file);
+    // Declined: renamed with ".declined" after its name and dated now, never offered again,
+    // and removed by the first look for left files kDeclinedKeptDays later. Gives the new path.
+    QString decline(LeftFile file);
     // Renamed with ".bad" after its name, never deleted; gives the new path.
     QString setAside(LeftFile file);
 
   private:
-    bool takeOwnLock();
+    std::optional<QString> takeOwnLock();
+    void removeOldDeclined();
 
     QString path_;
     QString ownId_;
-    std::unique_ptr<QLockFile> ownLock_;
+    std::unique_ptr<EditorLock> ownLock_;
 };
 
 } // namespace vrh

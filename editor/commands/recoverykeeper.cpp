@@ -3,6 +3,7 @@
 #include "commands/recoveryfile.h"
 #include "levelset/levelsetfile.h"
 
+#include <QDir>
 #include <QUndoStack>
 
 namespace vrh {
@@ -27,9 +28,19 @@ void RecoveryKeeper::update() {
     if (levelset == written_) {
         return;
     }
-    // Recovery is a second line of defence: when it can't be written, editing goes on.
-    if (!folder_.write(encodeRecovery(levelset_, QDateTime::currentDateTimeUtc()))) {
+    // Recovery is a second line of defence: when it can't be written, editing goes on, but
+    // the user must not believe the work is kept.
+    const std::optional<QString> failure =
+        folder_.write(encodeRecovery(levelset_, QDateTime::currentDateTimeUtc()));
+    if (!failure) {
         written_ = levelset;
+        failureTold_ = false;
+        return;
+    }
+    if (!failureTold_ && report_) {
+        failureTold_ = true;
+        report_(QStringLiteral("Unsaved changes can't be kept for recovery in %1: %2")
+                    .arg(QDir::toNativeSeparators(folder_.path()), *failure));
     }
 }
 

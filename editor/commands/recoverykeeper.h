@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <functional>
 
 class QUndoStack;
 
@@ -25,12 +26,20 @@ class RecoveryKeeper : public QObject {
     // Writes or removes the file as the history now stands.
     void update();
 
+    // Told, once until a write succeeds again, when the file can't be written: "Unsaved
+    // changes can't be kept for recovery in <folder>: <reason>". Editing goes on.
+    void setFailureReport(std::function<void(const QString&)> report) {
+        report_ = std::move(report);
+    }
+
   private:
     const Levelset& levelset_;
     QUndoStack& stack_;
     RecoveryFolder& folder_;
     QByteArray written_; // the levelset as last written, without the time
     bool paused_ = false;
+    std::function<void(const QString&)> report_;
+    bool failureTold_ = false;
 };
 
 } // namespace vrh

@@ -3,6 +3,7 @@
 #include "filekind.h"
 #include "savetarget.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -10,14 +11,17 @@
 #include <string>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
 #ifdef __linux__
 #include <QRandomGenerator>
 #include <climits>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #endif
 
 namespace vrh {
@@ -30,11 +34,100 @@ QString systemReason(int error) {
     return qt_error_string(error);
 }
 
+#ifdef Q_OS_UNIX
+
+// Whether no new file can be made in the folder, so a replacement has nowhere to go.
+bool folderRefusesNewFiles(const fs::path& folder) {
+    return ::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
+}
+
+// Writes the file over in place, for a writable file in a folder where no new file can be
+// made: the old bytes are kept in memory and put back if the write fails half-way, which a
+// kill or a power cut still can't undo.
+std::optional<QString> writeInPlace(const fs::path& target, QByteArrayView bytes) {
+    QFile file(fromFileSystemPath(target));
+    if (!file.open(QIODevice::ReadWrite)) {
+        return file.errorString();
+    }
+    const QByteArray old = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return file.errorString();
+    }
+    const auto writeWhole = [&file](QByteArrayView whole) {
+        errno = 0;
+        return file.seek(0) && file.write(whole.data(), whole.size()) == whole.size() &&
+               file.resize(whole.size()) && file.flush() && ::fsync(file.handle()) == 0;
+    };
+    if (writeWhole(bytes)) {
+        return std::nullopt;
+    }
+    const QString reason = errno != 0 ? systemReason(errno) : file.errorString();
+    writeWhole(old);
+    return reason;
+}
+
+#endif
+
+#ifdef __linux__
+
+// Gives the new file what the one it replaces carries besides its bytes: the group (which
+// only root may set to one the saver is no member of), the owner when the saver is root, the
+// mode, and every extended attribute the saver can read, the access control list among them.
+// Whether all of it was kept.
+bool carryOver(const fs::path& existing, const struct stat& old, int fd) {
+    struct stat now {};
+    if (::fstat(fd, &now) != 0) {
+        return false;
+    }
+    const uid_t owner = ::geteuid() == 0 ? old.st_uid : uid_t(-1);
+    if ((now.st_gid != old.st_gid || (owner != uid_t(-1) && now.st_uid != owner)) &&
+        ::fchown(fd, owner, old.st_gid) != 0) {
+        return false;
+    }
+    // After the owner: a change of owner clears the set-id bits.
+    if (::fchmod(fd, old.st_mode & 07777) != 0) {
+        return false;
+    }
+    ssize_t size = ::listxattr(existing.c_str(), nullptr, 0);
+    if (size < 0) {
+        return errno == ENOTSUP; // a file system without them has none to keep
+    }
+    std::string names(static_cast<std::size_t>(size), '\0');
+    size = ::listxattr(existing.c_str(), names.data(), names.size());
+    if (size < 0) {
+        return false;
+    }
+    names.resize(static_cast<std::size_t>(size));
+    for (std::size_t at = 0; at < names.size(); at += std::strlen(names.c_str() + at) + 1) {
+        const char* name = names.c_str() + at;
+        ssize_t length = ::getxattr(existing.c_str(), name, nullptr, 0);
+        if (length < 0) {
+            return false;
+        }
+        std::string value(static_cast<std::size_t>(length), '\0');
+        length = ::getxattr(existing.c_str(), name, value.data(), value.size());
+        if (length < 0 ||
+            ::fsetxattr(fd, name, value.data(), static_cast<std::size_t>(length), 0) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+#endif
+
 std::optional<QString> replaceWithSaveFile(const fs::path& target, QByteArrayView bytes) {
     QSaveFile file(fromFileSystemPath(target));
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
     }
+#ifdef __linux__
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0 && !carryOver(target, existing, file.handle())) {
+        file.cancelWriting();
+        return writeInPlace(target, bytes);
+    }
+#endif
     // commit() renames even when its own flush fails (a full disk then leaves a cut file),
     // so every byte is pushed out and onto the disk first, and the reason read from errno.
     errno = 0;
@@ -124,9 +217,11 @@ std::optional<QString> replaceWithNamelessFile(const fs::path& target, QByteArra
         return std::optional<QString>(systemReason(error));
     };
 
-    // A file saved over keeps its permissions, as it would if written in place.
-    if (exists && ::fchmod(fd, existing.st_mode & 07777) != 0) {
-        return fail(errno);
+    // A file saved over keeps who may use it, as it would if written in place; where the
+    // replacement can't, the file is written in place after all.
+    if (exists && !carryOver(target, existing, fd)) {
+        ::close(fd);
+        return writeInPlace(target, bytes);
     }
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
         return fail(errno);
@@ -154,6 +249,13 @@ std::optional<QString> replaceFileSafely(const QString& path, QByteArrayView byt
     if (target.refusal) {
         return target.refusal;
     }
+#ifdef Q_OS_UNIX
+    // resolveSaveTarget let an existing file through only when the user may write it.
+    std::error_code error;
+    if (fs::exists(target.file, error) && folderRefusesNewFiles(target.file.parent_path())) {
+        return writeInPlace(target.file, bytes);
+    }
+#endif
 #ifdef __linux__
     if (method == WriteMethod::NamelessFile) {
         return replaceWithNamelessFile(target.file, bytes);

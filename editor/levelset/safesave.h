@@ -28,6 +28,11 @@ enum class WriteMethod {
 // (hard links) gets a new file under this name, and its other names keep the old bytes.
 // Refuses, touching nothing, an existing file the user may not write, and anything at path
 // that is no regular file. Returns the reason on failure; the old file is then untouched.
+// On Linux the replacement keeps the group, the mode and the extended attributes (the access
+// control list among them) of the file it replaces, and its owner when the saver is root.
+// Where it can't keep one of them, and on Linux and other Unix systems where no new file may
+// be made in the folder, a writable file is written over in place instead, its old bytes put
+// back if that fails half-way.
 std::optional<QString> replaceFileSafely(const QString& path, QByteArrayView bytes,
                                          WriteMethod method = WriteMethod::NamelessFile);
 

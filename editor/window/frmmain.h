@@ -338,6 +338,7 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void fillSelection(const QString& stepName, std::uint8_t code);
     void copySelection();
     // Follows the clipboard from the first time the window needs it, and greys Paste now.
+    void followClipboard();
     void watchClipboard();
     void updatePasteEntry();
 

@@ -39,8 +39,10 @@ void frmMain::mnuEditCut_Click() {
 
 // Malformed cells are refused with the reason; nothing changes.
 void frmMain::mnuEditPaste_Click() {
-    watchClipboard();
+    // The text is asked for once: from another program it may be megabytes, sent each time.
     ClipboardCells offered = cellsFromClipboard(QGuiApplication::clipboard()->mimeData());
+    followClipboard();
+    mnuEditPaste->setEnabled(offered.kind != ClipboardCells::Kind::Nothing);
     if (offered.kind == ClipboardCells::Kind::Refused) {
         messages_.showMessage(offered.refusal, kApplicationTitle, MessageButtons::Ok,
                               MessageIcon::Exclamation);
@@ -96,12 +98,16 @@ void frmMain::endPaste() {
     picLevel->regions().clearFloating();
 }
 
-void frmMain::watchClipboard() {
+void frmMain::followClipboard() {
     if (!clipboardWatched_) {
         clipboardWatched_ = true;
         connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
                 &frmMain::updatePasteEntry);
     }
+}
+
+void frmMain::watchClipboard() {
+    followClipboard();
     updatePasteEntry();
 }
 

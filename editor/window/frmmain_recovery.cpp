@@ -6,31 +6,18 @@
 #include "commands/recoveryfolder.h"
 #include "commands/recoverykeeper.h"
 
-#include <QFile>
-
 namespace vrh {
-
-namespace {
-
-// A recovery file is one levelset and a line or two: anything far larger is not one.
-constexpr qint64 kMaxRecoveryBytes = 1 << 20;
-
-QByteArray readRecoveryFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.read(kMaxRecoveryBytes) : QByteArray();
-}
-
-} // namespace
 
 void frmMain::createRecovery() {
     recoveryFolder_ = std::make_unique<RecoveryFolder>(RecoveryFolder::standardPath());
     recoveryKeeper_ =
         std::make_unique<RecoveryKeeper>(levelset_, history_.stack(), *recoveryFolder_);
+    recoveryKeeper_->setFailureReport([this](const QString& text) { setStatusText(text); });
 }
 
 void frmMain::offerRecovery() {
     for (RecoveryFolder::LeftFile& file : recoveryFolder_->takeLeftBehind()) {
-        RecoveryRead read = decodeRecovery(readRecoveryFile(file.path));
+        RecoveryRead read = decodeRecovery(readRecoveryBytes(file.path));
         if (!read.recovered) {
             const QString reason = read.error;
             const QString bad = recoveryFolder_->setAside(std::move(file));
@@ -38,17 +25,19 @@ void frmMain::offerRecovery() {
                                   MessageButtons::Ok, MessageIcon::Exclamation);
             continue;
         }
+        const std::optional<QDateTime> changedAt = fileChangedSince(*read.recovered);
         const QString question =
-            recoveryQuestion(read.recovered->levelset.fileName, read.recovered->writtenAt);
+            recoveryQuestion(read.recovered->levelset.fileName, read.recovered->writtenAt,
+                             recoveryFolder_->path(), QLocale(), changedAt);
         if (messages_.showMessage(question, kRecoverTitle, MessageButtons::YesNo,
                                   MessageIcon::None) != MessageAnswer::Yes) {
-            recoveryFolder_->discard(std::move(file));
+            recoveryFolder_->decline(std::move(file));
             continue;
         }
         // The file already holds this levelset: it becomes this editor's own as it is, and
         // stays until the levelset is saved, replaced or the editor ends normally.
         recoveryKeeper_->setPaused(true);
-        fileCommands_.takeRecovered(std::move(read.recovered->levelset));
+        fileCommands_.takeRecovered(std::move(read.recovered->levelset), changedAt.has_value());
         history_.stack().resetClean();
         recoveryFolder_->adopt(std::move(file));
         recoveryKeeper_->setPaused(false);

@@ -101,7 +101,12 @@ TEST(CellClipboard, CellTextIsRefusedSayingWhichLineAndWhy) {
         {QStringLiteral("5\n6, 7"),
          "Line 2 holds 2 numbers, but line 1 holds 1 number: every row must hold as many."},
         {rows(33, QStringLiteral("0, 0")), "Line 33 would be row 33: a block has at most 32 rows."},
-        {QStringLiteral("\n") + row33, "Line 2 holds 33 numbers: a row holds at most 32."},
+        {QStringLiteral("\n") + row33,
+         "Line 2 holds more than 32 numbers: a row holds at most 32."},
+        // Only what settles it is read: the first row too long or too many, whatever follows.
+        {row33 + QStringLiteral("x"), "Line 1 holds more than 32 numbers: a row holds at most 32."},
+        {rows(33, QStringLiteral("1")) + QStringLiteral("Level 3"),
+         "Line 33 would be row 33: a block has at most 32 rows."},
         {QStringLiteral("1, 2\n\n3, 4"), "Line 2 is blank: the rows must follow each other."},
         {QStringLiteral("1, 2\n \t\n\n3, 4\n\n"),
          "Line 2 is blank: the rows must follow each other."},

@@ -393,5 +393,42 @@ TEST(EditHistory, AnyMixOfStepsUndoesAndRedoesThroughEveryState) {
     EXPECT_FALSE(e.history.stack().canRedo());
 }
 
+// Past its bound the history drops its oldest steps: what stays undoes through every state
+// back to the oldest kept, and a save point among them is still found; one among the dropped
+// is never reached again.
+TEST(EditHistory, PastItsBoundTheOldestStepsGo) {
+    for (const int savedAt : {5, 190}) {
+        SCOPED_TRACE(savedAt);
+        Levelset levelset = richLevelset();
+        EditingState state;
+        RecordingView view;
+        EditHistory history(levelset, state, view, 400 * 1024);
+        std::vector<Bytes> states{bytesOf(levelset)};
+        for (int n = 1; n <= 200; ++n) {
+            // Every cell of level 1 changes: about 4.4 KB a step.
+            history.record(stepname::SetFloor, [&] {
+                for (auto& row : levelset.levels[0].tiles) {
+                    std::fill(std::begin(row), std::end(row), std::uint8_t(n));
+                }
+            });
+            if (n == savedAt) {
+                history.markSaved();
+            }
+            states.push_back(bytesOf(levelset));
+        }
+        const int kept = history.stack().count();
+        EXPECT_LT(kept, 100);
+        EXPECT_GT(kept, 60);
+        EXPECT_EQ(history.stack().undoText(), stepname::SetFloor);
+        for (int i = 200; i > 200 - kept; --i) {
+            EXPECT_EQ(history.stack().isClean(), i == savedAt) << i;
+            history.undo();
+            ASSERT_EQ(bytesOf(levelset), states[i - 1]) << i;
+        }
+        EXPECT_FALSE(history.stack().canUndo());
+        EXPECT_EQ(history.stack().isClean(), 200 - kept == savedAt);
+    }
+}
+
 } // namespace
 } // namespace vrh

@@ -6,9 +6,11 @@
 #include "levelset/levelsetfile.h"
 #include "support/diskfiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -46,13 +48,28 @@ TEST(RecoveryFile, IsTheLevelsetFileFollowedByItsNameAndTime) {
     ASSERT_TRUE(opened.levelset.has_value());
     EXPECT_EQ(serializeLevelset(*opened.levelset, "ABC"), file);
 
-    // A name of any characters, line ends included, stays on its line and comes back whole.
-    for (const char* name : {"Untitled", "/tmp/a b/zvrhl\xc3\xa4\n%.vrh", "C:\\L\\ZVRHLx.VRH"}) {
+    // A name of any characters, line ends included, stays on its line and comes back whole;
+    // one that Save As would refuse comes back as "Untitled", so Save never writes there.
+    const struct {
+        const char* written;
+        const char* recovered;
+    } names[] = {
+        {"Untitled", "Untitled"},
+        {"/tmp/a b/zvrhl\xc3\xa4\n%.vrh", "/tmp/a b/zvrhl\xc3\xa4\n%.vrh"},
+        {"/l/ZVRHLABC.VRH", "/l/ZVRHLABC.VRH"},
+        {"/home/d/Documents/notes.txt", "Untitled"},
+        {"/home/d/zvrhlabcd.vrh", "Untitled"},
+        {"zvrhlabc.vrh", "Untitled"},
+        {"../zvrhlabc.vrh", "Untitled"},
+        {":/zvrhlabc.vrh", "Untitled"},
+    };
+    for (const auto& name : names) {
+        SCOPED_TRACE(name.written);
         Levelset named = levelset;
-        named.fileName = QString::fromUtf8(name);
+        named.fileName = QString::fromUtf8(name.written);
         const RecoveryRead read = decodeRecovery(encodeRecovery(named, kWritten));
         ASSERT_TRUE(read.recovered.has_value()) << read.error.toStdString();
-        EXPECT_EQ(read.recovered->levelset.fileName, named.fileName);
+        EXPECT_EQ(read.recovered->levelset.fileName, QString::fromUtf8(name.recovered));
         EXPECT_EQ(read.recovered->writtenAt, kWritten);
         EXPECT_EQ(serializeLevelset(read.recovered->levelset, "ABC"), file);
     }
@@ -88,17 +105,29 @@ TEST(RecoveryFile, AnythingElseIsRefusedWithItsReason) {
 }
 
 TEST(RecoveryFile, TheQuestionNamesTheFileAndTheTime) {
-    const QDateTime local = kWritten.toLocalTime();
-    const QString time = QLocale::c().toString(local, QLocale::ShortFormat);
-    EXPECT_EQ(
-        recoveryQuestion(QStringLiteral("/home/d/levels/zvrhlabc.vrh"), kWritten, QLocale::c()),
-        QStringLiteral("The editor ended without saving zvrhlabc.vrh. Recover the changes "
-                       "made until ") +
-            time + QStringLiteral("?"));
-    EXPECT_EQ(recoveryQuestion(QStringLiteral("Untitled"), kWritten, QLocale::c()),
+    const auto time = [](const QDateTime& t) {
+        return QLocale::c().toString(t.toLocalTime(), QLocale::ShortFormat);
+    };
+    // Paths as the system writes them: backslashes on Windows.
+    const QString folder = QDir::toNativeSeparators(QStringLiteral("/d/r"));
+    const QString no =
+        QStringLiteral("\r\rNo sets them aside in ") + folder + QStringLiteral(" for 7 days.");
+    EXPECT_EQ(recoveryQuestion(QStringLiteral("/home/d/levels/zvrhlabc.vrh"), kWritten,
+                               QStringLiteral("/d/r"), QLocale::c()),
+              QStringLiteral("The editor ended without saving ") +
+                  QDir::toNativeSeparators(QStringLiteral("/home/d/levels/zvrhlabc.vrh")) +
+                  QStringLiteral(". Recover the changes made until ") + time(kWritten) +
+                  QStringLiteral("?") + no);
+    EXPECT_EQ(recoveryQuestion(QStringLiteral("Untitled"), kWritten, QStringLiteral("/d/r"),
+                               QLocale::c(), kWritten.addSecs(3600)),
               QStringLiteral("The editor ended without saving [Untitled]. Recover the changes "
                              "made until ") +
-                  time + QStringLiteral("?"));
+                  time(kWritten) +
+                  QStringLiteral("?\r\rThe file was changed by another program at ") +
+                  time(kWritten.addSecs(3600)) +
+                  QStringLiteral(", after these changes: the first Save asks before writing "
+                                 "over it.") +
+                  no);
     EXPECT_EQ(unreadableRecoveryMessage(QStringLiteral("/d/x.vrh.bad"), QStringLiteral("Why.")),
               QStringLiteral("A file kept to recover unsaved changes does not read as a "
                              "levelset. It is kept as /d/x.vrh.bad.\rWhy."));
@@ -161,8 +190,10 @@ TEST(RecoveryFolder, LeftFilesAreOfferedNewestFirstAndEachAnswerDoesItsPart) {
     EXPECT_EQ(left[2].path, written[0]);
     EXPECT_FALSE(QFileInfo::exists(written[2] + ".new"));
 
-    editor.discard(std::move(left[0]));
-    EXPECT_FALSE(QFileInfo::exists(written[2]));
+    const QString declined = editor.decline(std::move(left[0]));
+    EXPECT_EQ(declined, written[2] + ".declined");
+    EXPECT_EQ(contentOf(declined), QByteArray("newest"));
+    EXPECT_LE(QFileInfo(declined).lastModified().secsTo(QDateTime::currentDateTime()), 60);
     const QString bad = editor.setAside(std::move(left[1]));
     EXPECT_EQ(bad, written[1] + ".bad");
     EXPECT_EQ(contentOf(bad), QByteArray("middle"));
@@ -171,13 +202,83 @@ TEST(RecoveryFolder, LeftFilesAreOfferedNewestFirstAndEachAnswerDoesItsPart) {
     ASSERT_FALSE(editor.write("adopted").has_value());
     EXPECT_EQ(contentOf(written[0]), QByteArray("adopted"));
 
-    // What is left: the adopted file under this editor's lock, and the bad one, which is
-    // never offered again.
+    // What is left: the adopted file under this editor's lock, the bad and the declined one,
+    // neither offered again.
     EXPECT_TRUE(RecoveryFolder(folder).takeLeftBehind().empty());
     const QString id = QFileInfo(written[0]).completeBaseName();
-    QStringList expected{QFileInfo(bad).fileName(), id + ".lock", id + ".vrh"};
+    QStringList expected{QFileInfo(bad).fileName(), QFileInfo(declined).fileName(), id + ".lock",
+                         id + ".vrh"};
     expected.sort();
     EXPECT_EQ(entries(folder), expected);
+
+    // A declined file goes once it is a week old, and only then; bad ones stay.
+    const auto age = [](const QString& path, int days) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addDays(-days),
+                                     QFileDevice::FileModificationTime));
+    };
+    age(declined, 6);
+    age(bad, 30);
+    EXPECT_TRUE(RecoveryFolder(folder).takeLeftBehind().empty());
+    EXPECT_EQ(entries(folder), expected);
+    age(declined, 8);
+    EXPECT_TRUE(RecoveryFolder(folder).takeLeftBehind().empty());
+    expected.removeOne(QFileInfo(declined).fileName());
+    EXPECT_EQ(entries(folder), expected);
+}
+
+// What a killed editor "dead" left, as its files and their bytes.
+using Files = std::vector<std::pair<QString, QByteArray>>;
+
+TEST(RecoveryFolder, WhatADeadEditorLeftIsOfferedWholeAndItsLeftoversGo) {
+    const QByteArray older = encodeRecovery(smallLevelset("/l/zvrhlold.vrh"), kWritten);
+    const QByteArray newer = encodeRecovery(smallLevelset("/l/zvrhlnew.vrh"), kWritten);
+    struct Case {
+        const char* what;
+        Files left;
+        std::optional<QByteArray> offered;
+    };
+    const std::vector<Case> cases = {
+        {"killed between the first write and its rename", {{"dead.vrh.new", newer}}, newer},
+        {"killed between a later write and its rename",
+         {{"dead.vrh", older}, {"dead.vrh.new", newer}},
+         newer},
+        {"killed during a later write",
+         {{"dead.vrh", older}, {"dead.vrh.new", newer.left(60)}},
+         older},
+        {"killed during the first write", {{"dead.vrh.new", newer.left(60)}}, std::nullopt},
+#ifndef _WIN32
+        // Locks as the kernel holds them; Windows' lock files name their process instead.
+        {"killed after its last undo", {{"dead.lock", ""}}, std::nullopt},
+        // In a container the next editor may run under the dead one's process id: that the
+        // id is alive, even under the same program's name, says nothing.
+        {"killed where its process id lives on",
+         {{"dead.vrh", older},
+          {"dead.lock", QByteArray::number(QCoreApplication::applicationPid()) + "\n" +
+                            QFileInfo("/proc/self/exe").canonicalFilePath().toUtf8() + "\n" +
+                            QSysInfo::machineHostName().toUtf8() + "\n"}},
+         older},
+#endif
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        for (const auto& [name, bytes] : c.left) {
+            testing::writeFile(dir.filePath(name), bytes);
+        }
+        {
+            std::vector<RecoveryFolder::LeftFile> left =
+                RecoveryFolder(dir.path()).takeLeftBehind();
+            ASSERT_EQ(left.size(), c.offered ? 1u : 0u);
+            if (c.offered) {
+                EXPECT_EQ(left[0].path, dir.filePath("dead.vrh"));
+                EXPECT_EQ(contentOf(left[0].path), *c.offered);
+            }
+        }
+        // Once it is let go only the file is left, to be offered again.
+        EXPECT_EQ(entries(dir.path()), c.offered ? QStringList{"dead.vrh"} : QStringList{});
+    }
 }
 
 class NoView : public HistoryView {
@@ -244,6 +345,27 @@ TEST(RecoveryKeeper, TheFileFollowsEveryMoveOfTheHistory) {
             EXPECT_EQ(*file, now());
         }
     }
+}
+
+// A recovery folder that can't be made (here a file stands where it would go) is told once,
+// with the folder and the reason, and editing goes on.
+TEST(RecoveryKeeper, AFileThatCantBeWrittenIsToldOnce) {
+    QTemporaryDir dir;
+    testing::writeFile(dir.filePath("data"), "not a folder");
+    Levelset levelset = smallLevelset(QStringLiteral("/l/zvrhlabc.vrh"));
+    EditingState state;
+    NoView view;
+    EditHistory history(levelset, state, view);
+    RecoveryFolder folder(dir.filePath(QStringLiteral("data/recovery")));
+    RecoveryKeeper keeper(levelset, history.stack(), folder);
+    QStringList told;
+    keeper.setFailureReport([&](const QString& text) { told << text; });
+    history.record(stepname::Time, [&] { levelset.levels[0].time = 3; });
+    history.undo();
+    history.redo();
+    EXPECT_EQ(levelset.levels[0].time, 3);
+    EXPECT_EQ(told, QStringList{"Unsaved changes can't be kept for recovery in " +
+                                QDir::toNativeSeparators(folder.path()) + ": Not a directory"});
 }
 
 } // namespace

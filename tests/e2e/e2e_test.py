@@ -453,11 +453,6 @@ def regions(display, binary, sheet, workdir, started):
     first.exit_without_saving()
 
 
-# Drawing tools: a quick drag with no gaps, a rectangle and a line drawn and undone, the grid,
-# a palette tile's tooltip and the Level Size dialog.
-GREY = (128, 128, 128)
-
-
 def run_cli(display, binary, *args):
     """VrhEdit from a shell with no display: its exit status, standard output and error."""
     env = {k: v for k, v in display.env.items() if k != "DISPLAY"}
@@ -530,6 +525,11 @@ def pictures_and_command_line(display, binary, sheet, workdir, started):
         answer = run_cli(display, binary, *args)
         check(answer == expected, f"VrhEdit {' '.join(args)} answered {answer}")
     print("ok: the command line's exit codes 0, 1, 2 and 3 and its answers")
+
+
+# Drawing tools: a quick drag with no gaps, a rectangle and a line drawn and undone, the grid,
+# a palette tile's tooltip and the Level Size dialog.
+GREY = (128, 128, 128)
 
 
 def line_cells(start, end):
@@ -640,6 +640,9 @@ def level_commands(display, binary, sheet, workdir, started):
     expected = expected_file(b"LEV", [level(first), level(fresh), level(copy)])
     wait_for("the undone order saved", lambda: read(path) == expected)
     print("ok: the delete and the move undone, the file saved byte for byte")
+    editor.exit_without_saving()
+
+
 # The Levels window: opened with F9, a level dragged onto another place, closed with F9.
 ORANGE = (255, 128, 0)
 
@@ -693,6 +696,62 @@ def levels_window(display, binary, sheet, workdir, started):
     wait_for("the Levels window to close", lambda: display.no_window("^Levels$"))
     print("ok: F9 closed the Levels window")
     editor.exit_without_saving()
+
+
+def recovery_attacks(display, binary, sheet, workdir, started):
+    """A planted recovery file naming a text file, and a levelset another program wrote after a
+    kill. started collects the editors this starts, for the caller to end if a check fails."""
+    folder = os.path.join(workdir, "data", "VrhEdit", "recovery")
+    os.makedirs(folder, exist_ok=True)
+    notes = os.path.join(workdir, "planted-notes.txt")
+    with open(notes, "wb") as f:
+        f.write(b"my notes")
+    with open(os.path.join(folder, "planted.vrh"), "wb") as f:
+        f.write(expected_file(b"PLT", [(8, 12, default_header(), {(0, 0): 89})]) +
+                b"\nVrhEdit recovery\n" + notes.encode() + b"\n2026-12-08T10:00:00.000Z\n")
+    planted = Editor(display, binary)
+    started.append(planted)
+    display.answer("^Recover Levelset$", "y")
+    wait_for("the offer to close", lambda: display.no_window("^Recover Levelset$"))
+    regions_shot(display, planted, sheet, "the planted levelset", {(0, 0): 89})
+    check(planted.title() == f"[Untitled] - {APP_TITLE}", f"the planted levelset is {planted.title()}")
+    planted.keys("ctrl+s")  # no name to save under: Save As asks for one
+    display.answer("^Save As$", "Escape")
+    wait_for("the dialog to close", lambda: display.no_window("^Save As$"))
+    check(read(notes) == b"my notes", "Save wrote over the file a recovery file named")
+    planted.exit_without_saving()
+    print("ok: a recovery file naming a text file is recovered as Untitled, the text file untouched")
+
+    path = os.path.join(workdir, "zvrhlatk.vrh")
+    with open(path, "wb") as f:
+        f.write(expected_file(b"ATK", [(8, 12, default_header(), {})]))
+    killed = Editor(display, binary, args=[path], file_name=path)
+    started.append(killed)
+    killed.pick_tile(89)
+    killed.click_cell(1, 1)
+    regions_shot(display, killed, sheet, "before the kill", {(1, 1): 89})
+    killed.process.kill()
+    killed.process.wait(timeout=15)
+    wait_for("the killed editor's window to go", lambda: display.no_window(r"^\[.*\] - " + re.escape(APP_TITLE) + "$"))
+    time.sleep(0.1)
+    newer = expected_file(b"ATK", [(8, 12, default_header(), {(2, 2): 14})])
+    with open(path, "wb") as f:
+        f.write(newer)  # another program's save after the kill
+    recovered = Editor(display, binary)
+    started.append(recovered)
+    display.answer("^Recover Levelset$", "y")
+    wait_for("the offer to close", lambda: display.no_window("^Recover Levelset$"))
+    wait_for("the recovered levelset's title", lambda: recovered.title() == f"[{path}] - {APP_TITLE}")
+    recovered.keys("ctrl+s")
+    display.answer("^File Changed$", "n")  # No: keep these changes and write them over it
+    wait_for("the recovered levelset on disk", lambda: read(path) != newer)
+    expected = expected_file(b"ATK", [(8, 12, default_header(), {(1, 1): 89})])
+    check(read(path) == expected, f"the recovered save differs:\n{read(path).hex()}\n{expected.hex()}")
+    recovered.keys("ctrl+s")  # the next Save asks nothing
+    time.sleep(0.5)
+    check(display.no_window("^File Changed$"), "the second Save asked again")
+    recovered.exit_without_saving()
+    print("ok: a file changed after a kill is asked about at the first Save, then written")
 
 
 def main():
@@ -895,6 +954,7 @@ def main():
         pictures_and_command_line(display, binary, sheet, workdir, region_editors)
         levels_window(display, binary, sheet, workdir, region_editors)
         drawing_tools(display, binary, sheet, workdir, region_editors)
+        recovery_attacks(display, binary, sheet, workdir, region_editors)
         print("1 passed, 0 failed")
         return 0
     except Failure as failure:

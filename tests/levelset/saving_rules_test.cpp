@@ -21,6 +21,7 @@
 #else
 #include "support/unprivileged.h"
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #endif
 
 namespace vrh {
@@ -274,6 +275,95 @@ TEST_P(SavingRules, AFileThatMayNotBeWrittenIsRefusedAndLeftAsItWas) {
         }
         expectFolderHolds(dir.path(), names);
     }
+}
+
+// A folder no new file may be made in: a file the user may write is written in place, one
+// the user may not write is refused as anywhere else.
+TEST_P(SavingRules, InAFolderThatTakesNoNewFileAWritableFileIsWrittenInPlace) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "A folder's modes are POSIX's";
+#else
+    const QString file = at(QStringLiteral("zvrhlabc.vrh"));
+    for (const mode_t mode : {0666, 0444}) {
+        SCOPED_TRACE(mode);
+        ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        QFile::remove(file);
+        writeFile(file, kOld + kOld);
+        ASSERT_EQ(chmod(QFile::encodeName(file).constData(), mode), 0);
+        ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+
+        const std::optional<std::string> saved =
+            testing::runAsUnprivilegedUser([&] { return save(file, freshLevelsetAbc()); });
+
+        ASSERT_TRUE(saved) << "the save as another user did not finish";
+        EXPECT_EQ(*saved, mode == 0666 ? "saved" : "Permission denied");
+        EXPECT_EQ(contentOf(file), mode == 0666 ? freshLevelsetAbc() : kOld + kOld);
+        expectFolderHolds(dir.path(), {QStringLiteral("zvrhlabc.vrh")});
+    }
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+#endif
+}
+
+// A file of a group shared by its users, saved by another member: the replacement keeps the
+// group, the mode and the extended attributes, the access control list among them. Saved by
+// someone outside the group, whom the mode lets write it, it is written in place instead,
+// which keeps them too.
+TEST_P(SavingRules, InASharedFolderTheFileKeepsItsGroupModeAndAttributes) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Groups, modes and extended attributes are POSIX's";
+#else
+    if (!testing::runningAsRoot()) {
+        GTEST_SKIP() << "Only root can give a file to another group for the test";
+    }
+    constexpr gid_t kShared = 2000;
+    // user::rw- user:nobody:rw- group::rw- mask::rw- other::r--, as the kernel stores it
+    const auto entry = [](std::uint16_t tag, std::uint16_t permissions, std::uint32_t id) {
+        return QByteArray(reinterpret_cast<const char*>(&tag), 2) +
+               QByteArray(reinterpret_cast<const char*>(&permissions), 2) +
+               QByteArray(reinterpret_cast<const char*>(&id), 4);
+    };
+    const QByteArray acl = QByteArray("\x02\0\0\0", 4) + entry(0x01, 6, ~0u) +
+                           entry(0x02, 6, testing::kNobody) + entry(0x04, 6, ~0u) +
+                           entry(0x10, 6, ~0u) + entry(0x20, 4, ~0u);
+    const QString file = at(QStringLiteral("zvrhlabc.vrh"));
+    const QByteArray path = QFile::encodeName(file);
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+    for (const bool member : {true, false}) {
+        SCOPED_TRACE(member ? "a member of the group" : "no member of the group");
+        QFile::remove(file);
+        writeFile(file, kOld);
+        ASSERT_EQ(chown(path.constData(), 0, kShared), 0);
+        ASSERT_EQ(chmod(path.constData(), 0664), 0);
+        ASSERT_EQ(setxattr(path.constData(), "user.note", "kept", 4, 0), 0);
+        ASSERT_EQ(setxattr(path.constData(), "system.posix_acl_access", acl.constData(),
+                           std::size_t(acl.size()), 0),
+                  0);
+        struct stat before {};
+        ASSERT_EQ(stat(path.constData(), &before), 0);
+
+        const std::optional<std::string> saved = testing::runAsUnprivilegedUser(
+            [&] { return save(file, freshLevelsetAbc()); },
+            member ? std::vector<gid_t>{kShared} : std::vector<gid_t>{});
+
+        ASSERT_TRUE(saved) << "the save as another user did not finish";
+        EXPECT_EQ(*saved, "saved");
+        EXPECT_EQ(contentOf(file), freshLevelsetAbc());
+        struct stat after {};
+        ASSERT_EQ(stat(path.constData(), &after), 0);
+        EXPECT_EQ(after.st_ino != before.st_ino, member); // replaced, or written in place
+        EXPECT_EQ(after.st_gid, kShared);
+        EXPECT_EQ(after.st_mode & 07777, 0664u);
+        char note[8] = {};
+        EXPECT_EQ(getxattr(path.constData(), "user.note", note, sizeof note), 4);
+        EXPECT_STREQ(note, "kept");
+        QByteArray aclAfter(acl.size(), '\0');
+        EXPECT_EQ(getxattr(path.constData(), "system.posix_acl_access", aclAfter.data(),
+                           std::size_t(aclAfter.size())),
+                  acl.size());
+        EXPECT_EQ(aclAfter, acl);
+        expectFolderHolds(dir.path(), {QStringLiteral("zvrhlabc.vrh")});
+    }
+#endif
 }
 
 TEST_P(SavingRules, WhatIsNoRegularFileIsNeverSavedOver) {

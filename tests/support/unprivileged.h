@@ -10,6 +10,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace vrh::testing {
 
@@ -22,9 +23,11 @@ inline bool runningAsRoot() {
 
 // Runs work in a forked child and returns what it returned; nothing when the child couldn't
 // finish (it crashed, or couldn't give up root). Root may write any file whatever its mode,
-// so when the tests run as root the child becomes nobody first: files it should be able to
-// write must then be writable by everyone. Work must not use the test framework's checks.
-inline std::optional<std::string> runAsUnprivilegedUser(const std::function<std::string()>& work) {
+// so when the tests run as root the child becomes nobody first, a member of groups alone:
+// files it should be able to write must then be writable by everyone or one of those groups.
+// Work must not use the test framework's checks.
+inline std::optional<std::string> runAsUnprivilegedUser(const std::function<std::string()>& work,
+                                                        const std::vector<gid_t>& groups = {}) {
     int ends[2];
     if (pipe(ends) != 0) {
         return std::nullopt;
@@ -37,8 +40,8 @@ inline std::optional<std::string> runAsUnprivilegedUser(const std::function<std:
     }
     if (child == 0) {
         close(ends[0]);
-        if (runningAsRoot() &&
-            (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
+        if (runningAsRoot() && (setgroups(groups.size(), groups.data()) != 0 ||
+                                setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
             _exit(2);
         }
         const std::string result = work();

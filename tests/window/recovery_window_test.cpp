@@ -55,10 +55,21 @@ Levelset paintedLevelset(const QString& fileName, std::uint8_t code) {
     return levelset;
 }
 
-QString question(const QString& name, const QDateTime& at) {
-    return QStringLiteral("The editor ended without saving ") + name +
-           QStringLiteral(". Recover the changes made until ") +
-           QLocale().toString(at.toLocalTime(), QLocale::ShortFormat) + QStringLiteral("?");
+QString question(const QString& name, const QDateTime& at, const QDateTime& changedAt = {}) {
+    const auto time = [](const QDateTime& t) {
+        return QLocale().toString(t.toLocalTime(), QLocale::ShortFormat);
+    };
+    return QStringLiteral("The editor ended without saving ") + QDir::toNativeSeparators(name) +
+           QStringLiteral(". Recover the changes made until ") + time(at) + QStringLiteral("?") +
+           (changedAt.isValid() ? QStringLiteral("\r\rThe file was changed by another program "
+                                                 "at ") +
+                                      time(changedAt) +
+                                      QStringLiteral(", after these changes: the first Save "
+                                                     "asks before writing over it.")
+                                : QString()) +
+           QStringLiteral("\r\rNo sets them aside in ") +
+           QDir::toNativeSeparators(RecoveryFolder::standardPath()) +
+           QStringLiteral(" for 7 days.");
 }
 
 TEST(Recovery, EachStepIsKeptUntilSaveNewOpenOrANormalEndRemovesIt) {
@@ -165,7 +176,7 @@ TEST(Recovery, YesAtStartUpPutsTheLevelsetBackUnderItsNameUntilItIsSaved) {
     s.messages.answers = {MessageAnswer::Yes};
     s.start();
     ASSERT_EQ(s.messages.asked.size(), 1u);
-    EXPECT_EQ(s.messages.asked[0].text, question(QStringLiteral("zvrhlabc.vrh"), at));
+    EXPECT_EQ(s.messages.asked[0].text, question(path, at));
     EXPECT_EQ(s.messages.asked[0].title, QStringLiteral("Recover Levelset"));
     EXPECT_EQ(s.messages.asked[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(s.messages.asked[0].icon, MessageIcon::None);
@@ -193,7 +204,37 @@ TEST(Recovery, YesAtStartUpPutsTheLevelsetBackUnderItsNameUntilItIsSaved) {
     EXPECT_EQ(recoveryFiles(), 0);
 }
 
-TEST(Recovery, NoAtStartUpRemovesTheFileAndKeepsTheFreshLevelset) {
+// Another program wrote the file after the editor was killed: the offer says so, and the first
+// Save asks as the "File Changed" box does; No there writes the recovered levelset over it.
+TEST(Recovery, AFileChangedSinceIsToldAndTheFirstSaveAsks) {
+    TemporaryUserFolders folders;
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("zvrhlabc.vrh"));
+    const QDateTime at = QDateTime::currentDateTimeUtc().addSecs(-90);
+    const Levelset left = paintedLevelset(path, 89);
+    leaveBehind(left, at);
+    testing::writeFile(path, "the newer bytes of another program");
+
+    StartUp s;
+    s.messages.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    s.start();
+    ASSERT_EQ(s.messages.asked.size(), 1u);
+    EXPECT_EQ(s.messages.asked[0].text, question(path, at, QFileInfo(path).lastModified()));
+    s.window->mnuFileSave_Click();
+    ASSERT_EQ(s.messages.asked.size(), 2u);
+    EXPECT_EQ(s.messages.asked[1].text,
+              QStringLiteral("zvrhlabc.vrh was changed by another program. Reload it and lose "
+                             "the changes made here?"));
+    EXPECT_EQ(s.messages.asked[1].title, QStringLiteral("File Changed"));
+    EXPECT_EQ(s.messages.asked[1].buttons, MessageButtons::YesNoDefaultNo);
+    EXPECT_EQ(contentOf(path), serializeLevelset(left, "ABC"));
+    s.window->mnuLevelIncreaseWidth_Click();
+    s.window->mnuFileSave_Click(); // the next Save writes without asking
+    EXPECT_EQ(s.messages.asked.size(), 2u);
+    EXPECT_EQ(readLevelsetFile(path).levelset->levels[0].width, left.levels[0].width + 1);
+}
+
+TEST(Recovery, NoAtStartUpSetsTheFileAsideAndKeepsTheFreshLevelset) {
     TemporaryUserFolders folders;
     const QString file = leaveBehind(paintedLevelset(kUntitled, 89), QDateTime::currentDateTime());
     StartUp s;
@@ -205,13 +246,13 @@ TEST(Recovery, NoAtStartUpRemovesTheFileAndKeepsTheFreshLevelset) {
     EXPECT_FALSE(QFileInfo::exists(file));
     EXPECT_EQ(s.window->levelset().numLevels, 1);
     EXPECT_EQ(s.window->windowTitle(), QStringLiteral("[Untitled] - Varnhold: Levelset Editor"));
-    EXPECT_TRUE(recoveryEntries().isEmpty());
+    EXPECT_EQ(recoveryEntries(), QStringList{QFileInfo(file).fileName() + ".declined"});
 }
 
 TEST(Recovery, SeveralLeftAreOfferedNewestFirstUpToTheFirstYes) {
     TemporaryUserFolders folders;
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const QString oldest = leaveBehind(paintedLevelset("/l/zvrhold.vrh", 1), now.addSecs(-300));
+    const QString oldest = leaveBehind(paintedLevelset("/l/zvrhlold.vrh", 1), now.addSecs(-300));
     const QString middle = leaveBehind(paintedLevelset("/l/zvrhlmid.vrh", 2), now.addSecs(-200));
     const QString newest = leaveBehind(paintedLevelset("/l/zvrhlnew.vrh", 3), now.addSecs(-100));
 
@@ -219,10 +260,10 @@ TEST(Recovery, SeveralLeftAreOfferedNewestFirstUpToTheFirstYes) {
     s.messages.answers = {MessageAnswer::No, MessageAnswer::Yes};
     s.start();
     ASSERT_EQ(s.messages.asked.size(), 2u);
-    EXPECT_EQ(s.messages.asked[0].text, question("zvrhlnew.vrh", now.addSecs(-100)));
-    EXPECT_EQ(s.messages.asked[1].text, question("zvrhlmid.vrh", now.addSecs(-200)));
+    EXPECT_EQ(s.messages.asked[0].text, question("/l/zvrhlnew.vrh", now.addSecs(-100)));
+    EXPECT_EQ(s.messages.asked[1].text, question("/l/zvrhlmid.vrh", now.addSecs(-200)));
     EXPECT_EQ(s.window->levelset().levels[1].tiles[2][3], 2);
-    EXPECT_FALSE(QFileInfo::exists(newest));
+    EXPECT_TRUE(QFileInfo::exists(newest + ".declined"));
     EXPECT_TRUE(QFileInfo::exists(middle)); // this editor's own now
     s.window.reset();
 
@@ -232,9 +273,9 @@ TEST(Recovery, SeveralLeftAreOfferedNewestFirstUpToTheFirstYes) {
     next.messages.answers = {MessageAnswer::No, MessageAnswer::No};
     next.start();
     ASSERT_EQ(next.messages.asked.size(), 2u);
-    EXPECT_EQ(next.messages.asked[0].text, question("zvrhlmid.vrh", now.addSecs(-200)));
-    EXPECT_EQ(next.messages.asked[1].text, question("zvrhold.vrh", now.addSecs(-300)));
-    EXPECT_FALSE(QFileInfo::exists(oldest));
+    EXPECT_EQ(next.messages.asked[0].text, question("/l/zvrhlmid.vrh", now.addSecs(-200)));
+    EXPECT_EQ(next.messages.asked[1].text, question("/l/zvrhlold.vrh", now.addSecs(-300)));
+    EXPECT_TRUE(QFileInfo::exists(oldest + ".declined"));
     EXPECT_EQ(recoveryFiles(), 0);
 }
 
