@@ -1,5 +1,5 @@
 #include "assets/assets.h"
-#include "commands/commandline.h"
+#include "commands/desktop/commandline.h"
 #include "window/commandlinerun.h"
 #include "window/qtuserinterface.h"
 #include "window/startup.h"

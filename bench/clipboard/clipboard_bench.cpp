@@ -1,6 +1,6 @@
 // What Paste spends on a clipboard of 50 MB of text, from the clipboard's own object as the
 // window asks it: the time, and the memory it takes at its peak beyond the text itself.
-#include "commands/cellclipboard.h"
+#include "commands/regions/cellclipboard.h"
 
 #include <QMimeData>
 

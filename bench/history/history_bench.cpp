@@ -3,9 +3,9 @@
 // recovery file costs the user-interface thread at each step.
 #include "window/frmmain.h"
 
-#include "commands/recoveryfile.h"
-#include "commands/recoveryfolder.h"
-#include "commands/recoverykeeper.h"
+#include "commands/recovery/recoveryfile.h"
+#include "commands/recovery/recoveryfolder.h"
+#include "commands/recovery/recoverykeeper.h"
 
 #include "support/windowbench.h"
 

@@ -5,7 +5,7 @@
 
 #include "support/windowbench.h"
 
-#include "commands/mapediting.h"
+#include "commands/levels/mapediting.h"
 #include "map/levelview.h"
 #include "map/markerframe.h"
 

@@ -5,8 +5,8 @@
 
 #include "support/windowbench.h"
 
-#include "commands/cellclipboard.h"
-#include "commands/floodfill.h"
+#include "commands/regions/cellclipboard.h"
+#include "commands/regions/floodfill.h"
 #include "map/levelview.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "filecommands.h"
 
-#include "commands/dialogfolder.h"
-#include "commands/levelrules.h"
-#include "commands/recentfiles.h"
+#include "commands/desktop/dialogfolder.h"
+#include "commands/desktop/recentfiles.h"
+#include "commands/levels/levelrules.h"
 #include "levelset/levelsetfile.h"
 
 #include <QDir>

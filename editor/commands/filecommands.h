@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/filechange.h"
+#include "commands/desktop/filechange.h"
 #include "commands/userinterface.h"
 #include "levelset/editingstate.h"
 #include "levelset/levelset.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/cellregion.h"
+#include "commands/regions/cellregion.h"
 #include "levelset/levelrecord.h"
 
 #include <QImage>

@@ -2,8 +2,8 @@
 
 #include "drawlevel.h"
 
-#include "commands/mapediting.h"
-#include "commands/tilenames.h"
+#include "commands/levels/mapediting.h"
+#include "commands/levels/tilenames.h"
 
 #include <QApplication>
 #include <QHelpEvent>

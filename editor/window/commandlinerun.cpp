@@ -1,7 +1,7 @@
 #include "commandlinerun.h"
 
 #include "assets/assets.h"
-#include "commands/levelsetcheck.h"
+#include "commands/levels/levelsetcheck.h"
 #include "levelset/levelsetfile.h"
 #include "map/drawlevel.h"
 #include "map/levelpicture.h"

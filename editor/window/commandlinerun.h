@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/commandline.h"
+#include "commands/desktop/commandline.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/systeminformation.h"
+#include "commands/desktop/systeminformation.h"
 
 namespace vrh {
 

@@ -1,7 +1,7 @@
 #include "frmabout.h"
 
 #include "assets/assets.h"
-#include "commands/systeminformation.h"
+#include "commands/desktop/systeminformation.h"
 #include "frmsplash.h"
 #include "levelset/levelset.h"
 

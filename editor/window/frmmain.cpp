@@ -1,9 +1,9 @@
 #include "frmmain.h"
 
 #include "assets/assets.h"
-#include "commands/recentfiles.h"
-#include "commands/recoveryfolder.h"
-#include "commands/recoverykeeper.h"
+#include "commands/desktop/recentfiles.h"
+#include "commands/recovery/recoveryfolder.h"
+#include "commands/recovery/recoverykeeper.h"
 #include "map/drawlevel.h"
 #include "map/levelview.h"
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "commands/cellregion.h"
-#include "commands/edithistory.h"
 #include "commands/filecommands.h"
-#include "commands/levellist.h"
-#include "commands/randomsource.h"
-#include "commands/shapes.h"
+#include "commands/history/edithistory.h"
+#include "commands/levels/levellist.h"
+#include "commands/levels/randomsource.h"
+#include "commands/levels/shapes.h"
+#include "commands/regions/cellregion.h"
 #include "levelset/editingstate.h"
 #include "levelset/levelset.h"
 

@@ -2,9 +2,9 @@
 // and a picture; Paste floats the clipboard's cells under the pointer until a click places them.
 #include "frmmain.h"
 
-#include "commands/cellclipboard.h"
-#include "commands/levelrules.h"
-#include "commands/mapediting.h"
+#include "commands/levels/levelrules.h"
+#include "commands/levels/mapediting.h"
+#include "commands/regions/cellclipboard.h"
 #include "map/drawlevel.h"
 #include "map/levelview.h"
 

@@ -2,7 +2,7 @@
 // that would do nothing at their limits.
 #include "frmmain.h"
 
-#include "commands/levelrules.h"
+#include "commands/levels/levelrules.h"
 #include "levelsizedialog.h"
 #include "map/levelview.h"
 

@@ -1,7 +1,7 @@
 // A levelset file dropped anywhere on the window opens as File > Open would.
 #include "frmmain.h"
 
-#include "commands/droppedfile.h"
+#include "commands/desktop/droppedfile.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

@@ -1,7 +1,7 @@
 // The File menu and the window's load, close query and unload.
 #include "frmmain.h"
 
-#include "commands/recoveryfolder.h"
+#include "commands/recovery/recoveryfolder.h"
 
 #include <QApplication>
 #include <QCloseEvent>

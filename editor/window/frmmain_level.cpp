@@ -1,8 +1,8 @@
 // The Level menu: resizing the current level and stepping through the list of levels.
 #include "frmmain.h"
 
-#include "commands/levellist.h"
-#include "commands/levelrules.h"
+#include "commands/levels/levellist.h"
+#include "commands/levels/levelrules.h"
 #include "gotoleveldialog.h"
 #include "map/markerframe.h"
 

@@ -2,7 +2,7 @@
 // choosing tiles in the palette.
 #include "frmmain.h"
 
-#include "commands/mapediting.h"
+#include "commands/levels/mapediting.h"
 #include "map/levelview.h"
 #include "map/markerframe.h"
 

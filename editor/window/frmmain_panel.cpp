@@ -1,7 +1,7 @@
 // The level property panel: loadLevel and the handlers of its boxes and option buttons.
 #include "frmmain.h"
 
-#include "commands/panelrules.h"
+#include "commands/levels/panelrules.h"
 #include "map/markerframe.h"
 #include "menukeysovertextboxes.h"
 #include "selectallonfocus.h"

@@ -2,7 +2,7 @@
 // They change the current level and move a marker; the map itself is not redrawn.
 #include "frmmain.h"
 
-#include "commands/mapediting.h"
+#include "commands/levels/mapediting.h"
 #include "map/markerframe.h"
 
 #include <QAction>

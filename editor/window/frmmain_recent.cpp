@@ -1,7 +1,7 @@
 // The recent files in the File menu, and opening a levelset named from outside the dialog.
 #include "frmmain.h"
 
-#include "commands/recentfiles.h"
+#include "commands/desktop/recentfiles.h"
 
 #include <QAction>
 #include <QMenu>

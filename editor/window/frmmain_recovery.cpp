@@ -2,9 +2,9 @@
 // file, and what editors that ended without saving left behind offered at start-up.
 #include "frmmain.h"
 
-#include "commands/recoveryfile.h"
-#include "commands/recoveryfolder.h"
-#include "commands/recoverykeeper.h"
+#include "commands/recovery/recoveryfile.h"
+#include "commands/recovery/recoveryfolder.h"
+#include "commands/recovery/recoverykeeper.h"
 
 namespace vrh {
 

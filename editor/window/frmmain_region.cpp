@@ -3,9 +3,9 @@
 #include "frmmain.h"
 
 #include "assets/assets.h"
-#include "commands/floodfill.h"
-#include "commands/levelrules.h"
-#include "commands/mapediting.h"
+#include "commands/levels/levelrules.h"
+#include "commands/levels/mapediting.h"
+#include "commands/regions/floodfill.h"
 #include "map/levelview.h"
 #include "map/markerframe.h"
 

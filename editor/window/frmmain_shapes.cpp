@@ -2,7 +2,7 @@
 // the map and is painted as one step when the button is let go.
 #include "frmmain.h"
 
-#include "commands/mapediting.h"
+#include "commands/levels/mapediting.h"
 #include "map/drawlevel.h"
 #include "map/levelview.h"
 

@@ -1,8 +1,8 @@
 // The Tools menu: the right mouse button's mode, Set Floor and the three counters.
 #include "frmmain.h"
 
-#include "commands/counters.h"
-#include "commands/levelrules.h"
+#include "commands/levels/counters.h"
+#include "commands/levels/levelrules.h"
 
 #include <QAction>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/levelrules.h"
+#include "commands/levels/levelrules.h"
 
 #include <QDialog>
 

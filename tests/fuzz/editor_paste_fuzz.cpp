@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to what the editor reads from other programs' data: the clipboard's
 // cells type and cell text, and a recovery file. Whatever is taken in stays within a block's
 // limits and comes back unchanged through the editor's own writing; a refusal says why.
-#include "commands/cellclipboard.h"
-#include "commands/recoveryfile.h"
+#include "commands/recovery/recoveryfile.h"
+#include "commands/regions/cellclipboard.h"
 #include "levelset/levelsetfile.h"
 
 #include <cstddef>

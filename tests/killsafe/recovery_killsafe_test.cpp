@@ -1,9 +1,9 @@
 // Crash recovery must never leave a torn file: an editor killed at any moment while it edits
 // leaves a recovery file that reads whole and holds one of the levelsets it had reached.
-#include "commands/edithistory.h"
-#include "commands/recoveryfile.h"
-#include "commands/recoveryfolder.h"
-#include "commands/recoverykeeper.h"
+#include "commands/history/edithistory.h"
+#include "commands/recovery/recoveryfile.h"
+#include "commands/recovery/recoveryfolder.h"
+#include "commands/recovery/recoverykeeper.h"
 #include "levelset/levelsetfile.h"
 
 #include <QDir>
@@ -52,9 +52,8 @@ struct Editor {
                            [&] { level.time = static_cast<std::uint8_t>(random()); });
             break;
         case 2:
-            history.record(stepname::IncreaseWidth, [&] {
-                level.width = static_cast<std::uint8_t>(12 + random() % 21);
-            });
+            history.record(stepname::IncreaseWidth,
+                           [&] { level.width = static_cast<std::uint8_t>(12 + random() % 21); });
             break;
         case 3:
             history.record(stepname::AddLevel, [&] {

@@ -3,7 +3,7 @@
 #include "windowharness.h"
 
 #include "assets/assets.h"
-#include "commands/recentfiles.h"
+#include "commands/desktop/recentfiles.h"
 #include "levelset/levelsetfile.h"
 #include "map/levelpicture.h"
 #include "support/diskfiles.h"

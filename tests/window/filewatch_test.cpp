@@ -2,7 +2,7 @@
 // the window can show one, and only those.
 #include "windowharness.h"
 
-#include "commands/filechange.h"
+#include "commands/desktop/filechange.h"
 #include "support/diskfiles.h"
 
 #include <QDialog>
@@ -114,7 +114,8 @@ TEST_F(FileWatch, AnotherProgramsChangeOrDeletionIsToldAtOnce) {
         EXPECT_EQ(h.messages.asked[0].text,
                   gone ? fileGoneMessage(opened) : fileChangedMessage(opened));
         EXPECT_EQ(h.messages.asked[0].title, kFileChangedTitle);
-        EXPECT_EQ(h.messages.asked[0].buttons, gone ? MessageButtons::Ok : MessageButtons::YesNoDefaultNo);
+        EXPECT_EQ(h.messages.asked[0].buttons,
+                  gone ? MessageButtons::Ok : MessageButtons::YesNoDefaultNo);
         EXPECT_EQ(h.window.windowTitle(), windowTitle(opened));
     }
 }

@@ -1,7 +1,7 @@
 #include "windowharness.h"
 
-#include "commands/recoveryfile.h"
-#include "commands/recoveryfolder.h"
+#include "commands/recovery/recoveryfile.h"
+#include "commands/recovery/recoveryfolder.h"
 #include "levelset/levelsetfile.h"
 #include "support/diskfiles.h"
 #include "support/temporaryuserfolders.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "commands/levelsetdelta.h"
-#include "commands/systeminformation.h"
+#include "commands/desktop/systeminformation.h"
+#include "commands/history/levelsetdelta.h"
 #include "map/drawlevel.h"
 #include "map/levelview.h"
 #include "popupwindow.h"

@@ -1,4 +1,4 @@
-#include "commands/systeminformation.h"
+#include "commands/desktop/systeminformation.h"
 
 #include "support/scripteduserinterface.h"
 

@@ -1,4 +1,4 @@
-#include "commands/mapediting.h"
+#include "commands/levels/mapediting.h"
 
 #include "support/scriptedrandom.h"
 

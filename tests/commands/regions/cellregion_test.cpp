@@ -1,6 +1,6 @@
-#include "commands/cellregion.h"
-#include "commands/levelrules.h"
-#include "regiontestlevel.h"
+#include "commands/levels/levelrules.h"
+#include "commands/regions/cellregion.h"
+#include "commands/regions/regiontestlevel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Opening a given file (the command line, a drop, the recent list) and what the file
 // commands remember of the files opened and saved.
+#include "commands/desktop/recentfiles.h"
 #include "commands/filecommands.h"
-#include "commands/recentfiles.h"
 
 #include "levelset/levelsetfile.h"
 #include "support/diskfiles.h"

@@ -1,4 +1,4 @@
-#include "commands/panelrules.h"
+#include "commands/levels/panelrules.h"
 #include "levelset/levelsetfile.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "commands/levellist.h"
+#include "commands/levels/levellist.h"
 
 #include <gtest/gtest.h>
 

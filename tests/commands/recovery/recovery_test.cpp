@@ -1,7 +1,7 @@
-#include "commands/edithistory.h"
-#include "commands/recoveryfile.h"
-#include "commands/recoveryfolder.h"
-#include "commands/recoverykeeper.h"
+#include "commands/history/edithistory.h"
+#include "commands/recovery/recoveryfile.h"
+#include "commands/recovery/recoveryfolder.h"
+#include "commands/recovery/recoverykeeper.h"
 
 #include "levelset/levelsetfile.h"
 #include "support/diskfiles.h"

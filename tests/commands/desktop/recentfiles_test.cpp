@@ -1,5 +1,5 @@
-#include "commands/dialogfolder.h"
-#include "commands/recentfiles.h"
+#include "commands/desktop/dialogfolder.h"
+#include "commands/desktop/recentfiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cellregion.h"
+#include "commands/regions/cellregion.h"
 
 #include <QByteArray>
 #include <QString>

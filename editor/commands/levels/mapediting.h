@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/randomsource.h"
+#include "commands/levels/randomsource.h"
 #include "levelset/editingstate.h"
 #include "levelset/levelrecord.h"
 

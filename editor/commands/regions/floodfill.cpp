@@ -1,7 +1,7 @@
 #include "floodfill.h"
 
-#include "cellregion.h"
-#include "mapediting.h"
+#include "commands/levels/mapediting.h"
+#include "commands/regions/cellregion.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
-#include "commands/edithistory.h"
+#include "commands/history/edithistory.h"
 
-#include "commands/levellist.h"
-#include "commands/levelrules.h"
-#include "commands/mapediting.h"
-#include "commands/panelrules.h"
+#include "commands/levels/levellist.h"
+#include "commands/levels/levelrules.h"
+#include "commands/levels/mapediting.h"
+#include "commands/levels/panelrules.h"
 #include "levelset/levelsetfile.h"
 
 #include <gtest/gtest.h>

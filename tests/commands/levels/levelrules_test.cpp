@@ -1,5 +1,5 @@
-#include "commands/levelrules.h"
-#include "commands/levelsetcheck.h"
+#include "commands/levels/levelrules.h"
+#include "commands/levels/levelsetcheck.h"
 
 #include <gtest/gtest.h>
 

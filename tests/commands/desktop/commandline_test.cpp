@@ -1,4 +1,4 @@
-#include "commands/commandline.h"
+#include "commands/desktop/commandline.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "levelsetcheck.h"
 
-#include "commands/levelrules.h"
+#include "commands/levels/levelrules.h"
 
 #include <algorithm>
 

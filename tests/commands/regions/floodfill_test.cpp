@@ -1,5 +1,5 @@
-#include "commands/floodfill.h"
-#include "regiontestlevel.h"
+#include "commands/regions/floodfill.h"
+#include "commands/regions/regiontestlevel.h"
 
 #include <gtest/gtest.h>
 

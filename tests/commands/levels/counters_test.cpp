@@ -1,4 +1,4 @@
-#include "commands/counters.h"
+#include "commands/levels/counters.h"
 
 #include <gtest/gtest.h>
 

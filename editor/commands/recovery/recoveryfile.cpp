@@ -1,6 +1,6 @@
 #include "recoveryfile.h"
 
-#include "commands/recoveryfolder.h"
+#include "commands/recovery/recoveryfolder.h"
 #include "levelset/levelsetfile.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "commands/cellclipboard.h"
+#include "commands/regions/cellclipboard.h"
 
 #include <QMimeData>
 #include <gtest/gtest.h>

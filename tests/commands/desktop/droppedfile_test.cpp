@@ -1,4 +1,4 @@
-#include "commands/droppedfile.h"
+#include "commands/desktop/droppedfile.h"
 
 #include <QDir>
 #include <QMimeData>

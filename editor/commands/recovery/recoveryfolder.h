@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/editorlock.h"
+#include "commands/recovery/editorlock.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,5 +1,5 @@
 // Another program's changes to the open file: what the editor makes of them and what it asks.
-#include "commands/filechange.h"
+#include "commands/desktop/filechange.h"
 #include "commands/filecommands.h"
 
 #include "levelset/levelsetfile.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/recoveryfolder.h"
+#include "commands/recovery/recoveryfolder.h"
 #include "levelset/levelset.h"
 
 #include <QByteArray>

@@ -1,5 +1,5 @@
-#include "commands/shapes.h"
-#include "commands/tilenames.h"
+#include "commands/levels/shapes.h"
+#include "commands/levels/tilenames.h"
 
 #include <gtest/gtest.h>
 

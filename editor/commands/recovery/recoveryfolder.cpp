@@ -1,6 +1,6 @@
 #include "recoveryfolder.h"
 
-#include "commands/recoveryfile.h"
+#include "commands/recovery/recoveryfile.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "recoverykeeper.h"
 
-#include "commands/recoveryfile.h"
+#include "commands/recovery/recoveryfile.h"
 #include "levelset/levelsetfile.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/levelsetdelta.h"
+#include "commands/history/levelsetdelta.h"
 #include "levelset/editingstate.h"
 #include "levelset/levelset.h"
 
