@@ -148,15 +148,19 @@ bool FileCommands::saveLevelset(const QString& file) {
 }
 
 void FileCommands::exportFile(
-    const QString& title, const QString& filter,
+    const QString& title, const QString& filter, const QString& suffix,
     const std::function<std::optional<QString>(const QString& path)>& write) {
     const std::optional<QString> chosen =
         dialogs_.saveFileName({title, filter, dialogFolder(), lastExportName_});
     if (!chosen || chosen->isEmpty()) {
         return;
     }
-    lastExportName_ = *chosen;
-    if (const std::optional<QString> error = write(*chosen)) {
+    QString path = *chosen;
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QLatin1Char('.') + suffix;
+    }
+    lastExportName_ = path;
+    if (const std::optional<QString> error = write(path)) {
         messages_.showMessage(*error, kErrorTitle, MessageButtons::Ok, MessageIcon::Critical);
     }
 }

@@ -75,9 +75,9 @@ class FileCommands {
 
     // Export Picture and Export All Levels: the save dialog with this title and filter,
     // starting where the levelset's dialogs start and offering the last exported name; write
-    // gives the reason a write failed, shown in the "Error!" box. The levelset, fileName and
-    // the edit history stay as they are.
-    void exportFile(const QString& title, const QString& filter,
+    // gives the reason a write failed, shown in the "Error!" box. A name typed without a
+    // suffix gets this one. The levelset, fileName and the edit history stay as they are.
+    void exportFile(const QString& title, const QString& filter, const QString& suffix,
                     const std::function<std::optional<QString>(const QString& path)>& write);
 
     // From now on every levelset opened or saved is remembered there, and the dialogs start

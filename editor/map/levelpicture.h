@@ -10,6 +10,7 @@ namespace vrh {
 
 inline const QString kExportPictureTitle = QStringLiteral("Export Picture");
 inline const QString kPictureFilter = QStringLiteral("PNG picture (*.png)");
+inline const QString kPictureSuffix = QStringLiteral("png");
 
 // Which position markers the View menu shows; a start without a window shows what a fresh
 // editor shows.

@@ -17,16 +17,19 @@ ShownMarkers shownMarkers(const frmMain& window) {
 } // namespace
 
 void frmMain::mnuFileExportPicture_Click() {
-    fileCommands_.exportFile(kExportPictureTitle, kPictureFilter, [this](const QString& path) {
-        return writePictureFile(levelPicture(currentLevel(), tileSheet_, shownMarkers(*this)),
-                                path);
-    });
+    fileCommands_.exportFile(
+        kExportPictureTitle, kPictureFilter, kPictureSuffix, [this](const QString& path) {
+            return writePictureFile(levelPicture(currentLevel(), tileSheet_, shownMarkers(*this)),
+                                    path);
+        });
 }
 
 void frmMain::mnuFileExportAll_Click() {
-    fileCommands_.exportFile(kExportPictureTitle, kPictureFilter, [this](const QString& path) {
-        return writePictureFile(allLevelsPicture(levelset_, tileSheet_, shownMarkers(*this)), path);
-    });
+    fileCommands_.exportFile(
+        kExportPictureTitle, kPictureFilter, kPictureSuffix, [this](const QString& path) {
+            return writePictureFile(allLevelsPicture(levelset_, tileSheet_, shownMarkers(*this)),
+                                    path);
+        });
 }
 
 } // namespace vrh

@@ -139,7 +139,7 @@ TEST_F(Desktop, ExportWritesWhatTheMapShowsAndAFailureKeepsTheFile) {
         return QImage(path).convertToFormat(QImage::Format_RGB32);
     };
 
-    h.dialogs.answers = {picture, all};
+    h.dialogs.answers = {picture, dir.filePath(QStringLiteral("all"))}; // ".png" added
     h.key(QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_E));
     h.entry("mnuFileExportAll")->trigger();
     EXPECT_EQ(written(picture), level2);
