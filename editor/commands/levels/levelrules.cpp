@@ -22,33 +22,37 @@ bool keepsHoleAndGuardLimits(const LevelRecord& level) {
 
 } // namespace
 
+ResizeLimits possibleResizes(const LevelRecord& level) {
+    ResizeLimits possible{};
+    possible.decreaseWidth = level.width > kMinWidth;
+    possible.increaseWidth = level.width < kMaxWidth;
+    possible.decreaseHeight = level.height > kMinHeight;
+    possible.increaseHeight = level.height < kMaxHeight;
+    return possible;
+}
+
 void decreaseWidth(LevelRecord& level) {
-    if (level.width > kMinWidth) {
+    if (possibleResizes(level).decreaseWidth) {
         --level.width;
     }
 }
 
 void increaseWidth(LevelRecord& level) {
-    if (level.width < kMaxWidth) {
+    if (possibleResizes(level).increaseWidth) {
         ++level.width;
     }
 }
 
 void decreaseHeight(LevelRecord& level) {
-    if (level.height > kMinHeight) {
+    if (possibleResizes(level).decreaseHeight) {
         --level.height;
     }
 }
 
 void increaseHeight(LevelRecord& level) {
-    if (level.height < kMaxHeight) {
+    if (possibleResizes(level).increaseHeight) {
         ++level.height;
     }
-}
-
-ResizeLimits possibleResizes(const LevelRecord& level) {
-    return {level.width > kMinWidth, level.width<kMaxWidth, level.height> kMinHeight,
-            level.height < kMaxHeight};
 }
 
 SizeRange widthRange(const LevelRecord& level) {
