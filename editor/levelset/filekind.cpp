@@ -1,7 +1,5 @@
 #include "filekind.h"
 
-#include <QFileInfo>
-
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -15,23 +13,6 @@
 namespace vrh {
 
 namespace fs = std::filesystem;
-
-std::filesystem::path toFileSystemPath(const QString& path) {
-#ifdef Q_OS_UNIX
-    // Qt's own encoding of file names, so a save writes where QFile would open.
-    return fs::path(QFile::encodeName(path).toStdString());
-#else
-    return QFileInfo(path).filesystemFilePath();
-#endif
-}
-
-QString fromFileSystemPath(const std::filesystem::path& path) {
-#ifdef Q_OS_UNIX
-    return QFile::decodeName(QByteArray::fromStdString(path.native()));
-#else
-    return QFileInfo(path).filePath();
-#endif
-}
 
 std::optional<QString> notARegularFileReason(std::filesystem::file_type type) {
     switch (type) {

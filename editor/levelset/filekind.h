@@ -1,15 +1,13 @@
 #pragma once
 
+#include "filepath.h"
+
 #include <QFile>
 #include <QString>
 #include <filesystem>
 #include <optional>
 
 namespace vrh {
-
-// Paths as the file system sees them, and as Qt does: the same bytes both ways.
-std::filesystem::path toFileSystemPath(const QString& path);
-QString fromFileSystemPath(const std::filesystem::path& path);
 
 // A levelset is only ever read from or written to a regular file. For anything else that
 // stands at a path (a folder, a FIFO, a device, a socket), the reason to refuse it.

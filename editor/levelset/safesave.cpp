@@ -45,8 +45,14 @@ bool folderRefusesNewFiles(const fs::path& folder) {
 // made: the old bytes are kept in memory and put back if the write fails half-way, which a
 // kill or a power cut still can't undo.
 std::optional<QString> writeInPlace(const fs::path& target, QByteArrayView bytes) {
-    QFile file(fromFileSystemPath(target));
-    if (!file.open(QIODevice::ReadWrite)) {
+    // Opened by its bytes: Qt can't name every file the system can.
+    const int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) {
+        return systemReason(errno);
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return file.errorString();
     }
     const QByteArray old = file.readAll();
@@ -116,18 +122,13 @@ bool carryOver(const fs::path& existing, const struct stat& old, int fd) {
 
 #endif
 
+#ifndef __linux__
+
 std::optional<QString> replaceWithSaveFile(const fs::path& target, QByteArrayView bytes) {
     QSaveFile file(fromFileSystemPath(target));
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
     }
-#ifdef __linux__
-    struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && !carryOver(target, existing, file.handle())) {
-        file.cancelWriting();
-        return writeInPlace(target, bytes);
-    }
-#endif
     // commit() renames even when its own flush fails (a full disk then leaves a cut file),
     // so every byte is pushed out and onto the disk first, and the reason read from errno.
     errno = 0;
@@ -145,6 +146,8 @@ std::optional<QString> replaceWithSaveFile(const fs::path& target, QByteArrayVie
     }
     return std::nullopt;
 }
+
+#endif
 
 #ifdef __linux__
 
@@ -179,9 +182,10 @@ std::string shortenedForHiddenName(const std::string& name) {
     return name.substr(0, length);
 }
 
-// Gives the nameless file a hidden name in the target's folder; returns that name or nothing.
-std::optional<fs::path> linkUnderHiddenName(int fd, const fs::path& target) {
-    const std::string procPath = "/proc/self/fd/" + std::to_string(fd);
+// Makes a hidden name in the target's folder for the temporary, trying random endings until
+// make(name) does not fail for a name already taken; returns that name or nothing (errno).
+template <typename Make>
+std::optional<fs::path> underHiddenName(const fs::path& target, Make make) {
     // Appended piece by piece: "." + name + ... trips GCC 12's -Wrestrict at -O3.
     std::string prefix(1, '.');
     prefix += shortenedForHiddenName(target.filename().native());
@@ -190,8 +194,7 @@ std::optional<fs::path> linkUnderHiddenName(int fd, const fs::path& target) {
         const fs::path hidden =
             target.parent_path() /
             (prefix + QByteArray::number(QRandomGenerator::global()->generate(), 36).toStdString());
-        if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, hidden.c_str(), AT_SYMLINK_FOLLOW) ==
-            0) {
+        if (make(hidden)) {
             return hidden;
         }
         if (errno != EEXIST) {
@@ -201,41 +204,74 @@ std::optional<fs::path> linkUnderHiddenName(int fd, const fs::path& target) {
     return std::nullopt;
 }
 
-std::optional<QString> replaceWithNamelessFile(const fs::path& target, QByteArrayView bytes) {
+// The temporary the new bytes go into, in the target's folder: nameless until they are all on
+// the disk where the file system has nameless files, else under its hidden name from the start.
+struct Temporary {
+    int fd = -1;
+    std::optional<fs::path> hidden;
+};
+
+std::optional<Temporary> openTemporary(const fs::path& target, WriteMethod method) {
+    if (method == WriteMethod::NamelessFile) {
+        const int fd = ::open(target.parent_path().c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            return Temporary{fd, std::nullopt};
+        }
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+            return std::nullopt;
+        }
+    }
+    Temporary named;
+    named.hidden = underHiddenName(target, [&named](const fs::path& hidden) {
+        named.fd = ::open(hidden.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+        return named.fd >= 0;
+    });
+    return named.hidden ? std::optional(named) : std::nullopt;
+}
+
+std::optional<QString> replaceThroughTemporary(const fs::path& target, QByteArrayView bytes,
+                                               WriteMethod method) {
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
 
-    const int fd = ::open(target.parent_path().c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL) {
-            return replaceWithSaveFile(target, bytes);
-        }
+    std::optional<Temporary> temporary = openTemporary(target, method);
+    if (!temporary) {
         return systemReason(errno);
     }
-    const auto fail = [fd](int error) {
-        ::close(fd);
+    const auto drop = [&temporary] {
+        ::close(temporary->fd);
+        if (temporary->hidden) {
+            ::unlink(temporary->hidden->c_str());
+        }
+    };
+    const auto fail = [&drop](int error) {
+        drop();
         return std::optional<QString>(systemReason(error));
     };
 
     // A file saved over keeps who may use it, as it would if written in place; where the
     // replacement can't, the file is written in place after all.
-    if (exists && !carryOver(target, existing, fd)) {
-        ::close(fd);
+    if (exists && !carryOver(target, existing, temporary->fd)) {
+        drop();
         return writeInPlace(target, bytes);
     }
-    if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
+    if (!writeAll(temporary->fd, bytes) || ::fsync(temporary->fd) != 0) {
         return fail(errno);
     }
-    const std::optional<fs::path> hidden = linkUnderHiddenName(fd, target);
-    if (!hidden) {
+    if (!temporary->hidden) {
+        const std::string procPath = "/proc/self/fd/" + std::to_string(temporary->fd);
+        temporary->hidden = underHiddenName(target, [&procPath](const fs::path& hidden) {
+            return ::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, hidden.c_str(),
+                            AT_SYMLINK_FOLLOW) == 0;
+        });
+        if (!temporary->hidden) {
+            return fail(errno);
+        }
+    }
+    if (::rename(temporary->hidden->c_str(), target.c_str()) != 0) {
         return fail(errno);
     }
-    if (::rename(hidden->c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(hidden->c_str());
-        return fail(error);
-    }
-    ::close(fd);
+    ::close(temporary->fd);
     return std::nullopt;
 }
 
@@ -257,13 +293,11 @@ std::optional<QString> replaceFileSafely(const QString& path, QByteArrayView byt
     }
 #endif
 #ifdef __linux__
-    if (method == WriteMethod::NamelessFile) {
-        return replaceWithNamelessFile(target.file, bytes);
-    }
+    return replaceThroughTemporary(target.file, bytes, method);
 #else
     Q_UNUSED(method);
-#endif
     return replaceWithSaveFile(target.file, bytes);
+#endif
 }
 
 } // namespace vrh

@@ -16,8 +16,9 @@ enum class WriteMethod {
     // later save of the same name does not depend on it. Falls back to SaveFile where the file
     // system has no nameless files.
     NamelessFile,
-    // QSaveFile: a temporary file beside the target, renamed over it. Elsewhere than Linux this
-    // is the only way.
+    // A temporary file beside the target, renamed over it. On Linux that is the same hidden
+    // name, made by the editor itself so that any path's bytes reach the system; elsewhere
+    // QSaveFile's, and the only way.
     SaveFile,
 };
 

@@ -1,0 +1,168 @@
+#include "filepath.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace vrh {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The escape of byte b (0x80..0xFF) is U+DC00 + b.
+constexpr char16_t kEscapeBase = 0xDC00;
+
+bool isEscape(const QString& text, qsizetype i) {
+    const char16_t unit = text[i].unicode();
+    return unit >= kEscapeBase + 0x80 && unit <= kEscapeBase + 0xFF &&
+           (i == 0 || !text[i - 1].isHighSurrogate());
+}
+
+// The length of the valid UTF-8 sequence at bytes (its lead byte 0x80 or more), 0 when there
+// is none: no overlong forms, no surrogates, nothing past U+10FFFF.
+int validSequenceLength(const unsigned char* bytes, qsizetype available) {
+    const unsigned char lead = bytes[0];
+    int length = 0;
+    unsigned char secondMin = 0x80;
+    unsigned char secondMax = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        secondMin = lead == 0xE0 ? 0xA0 : 0x80;
+        secondMax = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        secondMin = lead == 0xF0 ? 0x90 : 0x80;
+        secondMax = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (available < length || bytes[1] < secondMin || bytes[1] > secondMax) {
+        return 0;
+    }
+    for (int i = 2; i < length; ++i) {
+        if ((bytes[i] & 0xC0) != 0x80) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+void appendUtf8(QByteArray& bytes, char32_t code) {
+    if (code < 0x80) {
+        bytes += char(code);
+    } else if (code < 0x800) {
+        bytes += char(0xC0 | (code >> 6));
+        bytes += char(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        bytes += char(0xE0 | (code >> 12));
+        bytes += char(0x80 | ((code >> 6) & 0x3F));
+        bytes += char(0x80 | (code & 0x3F));
+    } else {
+        bytes += char(0xF0 | (code >> 18));
+        bytes += char(0x80 | ((code >> 12) & 0x3F));
+        bytes += char(0x80 | ((code >> 6) & 0x3F));
+        bytes += char(0x80 | (code & 0x3F));
+    }
+}
+
+} // namespace
+
+QString pathFromFileSystemBytes(QByteArrayView bytes) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    QString text;
+    text.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size();) {
+        if (data[i] < 0x80) {
+            text += QChar(data[i++]);
+            continue;
+        }
+        const int length = validSequenceLength(data + i, bytes.size() - i);
+        if (length == 0) {
+            text += QChar(char16_t(kEscapeBase + data[i++]));
+            continue;
+        }
+        text += QString::fromUtf8(bytes.sliced(i, length));
+        i += length;
+    }
+    return text;
+}
+
+QByteArray fileSystemBytes(const QString& path) {
+    QByteArray bytes;
+    bytes.reserve(path.size());
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        const QChar unit = path[i];
+        if (isEscape(path, i)) {
+            bytes += char(unit.unicode() - kEscapeBase);
+        } else if (unit.isHighSurrogate() && i + 1 < path.size() && path[i + 1].isLowSurrogate()) {
+            appendUtf8(bytes, QChar::surrogateToUcs4(unit, path[i + 1]));
+            ++i;
+        } else if (unit.isSurrogate()) {
+            appendUtf8(bytes, QChar::ReplacementCharacter); // as Qt writes one
+        } else {
+            appendUtf8(bytes, unit.unicode());
+        }
+    }
+    return bytes;
+}
+
+fs::path toFileSystemPath(const QString& path) {
+#ifdef Q_OS_UNIX
+    return fs::path(fileSystemBytes(path).toStdString());
+#else
+    return QFileInfo(path).filesystemFilePath();
+#endif
+}
+
+QString fromFileSystemPath(const fs::path& path) {
+#ifdef Q_OS_UNIX
+    return pathFromFileSystemBytes(path.native());
+#else
+    return QFileInfo(path).filePath();
+#endif
+}
+
+bool qtReachesPath(const QString& path) {
+#ifdef Q_OS_UNIX
+    return QFile::encodeName(path) == fileSystemBytes(path);
+#else
+    Q_UNUSED(path);
+    return true;
+#endif
+}
+
+QString shownText(QString text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isEscape(text, i)) {
+            text[i] = QChar::ReplacementCharacter;
+        }
+    }
+    return text;
+}
+
+bool pathExists(const QString& path) {
+    std::error_code error;
+    return fs::exists(toFileSystemPath(path), error);
+}
+
+std::optional<QDateTime> lastModified(const QString& path) {
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    if (::stat(toFileSystemPath(path).c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return QDateTime::fromMSecsSinceEpoch(qint64(info.st_mtim.tv_sec) * 1000 +
+                                          info.st_mtim.tv_nsec / 1000000);
+#else
+    const QFileInfo file(path);
+    return file.exists() ? std::optional(file.lastModified()) : std::nullopt;
+#endif
+}
+
+} // namespace vrh
