@@ -3,6 +3,7 @@
 #include "commands/desktop/dialogfolder.h"
 #include "commands/desktop/recentfiles.h"
 #include "commands/levels/levelrules.h"
+#include "levelset/filepath.h"
 #include "levelset/levelsetfile.h"
 
 #include <QDir>
@@ -195,7 +196,7 @@ void FileCommands::openFile(const QString& path, bool askToSave) {
 }
 
 void FileCommands::openRecentFile(const QString& path) {
-    if (!QFileInfo::exists(path)) {
+    if (!pathExists(path)) {
         messages_.showMessage(readLevelsetFile(path).error, kApplicationTitle, MessageButtons::Ok,
                               MessageIcon::Exclamation);
         if (recent_) {

@@ -1,10 +1,27 @@
 #include "droppedfile.h"
 
+#include "levelset/filepath.h"
+
 #include <QDir>
 #include <QMimeData>
 #include <QUrl>
 
 namespace vrh {
+
+namespace {
+
+QString localPath(const QUrl& url) {
+#ifdef Q_OS_UNIX
+    // The URL carries the name's bytes, %-encoded; toLocalFile() would read them as UTF-8.
+    if (url.host().isEmpty()) {
+        return pathFromFileSystemBytes(
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+    }
+#endif
+    return url.toLocalFile();
+}
+
+} // namespace
 
 std::optional<QString> droppedLevelset(const QMimeData& data) {
     if (!data.hasUrls()) {
@@ -14,7 +31,7 @@ std::optional<QString> droppedLevelset(const QMimeData& data) {
     if (urls.size() != 1 || !urls.first().isLocalFile()) {
         return std::nullopt;
     }
-    const QString path = QDir::toNativeSeparators(urls.first().toLocalFile());
+    const QString path = QDir::toNativeSeparators(localPath(urls.first()));
     if (!path.endsWith(QStringLiteral(".vrh"), Qt::CaseInsensitive) ||
         path.endsWith(QDir::separator())) {
         return std::nullopt;

@@ -1,6 +1,7 @@
 #include "filechange.h"
 
 #include "commands/filecommands.h"
+#include "levelset/filepath.h"
 #include "levelset/levelsetfile.h"
 
 #include <QFileInfo>
@@ -51,7 +52,7 @@ KnownFile::State KnownFile::stateAt(const QString& path) {
         return {State::Kind::Bytes, std::move(*read.bytes)};
     }
     // A symbolic link whose file is gone counts as gone.
-    return {QFileInfo::exists(path) ? State::Kind::Unreadable : State::Kind::Missing, {}};
+    return {pathExists(path) ? State::Kind::Unreadable : State::Kind::Missing, {}};
 }
 
 FileChange KnownFile::lookAgain() {

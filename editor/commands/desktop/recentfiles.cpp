@@ -1,7 +1,11 @@
 #include "recentfiles.h"
 
+#include "levelset/filepath.h"
+
 #include <QFileInfo>
 #include <QSettings>
+
+#include <algorithm>
 
 namespace vrh {
 
@@ -10,13 +14,32 @@ namespace {
 const QString kFilesKey = QStringLiteral("recentFiles");
 const QString kFolderKey = QStringLiteral("lastFolder");
 
+// A path is kept as text, unless it has bytes that are no UTF-8: those are kept as they are,
+// since the settings' text would turn them into U+FFFD.
+QVariant settingOf(const QString& path) {
+    return qtReachesPath(path) ? QVariant(path) : QVariant(fileSystemBytes(path));
+}
+
+QString pathOf(const QVariant& setting) {
+    return setting.typeId() == QMetaType::QByteArray
+               ? pathFromFileSystemBytes(setting.toByteArray())
+               : setting.toString();
+}
+
 } // namespace
 
 RecentFiles::RecentFiles(QSettings& settings) : settings_(settings) {}
 
 QStringList RecentFiles::files() const {
     QStringList files;
-    for (const QString& path : settings_.value(kFilesKey).toStringList()) {
+    const QVariant stored = settings_.value(kFilesKey);
+    // One path alone comes back from the settings file as itself, not as a list of one.
+    const QVariantList settings =
+        stored.typeId() == QMetaType::QStringList || stored.typeId() == QMetaType::QVariantList
+            ? stored.toList()
+            : QVariantList{stored};
+    for (const QVariant& setting : settings) {
+        const QString path = pathOf(setting);
         if (!path.isEmpty() && !files.contains(path) && files.size() < kMaxFiles) {
             files.append(path);
         }
@@ -25,14 +48,14 @@ QStringList RecentFiles::files() const {
 }
 
 QString RecentFiles::lastFolder() const {
-    return settings_.value(kFolderKey).toString();
+    return pathOf(settings_.value(kFolderKey));
 }
 
 void RecentFiles::remember(const QString& path) {
     QStringList list = files();
     list.removeAll(path);
     list.prepend(path);
-    settings_.setValue(kFolderKey, QFileInfo(path).absolutePath());
+    settings_.setValue(kFolderKey, settingOf(QFileInfo(path).absolutePath()));
     store(list.mid(0, kMaxFiles));
 }
 
@@ -43,7 +66,14 @@ void RecentFiles::forget(const QString& path) {
 }
 
 void RecentFiles::store(const QStringList& files) {
-    settings_.setValue(kFilesKey, files);
+    QVariantList settings;
+    for (const QString& path : files) {
+        settings.append(settingOf(path));
+    }
+    const bool allText = std::all_of(settings.cbegin(), settings.cend(), [](const QVariant& s) {
+        return s.typeId() == QMetaType::QString;
+    });
+    settings_.setValue(kFilesKey, allText ? QVariant(files) : QVariant(settings));
     settings_.sync();
     if (changed) {
         changed();

@@ -1,12 +1,11 @@
 #include "recoveryfile.h"
 
 #include "commands/recovery/recoveryfolder.h"
+#include "levelset/filepath.h"
 #include "levelset/levelsetfile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QUrl>
 
 namespace vrh {
 
@@ -27,7 +26,7 @@ bool isRecoverableName(const QString& name) {
 QByteArray encodeRecovery(const Levelset& levelset, const QDateTime& writtenAt) {
     QByteArray bytes = serializeLevelset(levelset, levelsetNameFromPath(levelset.fileName));
     bytes += kTrailerMark;
-    bytes += QUrl::toPercentEncoding(levelset.fileName, "/");
+    bytes += fileSystemBytes(levelset.fileName).toPercentEncoding("/");
     bytes += '\n';
     bytes += writtenAt.toUTC().toString(Qt::ISODateWithMs).toLatin1();
     bytes += '\n';
@@ -55,7 +54,7 @@ RecoveryRead decodeRecovery(QByteArrayView bytes) {
     if (!writtenAt.isValid() || lines[0].isEmpty()) {
         return refuse(QStringLiteral("The file name or time after the levelset is not readable."));
     }
-    const QString name = QUrl::fromPercentEncoding(lines[0]);
+    const QString name = pathFromFileSystemBytes(QByteArray::fromPercentEncoding(lines[0]));
     read.levelset->fileName = isRecoverableName(name) ? name : kUntitled;
     return {RecoveredLevelset{std::move(*read.levelset), writtenAt}, QString()};
 }
@@ -65,8 +64,8 @@ std::optional<QDateTime> fileChangedSince(const RecoveredLevelset& recovered) {
     if (path == kUntitled) {
         return std::nullopt;
     }
-    const QFileInfo file(path);
-    if (!file.exists() || file.lastModified() <= recovered.writtenAt) {
+    const std::optional<QDateTime> modified = lastModified(path);
+    if (!modified || *modified <= recovered.writtenAt) {
         return std::nullopt;
     }
     const BytesRead read = readLevelsetBytes(path);
@@ -74,7 +73,7 @@ std::optional<QDateTime> fileChangedSince(const RecoveredLevelset& recovered) {
         *read.bytes == levelsetFileBytes(recovered.levelset, lowerCaseFileName(path))) {
         return std::nullopt;
     }
-    return file.lastModified();
+    return modified;
 }
 
 QByteArray readRecoveryBytes(const QString& path) {

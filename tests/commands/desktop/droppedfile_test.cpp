@@ -30,6 +30,12 @@ TEST(DroppedLevelset, OneLocalVrhFileAndNothingElse) {
          {QUrl::fromLocalFile("/d/level1.Vrh")},
          {},
          QStringLiteral("/d/level1.Vrh")},
+#ifndef _WIN32
+        {"in a folder named in Latin-1",
+         {QUrl(QStringLiteral("file:///d/niv%E9/zvrhlabc.vrh"))},
+         {},
+         QStringLiteral("/d/niv") + QChar(0xDCE9) + QStringLiteral("/zvrhlabc.vrh")},
+#endif
         {"two levelsets", {levelset, QUrl::fromLocalFile("/d/zvrhlxyz.vrh")}, {}, std::nullopt},
         {"another kind of file", {QUrl::fromLocalFile("/d/zvrhlabc.vrh.txt")}, {}, std::nullopt},
         {"no extension", {QUrl::fromLocalFile("/d/zvrhlabc")}, {}, std::nullopt},

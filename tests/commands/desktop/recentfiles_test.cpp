@@ -70,15 +70,22 @@ TEST_F(RecentFilesTest, NewestFirstOnceEachAtMostEight) {
 TEST_F(RecentFilesTest, KeptForTheNextRunWithTheLastFolder) {
     // Absolute, so the folder is as given: on Windows a path starts at a drive.
     const QString levels = QDir::rootPath() + QStringLiteral("levels");
-    recent.remember(levels + "/a/zvrhlaaa.vrh");
-    recent.remember(levels + "/b/zvrhlbbb.vrh");
-    recent.forget(levels + "/b/zvrhlbbb.vrh");
+    QStringList folders{QStringLiteral("/a")};
+#ifndef _WIN32
+    folders << QStringLiteral("/niv") + QChar(0xDCE9); // named in Latin-1, its byte kept
+#endif
+    for (const QString& folder : folders) {
+        recent.remember(levels + folder + "/zvrhlaaa.vrh");
+        recent.remember(levels + folder + "/b/zvrhlbbb.vrh");
+        recent.forget(levels + folder + "/b/zvrhlbbb.vrh");
 
-    QSettings nextRun(settingsFile(), QSettings::IniFormat);
-    const RecentFiles again(nextRun);
-    EXPECT_EQ(again.files(), QStringList{levels + "/a/zvrhlaaa.vrh"});
-    // Forgetting a file keeps the folder it was last opened or saved in.
-    EXPECT_EQ(again.lastFolder(), levels + "/b");
+        QSettings nextRun(settingsFile(), QSettings::IniFormat);
+        const RecentFiles again(nextRun);
+        EXPECT_EQ(again.files(), QStringList{levels + folder + "/zvrhlaaa.vrh"});
+        // Forgetting a file keeps the folder it was last opened or saved in.
+        EXPECT_EQ(again.lastFolder(), levels + folder + "/b");
+        recent.forget(levels + folder + "/zvrhlaaa.vrh");
+    }
 }
 
 TEST_F(RecentFilesTest, WhatASettingsFileHoldsIsTidiedOnReading) {

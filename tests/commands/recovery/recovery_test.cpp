@@ -3,6 +3,7 @@
 #include "commands/recovery/recoveryfolder.h"
 #include "commands/recovery/recoverykeeper.h"
 
+#include "levelset/filepath.h"
 #include "levelset/levelsetfile.h"
 #include "support/diskfiles.h"
 
@@ -57,6 +58,7 @@ TEST(RecoveryFile, IsTheLevelsetFileFollowedByItsNameAndTime) {
         {"Untitled", "Untitled"},
         {"/tmp/a b/zvrhl\xc3\xa4\n%.vrh", "/tmp/a b/zvrhl\xc3\xa4\n%.vrh"},
         {"/l/ZVRHLABC.VRH", "/l/ZVRHLABC.VRH"},
+        {"/tmp/niv\xe9/zvrhlabc.vrh", "/tmp/niv\xe9/zvrhlabc.vrh"}, // a folder in Latin-1
         {"/home/d/Documents/notes.txt", "Untitled"},
         {"/home/d/zvrhlabcd.vrh", "Untitled"},
         {"zvrhlabc.vrh", "Untitled"},
@@ -66,10 +68,10 @@ TEST(RecoveryFile, IsTheLevelsetFileFollowedByItsNameAndTime) {
     for (const auto& name : names) {
         SCOPED_TRACE(name.written);
         Levelset named = levelset;
-        named.fileName = QString::fromUtf8(name.written);
+        named.fileName = pathFromFileSystemBytes(name.written);
         const RecoveryRead read = decodeRecovery(encodeRecovery(named, kWritten));
         ASSERT_TRUE(read.recovered.has_value()) << read.error.toStdString();
-        EXPECT_EQ(read.recovered->levelset.fileName, QString::fromUtf8(name.recovered));
+        EXPECT_EQ(read.recovered->levelset.fileName, pathFromFileSystemBytes(name.recovered));
         EXPECT_EQ(read.recovered->writtenAt, kWritten);
         EXPECT_EQ(serializeLevelset(read.recovered->levelset, "ABC"), file);
     }
