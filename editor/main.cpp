@@ -1,5 +1,6 @@
 #include "assets/assets.h"
 #include "commands/desktop/commandline.h"
+#include "levelset/filepath.h"
 #include "window/commandlinerun.h"
 #include "window/qtuserinterface.h"
 #include "window/startup.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
+#include <filesystem>
 
 #ifdef Q_OS_WIN
 #include "window/consoleanswer.h"
@@ -32,13 +34,24 @@ QStringList argumentList(int, char*[]) {
     }
     return arguments;
 }
+
+QString currentFolder() {
+    return QDir::currentPath();
+}
 #else
+// A path's bytes kept as they are, UTF-8 or not, so that they reach the file system unchanged.
 QStringList argumentList(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << vrh::pathFromFileSystemBytes(argv[i]);
     }
     return arguments;
+}
+
+QString currentFolder() {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    return error ? QDir::currentPath() : vrh::fromFileSystemPath(folder);
 }
 #endif
 
@@ -47,8 +60,9 @@ int answer(const vrh::ConsoleAnswer& reply) {
 #ifdef Q_OS_WIN
     vrh::answerWithoutConsole(reply.standardOutput, reply.standardError, reply.exitCode != 0);
 #else
-    std::fputs(reply.standardOutput.toLocal8Bit().constData(), stdout);
-    std::fputs(reply.standardError.toLocal8Bit().constData(), stderr);
+    // A path in the answer is written with the bytes it was given with.
+    std::fputs(vrh::fileSystemBytes(reply.standardOutput).constData(), stdout);
+    std::fputs(vrh::fileSystemBytes(reply.standardError).constData(), stderr);
 #endif
     return reply.exitCode;
 }
@@ -66,7 +80,7 @@ void keepQtNotesOffTheConsole(QtMsgType type, const QMessageLogContext&, const Q
 int main(int argc, char* argv[]) {
     // --help, --version and usage errors answer before any window, and without a display.
     const vrh::CommandLine commandLine =
-        vrh::parseCommandLine(argumentList(argc, argv), QDir::currentPath());
+        vrh::parseCommandLine(argumentList(argc, argv), currentFolder());
     if (commandLine.exitCode) {
         return answer(
             {*commandLine.exitCode, commandLine.standardOutput, commandLine.standardError});

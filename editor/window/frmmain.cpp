@@ -4,6 +4,7 @@
 #include "commands/desktop/recentfiles.h"
 #include "commands/recovery/recoveryfolder.h"
 #include "commands/recovery/recoverykeeper.h"
+#include "levelset/filepath.h"
 #include "map/drawlevel.h"
 #include "map/levelview.h"
 
@@ -204,7 +205,7 @@ void frmMain::showCurrentLevel() {
 }
 
 void frmMain::setTitle(const QString& title) {
-    setWindowTitle(title);
+    setWindowTitle(shownText(title));
 }
 
 bool frmMain::event(QEvent* event) {

@@ -2,6 +2,7 @@
 #include "frmmain.h"
 
 #include "commands/desktop/recentfiles.h"
+#include "levelset/filepath.h"
 
 #include <QAction>
 #include <QMenu>
@@ -44,8 +45,8 @@ void frmMain::showRecentFiles() {
     for (int index = 0; index < static_cast<int>(mnuFileRecent.size()); ++index) {
         QAction* entry = mnuFileRecent[index];
         const QString path = files.value(index);
-        entry->setText(path.isEmpty() ? QString() : recentFileCaption(index, path));
-        entry->setStatusTip(path);
+        entry->setText(path.isEmpty() ? QString() : shownText(recentFileCaption(index, path)));
+        entry->setStatusTip(shownText(path));
         entry->setData(path);
         entry->setVisible(!path.isEmpty());
     }

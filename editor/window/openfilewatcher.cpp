@@ -1,5 +1,7 @@
 #include "openfilewatcher.h"
 
+#include "levelset/filepath.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
@@ -11,14 +13,22 @@ OpenFileWatcher::OpenFileWatcher(QWidget& window, std::function<void()> report)
     : QObject(&window), window_(window), report_(std::move(report)) {
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &OpenFileWatcher::notified);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &OpenFileWatcher::notified);
+    poll_.setInterval(kPollInterval);
+    connect(&poll_, &QTimer::timeout, this, &OpenFileWatcher::notified);
 }
 
 void OpenFileWatcher::watch(const QString& path) {
     if (const QStringList watched = watcher_.files() + watcher_.directories(); !watched.isEmpty()) {
         watcher_.removePaths(watched);
     }
+    poll_.stop();
     path_ = path;
     if (path_.isEmpty()) {
+        return;
+    }
+    if (!qtReachesPath(path_)) {
+        // The report finds nothing to tell while the bytes stay as they were.
+        poll_.start();
         return;
     }
     // The folder tells of a symbolic link replaced or removed, and of a file that comes back.
@@ -30,6 +40,9 @@ void OpenFileWatcher::watch(const QString& path) {
 }
 
 void OpenFileWatcher::watchFileAgain() {
+    if (poll_.isActive()) {
+        return;
+    }
     watcher_.removePath(path_);
     if (QFileInfo::exists(path_)) {
         watcher_.addPath(path_);

@@ -3,6 +3,7 @@
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <functional>
 
 class QWidget;
@@ -13,12 +14,16 @@ namespace vrh {
 // changes, and has them reported as soon as the window can show a box: at once while it is
 // active with no other box, dialog or menu open and no mouse button held, else as soon as
 // that is so. What changed, if anything, is for the report to find out. A child of the window.
+// A path that Qt can't name to the system (bytes that are no UTF-8) is looked at every
+// kPollInterval instead.
 class OpenFileWatcher : public QObject {
   public:
     OpenFileWatcher(QWidget& window, std::function<void()> report);
 
     // From now on watches path; nothing when it is empty.
     void watch(const QString& path);
+
+    static constexpr std::chrono::milliseconds kPollInterval{1000};
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,6 +38,7 @@ class OpenFileWatcher : public QObject {
     QWidget& window_;
     std::function<void()> report_;
     QFileSystemWatcher watcher_{this};
+    QTimer poll_{this};
     QString path_;
     bool pending_ = false;
     bool reporting_ = false;

@@ -1,5 +1,7 @@
 #include "qtuserinterface.h"
 
+#include "levelset/filepath.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -43,7 +45,7 @@ std::optional<QString> runDialog(QWidget* parent, const FileDialogSetup& setup,
 
 MessageAnswer QtUserInterface::showMessage(const QString& text, const QString& title,
                                            MessageButtons buttons, MessageIcon icon) {
-    QString shown = text;
+    QString shown = shownText(text);
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(boxIcon(icon), title, shown, QMessageBox::NoButton, parent_);
     switch (buttons) {

@@ -135,9 +135,9 @@ class Image:
 class Editor:
     """The running VrhEdit and where its controls are on screen."""
 
-    def __init__(self, display, binary, args=(), file_name="Untitled"):
+    def __init__(self, display, binary, args=(), file_name="Untitled", cwd=None):
         self.display = display
-        self.process = subprocess.Popen([binary, *args], env=display.env, cwd=display.workdir,
+        self.process = subprocess.Popen([binary, *args], env=display.env, cwd=cwd or display.workdir,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         try:
             self.window = display.window("^" + re.escape(f"[{file_name}] - {APP_TITLE}") + "$")
@@ -754,6 +754,36 @@ def recovery_attacks(display, binary, sheet, workdir, started):
     print("ok: a file changed after a kill is asked about at the first Save, then written")
 
 
+def folder_not_in_utf8(display, binary, sheet, workdir, started):
+    """A levelset in a folder named in Latin-1, started from that folder by a relative path
+    through it: shown, saved there and watched there."""
+    folder = os.path.join(workdir, "niv\udce9aux")  # the byte 0xE9, as Python carries it
+    os.mkdir(folder)
+    path = os.path.join(folder, "zvrhlabc.vrh")
+    with open(path, "wb") as f:
+        f.write(expected_file(b"ABC", [(8, 12, default_header(), {})]))
+    shown = os.path.join(workdir, "niv\ufffdaux", "zvrhlabc.vrh")
+    editor = Editor(display, binary, args=["../niv\udce9aux/zvrhlabc.vrh"], file_name=shown, cwd=folder)
+    started.append(editor)
+    editor.pick_tile(89)
+    editor.click_cell(1, 1)
+    editor.keys("ctrl+s")
+    saved = expected_file(b"ABC", [(8, 12, default_header(), {(1, 1): 89})])
+    wait_for("the save in the Latin-1 folder", lambda: read(path) == saved)
+    check(os.listdir(folder) == ["zvrhlabc.vrh"] and not os.path.exists(os.path.dirname(shown)),
+          f"the save left {os.listdir(folder)} or wrote elsewhere")
+    with open(path + ".new", "wb") as f:
+        f.write(expected_file(b"ABC", [(8, 12, default_header(), {(2, 2): 14})]))
+    os.replace(path + ".new", path)  # another program's save
+    display.answer("^File Changed$", "y")
+    wait_for("the box to close", lambda: display.no_window("^File Changed$"))
+    regions_shot(display, editor, sheet, "reloaded from the Latin-1 folder", {(1, 1): 0, (2, 2): 14})
+    editor.click_cell(3, 3)
+    editor.exit_without_saving()
+    print("ok: a levelset in a folder named in Latin-1 opened from the command line, saved there "
+          "and its outside change reloaded")
+
+
 def main():
     binary, tiles_png, xmaplog, xdnddrop = map(os.path.abspath, sys.argv[1:5])
     workdir = tempfile.mkdtemp(prefix="vrhedit-e2e-")
@@ -955,6 +985,7 @@ def main():
         levels_window(display, binary, sheet, workdir, region_editors)
         drawing_tools(display, binary, sheet, workdir, region_editors)
         recovery_attacks(display, binary, sheet, workdir, region_editors)
+        folder_not_in_utf8(display, binary, sheet, workdir, region_editors)
         print("1 passed, 0 failed")
         return 0
     except Failure as failure:
