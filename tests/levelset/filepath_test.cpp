@@ -51,7 +51,9 @@ TEST(FilePath, BytesThatAreNoUtf8ComeBackAsTheyWere) {
         EXPECT_EQ(pathFromFileSystemBytes(c.bytes), c.text);
         EXPECT_EQ(fileSystemBytes(c.text), c.bytes);
         EXPECT_EQ(shownText(c.text), c.shown);
+#ifndef _WIN32 // Windows names files in UTF-16, where Qt reaches every name
         EXPECT_EQ(qtReachesPath(c.text), c.text == c.shown);
+#endif
     }
 }
 
