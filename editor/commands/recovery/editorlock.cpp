@@ -1,7 +1,8 @@
 #include "editorlock.h"
 
-#ifndef Q_OS_WIN
 #include <QFile>
+
+#ifndef Q_OS_WIN
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -19,7 +20,21 @@ EditorLock::EditorLock(const QString& path) : lock_(path) {
 
 std::unique_ptr<EditorLock> EditorLock::tryTake(const QString& path) {
     std::unique_ptr<EditorLock> lock(new EditorLock(path));
-    return lock->lock_.tryLock(0) ? std::move(lock) : nullptr;
+    if (lock->lock_.tryLock(0)) {
+        return lock;
+    }
+    // A lock file that names no process (an editor killed as it made the file) is never stale
+    // to Qt. It is a dead editor's all the same when it can be removed: a live QLockFile keeps
+    // its file open and lets nobody delete it.
+    qint64 process = 0;
+    QString host;
+    QString program;
+    if (lock->lock_.error() == QLockFile::LockFailedError &&
+        !lock->lock_.getLockInfo(&process, &host, &program) && QFile::remove(path) &&
+        lock->lock_.tryLock(0)) {
+        return lock;
+    }
+    return nullptr;
 }
 
 EditorLock::~EditorLock() = default; // unlocking removes the file

@@ -250,6 +250,7 @@ TEST(RecoveryFolder, WhatADeadEditorLeftIsOfferedWholeAndItsLeftoversGo) {
          {{"dead.vrh", older}, {"dead.vrh.new", newer.left(60)}},
          older},
         {"killed during the first write", {{"dead.vrh.new", newer.left(60)}}, std::nullopt},
+        {"killed as it made its lock", {{"dead.vrh", older}, {"dead.lock", ""}}, older},
 #ifndef _WIN32
         // Locks as the kernel holds them; Windows' lock files name their process instead.
         {"killed after its last undo", {{"dead.lock", ""}}, std::nullopt},
