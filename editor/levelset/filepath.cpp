@@ -53,63 +53,36 @@ int validSequenceLength(const unsigned char* bytes, qsizetype available) {
     return length;
 }
 
-void appendUtf8(QByteArray& bytes, char32_t code) {
-    if (code < 0x80) {
-        bytes += char(code);
-    } else if (code < 0x800) {
-        bytes += char(0xC0 | (code >> 6));
-        bytes += char(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        bytes += char(0xE0 | (code >> 12));
-        bytes += char(0x80 | ((code >> 6) & 0x3F));
-        bytes += char(0x80 | (code & 0x3F));
-    } else {
-        bytes += char(0xF0 | (code >> 18));
-        bytes += char(0x80 | ((code >> 12) & 0x3F));
-        bytes += char(0x80 | ((code >> 6) & 0x3F));
-        bytes += char(0x80 | (code & 0x3F));
-    }
-}
-
 } // namespace
 
 QString pathFromFileSystemBytes(QByteArrayView bytes) {
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     QString text;
-    text.reserve(bytes.size());
+    qsizetype run = 0; // where the valid UTF-8 before the next stray byte starts
     for (qsizetype i = 0; i < bytes.size();) {
-        if (data[i] < 0x80) {
-            text += QChar(data[i++]);
+        const int length = data[i] < 0x80 ? 1 : validSequenceLength(data + i, bytes.size() - i);
+        if (length > 0) {
+            i += length;
             continue;
         }
-        const int length = validSequenceLength(data + i, bytes.size() - i);
-        if (length == 0) {
-            text += QChar(char16_t(kEscapeBase + data[i++]));
-            continue;
-        }
-        text += QString::fromUtf8(bytes.sliced(i, length));
-        i += length;
+        text += QString::fromUtf8(bytes.sliced(run, i - run));
+        text += QChar(char16_t(kEscapeBase + data[i]));
+        run = ++i;
     }
-    return text;
+    return text + QString::fromUtf8(bytes.sliced(run));
 }
 
 QByteArray fileSystemBytes(const QString& path) {
     QByteArray bytes;
-    bytes.reserve(path.size());
+    qsizetype run = 0; // where the characters before the next escape start
     for (qsizetype i = 0; i < path.size(); ++i) {
-        const QChar unit = path[i];
         if (isEscape(path, i)) {
-            bytes += char(unit.unicode() - kEscapeBase);
-        } else if (unit.isHighSurrogate() && i + 1 < path.size() && path[i + 1].isLowSurrogate()) {
-            appendUtf8(bytes, QChar::surrogateToUcs4(unit, path[i + 1]));
-            ++i;
-        } else if (unit.isSurrogate()) {
-            appendUtf8(bytes, QChar::ReplacementCharacter); // as Qt writes one
-        } else {
-            appendUtf8(bytes, unit.unicode());
+            bytes += QStringView(path).sliced(run, i - run).toUtf8();
+            bytes += char(path[i].unicode() - kEscapeBase);
+            run = i + 1;
         }
     }
-    return bytes;
+    return bytes + QStringView(path).sliced(run).toUtf8();
 }
 
 fs::path toFileSystemPath(const QString& path) {

@@ -66,14 +66,14 @@ void RecentFiles::forget(const QString& path) {
 }
 
 void RecentFiles::store(const QStringList& files) {
+    // A list of text, as ever, unless a path's bytes must be kept.
     QVariantList settings;
     for (const QString& path : files) {
         settings.append(settingOf(path));
     }
-    const bool allText = std::all_of(settings.cbegin(), settings.cend(), [](const QVariant& s) {
-        return s.typeId() == QMetaType::QString;
-    });
-    settings_.setValue(kFilesKey, allText ? QVariant(files) : QVariant(settings));
+    settings_.setValue(kFilesKey, std::all_of(files.cbegin(), files.cend(), qtReachesPath)
+                                      ? QVariant(files)
+                                      : QVariant(settings));
     settings_.sync();
     if (changed) {
         changed();
