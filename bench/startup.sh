@@ -13,12 +13,12 @@ cmake --preset release >/dev/null
 cmake --build --preset release --target VrhEdit mapwatch startup_floor >/dev/null
 build=build/release
 floor_cmd=("$build/bench/startup/startup_floor")
-editor_cmd=("$build/editor/VrhEdit")
+editor_cmd=("$build/editor/app/VrhEdit")
 if [[ "$platform" == windows ]]; then
     cmake --preset windows >/dev/null
     cmake --build --preset windows --target VrhEdit startup_floor >/dev/null
     floor_cmd=(/usr/lib/wine/wine64 build/windows/bench/startup/startup_floor.exe)
-    editor_cmd=(/usr/lib/wine/wine64 build/windows/editor/VrhEdit.exe)
+    editor_cmd=(/usr/lib/wine/wine64 build/windows/editor/app/VrhEdit.exe)
 fi
 
 display=:$((90 + RANDOM % 100))

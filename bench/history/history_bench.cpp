@@ -1,7 +1,7 @@
 // Undo plus redo of Set Floor on a full level, with the map redrawn and repainted each time;
 // the heap the history holds after 10,000 steps of one painted cell each; and what keeping the
 // recovery file costs the user-interface thread at each step.
-#include "window/frmmain.h"
+#include "window/main/frmmain.h"
 
 #include "commands/recovery/recoveryfile.h"
 #include "commands/recovery/recoveryfolder.h"

@@ -1,12 +1,12 @@
 // The Levels window after a one-cell step, with eight 32 x 32 levels: its own part (find the
 // changed level, draw its picture again, repaint), and the whole click on the map with the
 // window shown beside the same click with it hidden.
-#include "window/frmmain.h"
+#include "window/main/frmmain.h"
 
 #include "support/windowbench.h"
 
 #include "map/levelview.h"
-#include "window/frmlevels.h"
+#include "window/dialogs/frmlevels.h"
 
 #include <QApplication>
 #include <QMouseEvent>

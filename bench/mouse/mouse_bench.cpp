@@ -1,7 +1,7 @@
 // Painting with a left drag: one move onto a new cell stores the tile, redraws the whole map
 // and repaints the view. Beside it, moves within one cell, which do nothing, quick moves that
 // jump eight cells and paint the cells between, and a 32 x 32 filled rectangle.
-#include "window/frmmain.h"
+#include "window/main/frmmain.h"
 
 #include "support/windowbench.h"
 

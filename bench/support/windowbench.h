@@ -3,7 +3,7 @@
 // What the benchmarks of the main window share: message boxes and file dialogs that answer at
 // once without showing anything, and the shown window with a full level. windowbench_main.cpp
 // runs them under a QApplication on the offscreen platform.
-#include "window/frmmain.h"
+#include "window/main/frmmain.h"
 
 #include <QApplication>
 

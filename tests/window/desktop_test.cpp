@@ -8,7 +8,7 @@
 #include "map/levelpicture.h"
 #include "support/diskfiles.h"
 #include "support/temporaryuserfolders.h"
-#include "window/startup.h"
+#include "app/startup.h"
 
 #include <QDir>
 #include <QDragEnterEvent>

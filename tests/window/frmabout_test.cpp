@@ -1,7 +1,7 @@
 #include "windowharness.h"
 
 #include "assets/assets.h"
-#include "window/desktopsysteminformation.h"
+#include "platform/desktopsysteminformation.h"
 
 #include <QFile>
 #include <QLabel>

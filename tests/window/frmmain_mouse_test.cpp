@@ -1,4 +1,4 @@
-#include "window/frmmain.h"
+#include "window/main/frmmain.h"
 
 #include "map/drawlevel.h"
 #include "map/levelview.h"

@@ -1,7 +1,7 @@
 #include "windowharness.h"
 
 #include "map/levelview.h"
-#include "window/levelsizedialog.h"
+#include "window/dialogs/levelsizedialog.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "windowharness.h"
 
 #include "map/leveloverview.h"
-#include "window/frmlevels.h"
+#include "window/dialogs/frmlevels.h"
 
 #include <algorithm>
 #include <functional>

@@ -2,8 +2,8 @@
 
 #include "assets/assets.h"
 #include "map/levelview.h"
-#include "window/gotoleveldialog.h"
-#include "window/levelsizedialog.h"
+#include "window/dialogs/gotoleveldialog.h"
+#include "window/dialogs/levelsizedialog.h"
 
 #include <QClipboard>
 #include <QLabel>

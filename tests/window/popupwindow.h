@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/frmmain.h"
+#include "window/main/frmmain.h"
 
 #include <QAction>
 #include <QMenu>

@@ -5,7 +5,7 @@
 #include "levelset/levelsetfile.h"
 #include "support/diskfiles.h"
 #include "support/temporaryuserfolders.h"
-#include "window/startup.h"
+#include "app/startup.h"
 
 #include <QDir>
 #include <QFile>

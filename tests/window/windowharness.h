@@ -6,8 +6,8 @@
 #include "map/levelview.h"
 #include "popupwindow.h"
 #include "support/scripteduserinterface.h"
-#include "window/frmabout.h"
-#include "window/frmmain.h"
+#include "window/dialogs/frmabout.h"
+#include "window/main/frmmain.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "assets/assets.h"
 #include "commands/desktop/commandline.h"
 #include "levelset/filepath.h"
-#include "window/commandlinerun.h"
-#include "window/qtuserinterface.h"
-#include "window/startup.h"
+#include "app/commandlinerun.h"
+#include "platform/qtuserinterface.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,7 +12,7 @@
 #include <filesystem>
 
 #ifdef Q_OS_WIN
-#include "window/consoleanswer.h"
+#include "platform/consoleanswer.h"
 
 #include <qt_windows.h>
 #include <shellapi.h>

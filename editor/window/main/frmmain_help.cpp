@@ -1,8 +1,8 @@
 // The Help menu: the About box, modal over the main window.
 #include "frmmain.h"
 
-#include "desktopsysteminformation.h"
-#include "frmabout.h"
+#include "platform/desktopsysteminformation.h"
+#include "window/dialogs/frmabout.h"
 
 namespace vrh {
 

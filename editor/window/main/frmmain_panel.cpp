@@ -3,8 +3,8 @@
 
 #include "commands/levels/panelrules.h"
 #include "map/markerframe.h"
-#include "menukeysovertextboxes.h"
-#include "selectallonfocus.h"
+#include "window/controls/menukeysovertextboxes.h"
+#include "window/controls/selectallonfocus.h"
 
 #include <QApplication>
 #include <QLineEdit>

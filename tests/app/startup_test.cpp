@@ -1,4 +1,4 @@
-#include "window/startup.h"
+#include "app/startup.h"
 
 #include "support/scripteduserinterface.h"
 #include "support/temporaryuserfolders.h"

@@ -3,7 +3,7 @@
 // history's steps and every change of the current level.
 #include "frmmain.h"
 
-#include "frmlevels.h"
+#include "window/dialogs/frmlevels.h"
 
 #include <QAction>
 #include <QGuiApplication>

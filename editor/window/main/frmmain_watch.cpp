@@ -1,7 +1,7 @@
 // The open file watched for other programs' changes, which are reported in a box.
 #include "frmmain.h"
 
-#include "window/openfilewatcher.h"
+#include "platform/openfilewatcher.h"
 
 namespace vrh {
 

@@ -3,7 +3,7 @@
 
 #include "commands/levels/levellist.h"
 #include "commands/levels/levelrules.h"
-#include "gotoleveldialog.h"
+#include "window/dialogs/gotoleveldialog.h"
 #include "map/markerframe.h"
 
 namespace vrh {

@@ -3,7 +3,7 @@
 #include "frmmain.h"
 
 #include "commands/levels/levelrules.h"
-#include "levelsizedialog.h"
+#include "window/dialogs/levelsizedialog.h"
 #include "map/levelview.h"
 
 #include <QAction>

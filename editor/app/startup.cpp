@@ -1,6 +1,6 @@
 #include "startup.h"
 
-#include "frmsplash.h"
+#include "window/dialogs/frmsplash.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmmain.h"
+#include "window/main/frmmain.h"
 
 #include <memory>
 
