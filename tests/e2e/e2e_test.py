@@ -2,7 +2,7 @@
 """VrhEdit driven as a person would: a real X server (Xvfb), the real binary, the pointer and
 keyboard through xdotool, results read from saved files and screenshots (ImageMagick).
 
-usage: e2e_test.py VRHEDIT TILES_PNG XMAPLOG XDNDDROP
+usage: e2e_test.py SCENARIO VRHEDIT TILES_PNG XMAPLOG XDNDDROP
 Fails, saying why, when anything it needs is missing; it never skips.
 """
 import os
@@ -784,221 +784,256 @@ def folder_not_in_utf8(display, binary, sheet, workdir, started):
           "and its outside change reloaded")
 
 
-def main():
-    binary, tiles_png, xmaplog, xdnddrop = map(os.path.abspath, sys.argv[1:5])
-    workdir = tempfile.mkdtemp(prefix="vrhedit-e2e-")
-    display = Display(workdir)
-    watcher = subprocess.Popen([xmaplog], env=display.env, stdout=subprocess.PIPE, text=True)
-    editor = None
-    region_editors = []
+def splash(display, binary, sheet, workdir, started):
+    """The splash first, gone before the main window is mapped."""
+    watcher = subprocess.Popen([TOOLS["xmaplog"]], env=display.env, stdout=subprocess.PIPE, text=True)
     try:
         check(watcher.stdout.readline().strip() == "ready", "xmaplog could not watch the display")
-        sheet = Image.load(tiles_png)
         editor = Editor(display, binary)
+        started.append(editor)
         untitled = f"[Untitled] - {APP_TITLE}"
-
-        # Splash first, gone before the main window is mapped.
         watcher.terminate()
         events = [line.rstrip("\n") for line in watcher.stdout]
-        mains = [i for i, e in enumerate(events) if e == "map " + untitled]
-        check(mains, f"the main window's map was not seen: {events}")
-        before = events[:mains[0]]
-        maps = [e for e in before if e.startswith("map ")]
-        check(maps, f"no splash window was mapped before the main window: {events}")
-        check(len([e for e in before if e.startswith("unmap ")]) >= len(maps),
-              f"a window mapped before the main window was still shown: {events}")
-        print("ok: splash shown, then gone, then", untitled)
+    finally:
+        watcher.kill()
+    mains = [i for i, e in enumerate(events) if e == "map " + untitled]
+    check(mains, f"the main window's map was not seen: {events}")
+    before = events[:mains[0]]
+    maps = [e for e in before if e.startswith("map ")]
+    check(maps, f"no splash window was mapped before the main window: {events}")
+    check(len([e for e in before if e.startswith("unmap ")]) >= len(maps),
+          f"a window mapped before the main window was still shown: {events}")
+    print("ok: splash shown, then gone, then", untitled)
+    editor.exit_without_saving()
 
-        # Paint level 1.
-        tiles1 = {}
-        editor.pick_tile(89)
-        for cell in [(2, 2), (3, 2)]:
-            editor.click_cell(*cell)
-            tiles1[cell] = 89
-        editor.pick_tile(14)
-        stroke = [(x, 5) for x in range(7)]
-        editor.drag(stroke)
-        for cell in stroke:
-            tiles1[cell] = 14
-        header1 = default_header()
 
-        # The stroke is one step: Ctrl+Z takes all of it back, Ctrl+Y brings it back.
-        editor.keys("ctrl+z")
-        regions_shot(display, editor, sheet, "undo of the stroke", {cell: 0 for cell in stroke} | {(2, 2): 89})
-        editor.keys("ctrl+y")
-        regions_shot(display, editor, sheet, "redo of the stroke", {cell: 14 for cell in stroke})
+def check_map_shows(display, editor, sheet, level_tiles, width, height, label):
+    """All 1024 map cells show the level's tiles, silver outside it."""
+    time.sleep(0.5)
+    shot = display.screenshot()
+    keep_shot(display, label)
+    for y in range(32):
+        for x in range(32):
+            code = level_tiles.get((x, y), 0) if x < width and y < height else 255
+            check(editor.map_cell_matches(shot, sheet, x, y, code),
+                  f"{label}: map cell ({x}, {y}) does not show tile {code}")
+    print(f"ok: {label}: all 1024 map cells show their tiles")
 
-        # Start position through the level popup (right button, "Set &Positions" mode).
-        # The editor handles X events in order: the press opens the popup before the key
-        # arrives, and the popup takes the key wherever the focus is.
-        editor.click_cell(4, 4, button=3)
-        display.xdotool("key", "s")
-        header1[14], header1[15] = 4, 4
 
-        # Resize: width 12 -> 15 -> 14, height 8 -> 10 -> 9.
-        editor.keys("F2", "F2", "F2", "F4", "F4", "F1", "F3")
-        width1, height1 = 14, 9
+def paint_save_open(display, binary, sheet, workdir, started):
+    """Painting, undo, the level popup, resizing and the menus' keys from a text box, saving
+    through the real dialog byte for byte, opening again, the refusals and the close prompt."""
+    editor = Editor(display, binary)
+    started.append(editor)
+    # Paint level 1.
+    tiles1 = {}
+    editor.pick_tile(89)
+    for cell in [(2, 2), (3, 2)]:
+        editor.click_cell(*cell)
+        tiles1[cell] = 89
+    editor.pick_tile(14)
+    stroke = [(x, 5) for x in range(7)]
+    editor.drag(stroke)
+    for cell in stroke:
+        tiles1[cell] = 14
+    header1 = default_header()
 
-        # With the cursor in the Time box, where a text box on X11 claims Ctrl+Z for itself and
-        # Ctrl+E for the end of the line, the menus' keys still run: Ctrl+Z takes back a
-        # Decrease Width, Ctrl+E counts the enemies.
-        editor.keys("F1")
-        regions_shot(display, editor, sheet, "Decrease Width", {(13, 0): 255})
-        editor.click_client(TIME_BOX[0] + TIME_BOX[2] // 2, TIME_BOX[1] + TIME_BOX[3] // 2)
-        editor.keys("ctrl+z")
-        regions_shot(display, editor, sheet, "undo of Decrease Width", {(13, 0): 0})
-        editor.keys("ctrl+e")
-        display.answer("^Enemies$", "Return")
-        wait_for("the enemies box to close", lambda: display.no_window("^Enemies$"))
-        print("ok: Ctrl+Z and Ctrl+E run from the Time box")
+    # The stroke is one step: Ctrl+Z takes all of it back, Ctrl+Y brings it back.
+    editor.keys("ctrl+z")
+    regions_shot(display, editor, sheet, "undo of the stroke", {cell: 0 for cell in stroke} | {(2, 2): 89})
+    editor.keys("ctrl+y")
+    regions_shot(display, editor, sheet, "redo of the stroke", {cell: 14 for cell in stroke})
 
-        # A second level, painted, then back to the first.
-        editor.keys("F6", "F8")
-        editor.pick_tile(54)
-        editor.click_cell(1, 1)
-        editor.keys("F7")
-        tiles2 = {(1, 1): 54}
+    # Start position through the level popup (right button, "Set &Positions" mode).
+    # The editor handles X events in order: the press opens the popup before the key
+    # arrives, and the popup takes the key wherever the focus is.
+    editor.click_cell(4, 4, button=3)
+    display.xdotool("key", "s")
+    header1[14], header1[15] = 4, 4
 
-        # Save through the real dialog, typing the path.
-        path = os.path.join(workdir, "zvrhle2e.vrh")
-        save_as(display, editor, path)
-        expected = expected_file(b"E2E", [(height1, width1, header1, tiles1),
-                                          (8, 12, default_header(), tiles2)])
-        saved = read(path)
-        check(saved == expected, f"saved file differs:\n{saved.hex()}\n{expected.hex()}")
-        print("ok: saved", len(saved), "bytes, byte for byte as painted")
+    # Resize: width 12 -> 15 -> 14, height 8 -> 10 -> 9.
+    editor.keys("F2", "F2", "F2", "F4", "F4", "F1", "F3")
+    width1, height1 = 14, 9
 
-        def check_map_shows(level_tiles, width, height, label):
-            time.sleep(0.5)
-            shot = display.screenshot()
-            keep_shot(display, label)
-            for y in range(32):
-                for x in range(32):
-                    code = level_tiles.get((x, y), 0) if x < width and y < height else 255
-                    check(editor.map_cell_matches(shot, sheet, x, y, code),
-                          f"{label}: map cell ({x}, {y}) does not show tile {code}")
-            print(f"ok: {label}: all 1024 map cells show their tiles")
+    # With the cursor in the Time box, where a text box on X11 claims Ctrl+Z for itself and
+    # Ctrl+E for the end of the line, the menus' keys still run: Ctrl+Z takes back a
+    # Decrease Width, Ctrl+E counts the enemies.
+    editor.keys("F1")
+    regions_shot(display, editor, sheet, "Decrease Width", {(13, 0): 255})
+    editor.click_client(TIME_BOX[0] + TIME_BOX[2] // 2, TIME_BOX[1] + TIME_BOX[3] // 2)
+    editor.keys("ctrl+z")
+    regions_shot(display, editor, sheet, "undo of Decrease Width", {(13, 0): 0})
+    editor.keys("ctrl+e")
+    display.answer("^Enemies$", "Return")
+    wait_for("the enemies box to close", lambda: display.no_window("^Enemies$"))
+    print("ok: Ctrl+Z and Ctrl+E run from the Time box")
 
-        check_map_shows(tiles1, width1, height1, "after saving")
+    # A second level, painted, then back to the first.
+    editor.keys("F6", "F8")
+    editor.pick_tile(54)
+    editor.click_cell(1, 1)
+    editor.keys("F7")
+    tiles2 = {(1, 1): 54}
 
-        # Open it again: the prompt (No), the real open dialog.
-        editor.keys("ctrl+o")
-        display.answer(BOX, "n")
-        dialog = display.window("^Open$")
-        display.type(dialog, path)
-        display.keys(dialog, "Return")
-        wait_for("the opened file's title", lambda: editor.title() == f"[{path}] - {APP_TITLE}")
-        check_map_shows(tiles1, width1, height1, "after opening")
+    # Save through the real dialog, typing the path.
+    path = os.path.join(workdir, "zvrhle2e.vrh")
+    save_as(display, editor, path)
+    expected = expected_file(b"E2E", [(height1, width1, header1, tiles1),
+                                      (8, 12, default_header(), tiles2)])
+    saved = read(path)
+    check(saved == expected, f"saved file differs:\n{saved.hex()}\n{expected.hex()}")
+    print("ok: saved", len(saved), "bytes, byte for byte as painted")
 
-        # Refusal: a file name that is not a levelset name; the dialog comes back.
-        editor.keys("alt+f", "a")
-        dialog = display.window("^Save As$")
-        bad = os.path.join(workdir, "notaset.vrh")
-        display.type(dialog, bad)
-        display.keys(dialog, "Return")
-        display.answer(BOX, "Return")
-        display.answer("^Save As$", "Escape")
-        wait_for("the dialog to close", lambda: display.no_window("^Save As$"))
-        check(not os.path.exists(bad), "a file with an invalid name was written")
-        print("ok: invalid file name refused, dialog came back, nothing written")
+    check_map_shows(display, editor, sheet, tiles1, width1, height1, "after saving")
 
-        # Refusal: eleven alien holes on level 1; the file on disk stays as it was.
-        editor.pick_tile(69)
-        for x in range(11):
-            editor.click_cell(x, 8)
-        editor.keys("ctrl+s")
-        display.answer("^Error!$", "Return")
-        wait_for("the error box to close", lambda: display.no_window("^Error!$"))
-        check(read(path) == saved, "the refused save changed the file on disk")
-        print("ok: holes and guards check refused the save, file unchanged")
+    # Open it again: the prompt (No), the real open dialog.
+    editor.keys("ctrl+o")
+    display.answer(BOX, "n")
+    dialog = display.window("^Open$")
+    display.type(dialog, path)
+    display.keys(dialog, "Return")
+    wait_for("the opened file's title", lambda: editor.title() == f"[{path}] - {APP_TITLE}")
+    check_map_shows(display, editor, sheet, tiles1, width1, height1, "after opening")
 
-        # Closing: Cancel at the prompt keeps the window open.
-        editor.keys("alt+f", "x")
-        display.answer(BOX, "Escape")
-        time.sleep(1.0)
-        check(editor.process.poll() is None and not display.no_window(r"^\[.*\] - " + re.escape(APP_TITLE) + "$"),
-              "Cancel at the save prompt closed the window")
-        print("ok: Cancel at the close prompt keeps the window open")
+    # Refusal: a file name that is not a levelset name; the dialog comes back.
+    editor.keys("alt+f", "a")
+    dialog = display.window("^Save As$")
+    bad = os.path.join(workdir, "notaset.vrh")
+    display.type(dialog, bad)
+    display.keys(dialog, "Return")
+    display.answer(BOX, "Return")
+    display.answer("^Save As$", "Escape")
+    wait_for("the dialog to close", lambda: display.no_window("^Save As$"))
+    check(not os.path.exists(bad), "a file with an invalid name was written")
+    print("ok: invalid file name refused, dialog came back, nothing written")
 
-        editor.exit_without_saving()
-        print("ok: No at the close prompt ends the program")
+    # Refusal: eleven alien holes on level 1; the file on disk stays as it was.
+    editor.pick_tile(69)
+    for x in range(11):
+        editor.click_cell(x, 8)
+    editor.keys("ctrl+s")
+    display.answer("^Error!$", "Return")
+    wait_for("the error box to close", lambda: display.no_window("^Error!$"))
+    check(read(path) == saved, "the refused save changed the file on disk")
+    print("ok: holes and guards check refused the save, file unchanged")
 
-        # Started with a file, as the file manager starts it: the title names the file by its
-        # absolute path and the map shows its first level.
-        editor = Editor(display, binary, args=[os.path.basename(path)], file_name=path)
-        check_map_shows(tiles1, width1, height1, "started with the file")
-        print("ok: started with a file argument, title and map show it")
+    # Closing: Cancel at the prompt keeps the window open.
+    editor.keys("alt+f", "x")
+    display.answer(BOX, "Escape")
+    time.sleep(1.0)
+    check(editor.process.poll() is None and not display.no_window(r"^\[.*\] - " + re.escape(APP_TITLE) + "$"),
+          "Cancel at the save prompt closed the window")
+    print("ok: Cancel at the close prompt keeps the window open")
 
-        # Drops from a file manager onto the Time box: text and other files are refused and
-        # the box keeps its text; a levelset is taken as a copy and opens after the prompt.
-        box = (TIME_BOX[0] + TIME_BOX[2] // 2, editor.menu_bar + TIME_BOX[1] + TIME_BOX[3] // 2)
-        before = editor.time_box(display.screenshot())
-        notes = os.path.join(workdir, "notes.txt")
-        with open(notes, "w") as f:
-            f.write("notes")
-        for mime, data in [("text/plain", path), ("text/uri-list", f"file://{notes}\r\n")]:
-            answer = drop(xdnddrop, display, editor.window, box, mime, data)
-            check(answer == ["refused"], f"a drop of {mime} {data!r} was answered {answer}")
-        time.sleep(0.3)
-        check(editor.time_box(display.screenshot()) == before, "the Time box changed under refused drops")
-        dropped = os.path.join(workdir, "ZVRHLDnd.VRH")
-        shutil.copy(path, dropped)
-        # A move is refused: the file manager would delete the file once it was taken.
-        answer = drop(xdnddrop, display, editor.window, box, "text/uri-list", f"file://{dropped}\r\n", "move")
-        check(answer == ["refused"], f"a drop proposing a move was answered {answer}")
-        answer = drop(xdnddrop, display, editor.window, box, "text/uri-list", f"file://{dropped}\r\n")
-        check(answer == ["accepted XdndActionCopy", "finished XdndActionCopy"],
-              f"the levelset's drop was answered {answer}")
-        display.answer(BOX, "n")
-        wait_for("the dropped file's title", lambda: editor.title() == f"[{dropped}] - {APP_TITLE}")
-        check(os.path.exists(dropped), "the dropped file was moved away")
-        print("ok: text, other files and moves refused, a dropped levelset opened as a copy")
-        editor.exit_without_saving()
+    editor.exit_without_saving()
+    print("ok: No at the close prompt ends the program")
 
-        # Killed while editing: the next start offers what it had, and Yes brings it back.
-        editor = Editor(display, binary)
-        editor.pick_tile(97)
-        killed_stroke = [(x, 3) for x in range(2, 9)]
-        editor.drag(killed_stroke)
-        editor.pick_tile(170)
-        editor.click_cell(5, 6)
-        recovered_tiles = {cell: 97 for cell in killed_stroke} | {(5, 6): 170}
-        regions_shot(display, editor, sheet, "before the kill", recovered_tiles)
-        editor.process.kill()
-        editor.process.wait(timeout=15)
-        wait_for("the killed editor's window to go", lambda: display.no_window(r"^\[.*\] - " + re.escape(APP_TITLE) + "$"))
-        editor = Editor(display, binary)
-        display.answer("^Recover Levelset$", "y")
-        wait_for("the offer to close", lambda: display.no_window("^Recover Levelset$"))
-        check_map_shows(recovered_tiles, 12, 8, "recovered after SIGKILL")
-        recovered_path = os.path.join(workdir, "zvrhlrec.vrh")
-        save_as(display, editor, recovered_path)
-        expected = expected_file(b"REC", [(8, 12, default_header(), recovered_tiles)])
-        saved = read(recovered_path)
-        check(saved == expected, f"recovered file differs:\n{saved.hex()}\n{expected.hex()}")
-        print("ok: killed with SIGKILL, recovered with Yes, saved byte for byte")
-        editor.exit_without_saving()
-        editor = None
-        regions(display, binary, sheet, workdir, region_editors)
-        level_commands(display, binary, sheet, workdir, region_editors)
-        pictures_and_command_line(display, binary, sheet, workdir, region_editors)
-        levels_window(display, binary, sheet, workdir, region_editors)
-        drawing_tools(display, binary, sheet, workdir, region_editors)
-        recovery_attacks(display, binary, sheet, workdir, region_editors)
-        folder_not_in_utf8(display, binary, sheet, workdir, region_editors)
+
+def start_with_file_and_drops(display, binary, sheet, workdir, started):
+    """Started with a file, as the file manager starts it; then drops from a file manager."""
+    tiles1 = {(2, 2): 89, (3, 2): 89} | {(x, 5): 14 for x in range(7)}
+    width1, height1 = 14, 9
+    header1 = default_header()
+    header1[14], header1[15] = 4, 4
+    path = os.path.join(workdir, "zvrhle2e.vrh")
+    with open(path, "wb") as f:
+        f.write(expected_file(b"E2E", [(height1, width1, header1, tiles1),
+                                       (8, 12, default_header(), {(1, 1): 54})]))
+
+    # Started with a file, as the file manager starts it: the title names the file by its
+    # absolute path and the map shows its first level.
+    editor = Editor(display, binary, args=[os.path.basename(path)], file_name=path)
+    started.append(editor)
+    check_map_shows(display, editor, sheet, tiles1, width1, height1, "started with the file")
+    print("ok: started with a file argument, title and map show it")
+
+    # Drops from a file manager onto the Time box: text and other files are refused and
+    # the box keeps its text; a levelset is taken as a copy and opens after the prompt.
+    box = (TIME_BOX[0] + TIME_BOX[2] // 2, editor.menu_bar + TIME_BOX[1] + TIME_BOX[3] // 2)
+    before = editor.time_box(display.screenshot())
+    notes = os.path.join(workdir, "notes.txt")
+    with open(notes, "w") as f:
+        f.write("notes")
+    for mime, data in [("text/plain", path), ("text/uri-list", f"file://{notes}\r\n")]:
+        answer = drop(TOOLS["xdnddrop"], display, editor.window, box, mime, data)
+        check(answer == ["refused"], f"a drop of {mime} {data!r} was answered {answer}")
+    time.sleep(0.3)
+    check(editor.time_box(display.screenshot()) == before, "the Time box changed under refused drops")
+    dropped = os.path.join(workdir, "ZVRHLDnd.VRH")
+    shutil.copy(path, dropped)
+    # A move is refused: the file manager would delete the file once it was taken.
+    answer = drop(TOOLS["xdnddrop"], display, editor.window, box, "text/uri-list", f"file://{dropped}\r\n", "move")
+    check(answer == ["refused"], f"a drop proposing a move was answered {answer}")
+    answer = drop(TOOLS["xdnddrop"], display, editor.window, box, "text/uri-list", f"file://{dropped}\r\n")
+    check(answer == ["accepted XdndActionCopy", "finished XdndActionCopy"],
+          f"the levelset's drop was answered {answer}")
+    display.answer(BOX, "n")
+    wait_for("the dropped file's title", lambda: editor.title() == f"[{dropped}] - {APP_TITLE}")
+    check(os.path.exists(dropped), "the dropped file was moved away")
+    print("ok: text, other files and moves refused, a dropped levelset opened as a copy")
+    editor.exit_without_saving()
+
+
+def killed_and_recovered(display, binary, sheet, workdir, started):
+    """Killed while editing: the next start offers what it had, and Yes brings it back."""
+    editor = Editor(display, binary)
+    started.append(editor)
+    editor.pick_tile(97)
+    killed_stroke = [(x, 3) for x in range(2, 9)]
+    editor.drag(killed_stroke)
+    editor.pick_tile(170)
+    editor.click_cell(5, 6)
+    recovered_tiles = {cell: 97 for cell in killed_stroke} | {(5, 6): 170}
+    regions_shot(display, editor, sheet, "before the kill", recovered_tiles)
+    editor.process.kill()
+    editor.process.wait(timeout=15)
+    wait_for("the killed editor's window to go", lambda: display.no_window(r"^\[.*\] - " + re.escape(APP_TITLE) + "$"))
+    editor = Editor(display, binary)
+    started.append(editor)
+    display.answer("^Recover Levelset$", "y")
+    wait_for("the offer to close", lambda: display.no_window("^Recover Levelset$"))
+    check_map_shows(display, editor, sheet, recovered_tiles, 12, 8, "recovered after SIGKILL")
+    recovered_path = os.path.join(workdir, "zvrhlrec.vrh")
+    save_as(display, editor, recovered_path)
+    expected = expected_file(b"REC", [(8, 12, default_header(), recovered_tiles)])
+    saved = read(recovered_path)
+    check(saved == expected, f"recovered file differs:\n{saved.hex()}\n{expected.hex()}")
+    print("ok: killed with SIGKILL, recovered with Yes, saved byte for byte")
+    editor.exit_without_saving()
+
+
+# Each scenario is a test of its own, in a display and a home of its own.
+SCENARIOS = {scenario.__name__: scenario for scenario in (
+    splash, paint_save_open, start_with_file_and_drops, killed_and_recovered, regions,
+    level_commands, pictures_and_command_line, levels_window, drawing_tools, recovery_attacks,
+    folder_not_in_utf8)}
+TOOLS = {}
+
+
+def main():
+    if len(sys.argv) != 6 or sys.argv[1] not in SCENARIOS:
+        print(f"usage: e2e_test.py SCENARIO VRHEDIT TILES_PNG XMAPLOG XDNDDROP; scenarios: {' '.join(SCENARIOS)}")
+        return 2
+    scenario = SCENARIOS[sys.argv[1]]
+    binary, tiles_png, TOOLS["xmaplog"], TOOLS["xdnddrop"] = map(os.path.abspath, sys.argv[2:6])
+    workdir = tempfile.mkdtemp(prefix="vrhedit-e2e-")
+    display = Display(workdir)
+    started = []
+    try:
+        scenario(display, binary, Image.load(tiles_png), workdir, started)
         print("1 passed, 0 failed")
         return 0
     except Failure as failure:
-        if editor and editor.process.poll() is not None:
-            print(editor.ended())
-        report_failure(display, failure,
-                       "e2e-failure.png" if editor and editor.process.poll() is None else None)
+        running = [editor for editor in started if editor.process.poll() is None]
+        for editor in started:
+            if editor.process.poll() is not None and editor.process.returncode != 0:
+                print(editor.ended())
+        report_failure(display, failure, f"e2e-{scenario.__name__}-failure.png" if running else None)
         return 1
     finally:
-        for running in [editor] + region_editors:
-            if running and running.process.poll() is None:
-                running.process.kill()
-        watcher.kill()
+        for editor in started:
+            if editor.process.poll() is None:
+                editor.process.kill()
         display.close()
         shutil.rmtree(workdir, ignore_errors=True)
 
