@@ -19,6 +19,7 @@ void LevelView::drawLevel(const LevelRecord& level, const QImage& sheet) {
     vrh::drawLevel(level, sheet, image());
     levelCells_ = QSize(level.gridWidth(), level.gridHeight());
     update();
+    describeCursorAgain();
 }
 
 void LevelView::setGridShown(bool shown) {

@@ -4,13 +4,15 @@
 
 #include <QFrame>
 #include <QImage>
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace vrh {
 
 // A picture area with a sunken 2-pixel border, showing an image unscaled at the top left of its
-// drawing area, with marker frames laid over it (the later added on top).
+// drawing area, with marker frames laid over it (the later added on top). One of them may be
+// its cursor, which a screen reader follows.
 class PictureView : public QFrame {
     Q_OBJECT
   public:
@@ -39,6 +41,15 @@ class PictureView : public QFrame {
     // Schedules a repaint of a rectangle given in drawing-area pixels.
     void updateArea(const QRect& area);
 
+    // The cursor, drawn 2 pixels inside a visible marker on its cell so that both show. The
+    // view's accessible description is describe(the cursor's cell); each change of that text
+    // is announced to assistive technology once the running event is handled.
+    void setCursorMarker(const MarkerFrame& cursor, std::function<QString(QPoint cell)> describe);
+    QString cursorDescription() const;
+    // A marker moved, showed, hid or changed its letter, or the image changed: what the cursor's
+    // cell says may have changed too.
+    void describeCursorAgain();
+
   signals:
     // Button: 1 left, 2 right, 4 middle; for a move the sum of the buttons held. Shift: the
     // keys held, kShiftKey + kCtrlKey + kAltKey. X and Y are pixels of the drawing area.
@@ -62,10 +73,16 @@ class PictureView : public QFrame {
 
   private:
     void paintMarkers(QPainter& painter, const QRect& area) const;
+    bool cursorShares() const;
+    void announceDescription();
 
     QImage image_;
     std::vector<std::unique_ptr<MarkerFrame>> markers_;
     const MarkerFrame* outlinesUnder_ = nullptr;
+    const MarkerFrame* cursor_ = nullptr;
+    std::function<QString(QPoint)> describe_;
+    QString announced_;
+    bool announcing_ = false;
 };
 
 } // namespace vrh

@@ -3,8 +3,8 @@
 #include "frmmain.h"
 
 #include "commands/levels/levelrules.h"
-#include "window/dialogs/levelsizedialog.h"
 #include "map/levelview.h"
+#include "window/dialogs/levelsizedialog.h"
 
 #include <QAction>
 #include <QSettings>
@@ -28,6 +28,9 @@ void frmMain::createDrawingTools() {
     }
     if (settings_->value(kGridKey, false).toBool()) {
         mnuViewGrid_Click();
+    }
+    if (settings_->value(kMarkerLettersKey, false).toBool()) {
+        mnuViewMarkerLetters_Click();
     }
 
     // Each command greyed at its limit, in the menu and on the toolbar.

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace vrh {
+
+// Makes assistive technology see every picture view as a canvas whose description is what the
+// view says of its cursor's cell. Done once, by the first view made.
+void installPictureViewAccessible();
+
+} // namespace vrh
