@@ -108,6 +108,10 @@ QString PictureView::cursorDescription() const {
     return describe_ ? describe_(cursor_->cell()) : QString();
 }
 
+QRect PictureView::cursorRect() const {
+    return cursor_ ? cursor_->rect() : QRect();
+}
+
 // Once for all the changes of one event: a level shown moves several markers at once.
 void PictureView::describeCursorAgain() {
     if (describe_ && !announcing_) {
@@ -123,8 +127,16 @@ void PictureView::announceDescription() {
         return;
     }
     announced_ = std::move(description);
+    ++announcements_;
     QAccessibleEvent event(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
+    // Screen readers speak a focused item that takes the focus, as in a list: the cursor's cell,
+    // a new item for each new text, takes it while the view has the keyboard focus.
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(0);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 bool PictureView::cursorShares() const {

@@ -43,9 +43,15 @@ class PictureView : public QFrame {
 
     // The cursor, drawn 2 pixels inside a visible marker on its cell so that both show. The
     // view's accessible description is describe(the cursor's cell); each change of that text
-    // is announced to assistive technology once the running event is handled.
+    // is announced to assistive technology once the running event is handled, and the cursor's
+    // cell, named by it, takes the accessible focus while the view has the keyboard focus.
     void setCursorMarker(const MarkerFrame& cursor, std::function<QString(QPoint cell)> describe);
     QString cursorDescription() const;
+    // Where the cursor lies, in drawing-area pixels.
+    QRect cursorRect() const;
+    // The description last announced, and how many announcements there have been.
+    const QString& announcedDescription() const { return announced_; }
+    int announcements() const { return announcements_; }
     // A marker moved, showed, hid or changed its letter, or the image changed: what the cursor's
     // cell says may have changed too.
     void describeCursorAgain();
@@ -82,6 +88,7 @@ class PictureView : public QFrame {
     const MarkerFrame* cursor_ = nullptr;
     std::function<QString(QPoint)> describe_;
     QString announced_;
+    int announcements_ = 0;
     bool announcing_ = false;
 };
 

@@ -5,12 +5,15 @@ keyboard through xdotool, results read from saved files and screenshots (ImageMa
 usage: e2e_test.py SCENARIO VRHEDIT TILES_PNG XMAPLOG XDNDDROP
 Fails, saying why, when anything it needs is missing; it never skips.
 """
+import json
 import os
+import queue
 import re
 import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 APP_TITLE = "Varnhold: Levelset Editor"
@@ -1002,11 +1005,153 @@ def killed_and_recovered(display, binary, sheet, workdir, started):
     editor.exit_without_saving()
 
 
+# What a screen reader gets: the editor on an accessibility bus of its own, read with pyatspi
+# under Debian's own python, where python3-pyatspi is.
+ATSPI_READER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "atspi_reader.py")
+DEBIAN_PYTHON = "/usr/bin/python3"
+
+
+class AccessibilityBus:
+    """A private D-Bus session with the accessibility bus launched on it."""
+
+    def __init__(self, display):
+        launcher = "/usr/libexec/at-spi-bus-launcher"
+        for tool in ("dbus-daemon", launcher, DEBIAN_PYTHON):
+            check(shutil.which(tool), f"{tool} is missing (scripts/install-deps.sh installs it)")
+        self.session = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                        env=display.env, stdout=subprocess.PIPE, text=True)
+        address = self.session.stdout.readline().strip()
+        check(address, "dbus-daemon gave no address")
+        self.env = dict(display.env, DBUS_SESSION_BUS_ADDRESS=address, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        # The launcher starts the accessibility bus, whose first client starts at-spi2-registryd.
+        self.launcher = subprocess.Popen([launcher, "--launch-immediately"], env=self.env,
+                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.listener = None
+        self.events = queue.Queue()
+
+    def close(self):
+        # Without the session bus the launcher, the accessibility bus and the registry end too.
+        for process in (self.listener, self.launcher, self.session):
+            if process and process.poll() is None:
+                process.terminate()
+                process.wait(timeout=15)
+
+    def describe(self, *names):
+        result = subprocess.run([DEBIAN_PYTHON, ATSPI_READER, "describe", *names], env=self.env,
+                                capture_output=True, text=True, timeout=60)
+        check(result.returncode == 0, f"the reader failed: {result.stderr[-2000:]}")
+        return [json.loads(line) for line in result.stdout.splitlines()]
+
+    def found(self, name):
+        """The object so named, once the bus shows it."""
+        return wait_for(f"{name!r} in the accessible tree",
+                        lambda: next((o for o in self.describe(name) if "missing" not in o), None), 20)
+
+    def listen(self):
+        self.listener = subprocess.Popen([DEBIAN_PYTHON, ATSPI_READER, "listen"], env=self.env,
+                                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        check(self.listener.stdout.readline().strip() == "ready", "the listener did not start")
+        threading.Thread(target=lambda: [self.events.put(json.loads(line)) for line in self.listener.stdout],
+                         daemon=True).start()
+        time.sleep(1.0)  # the registry tells the editor that someone listens
+
+    def heard(self, what, predicate, timeout=10.0):
+        """The first event from now on that a screen reader would speak as predicate wants."""
+        deadline = time.monotonic() + timeout
+        seen = []
+        while time.monotonic() < deadline:
+            try:
+                event = self.events.get(timeout=max(0.0, deadline - time.monotonic()))
+            except queue.Empty:
+                break
+            if predicate(event):
+                return event
+            seen.append(event)
+        raise Failure(f"no event of {what}; heard {seen}")
+
+
+def focused_item(name):
+    """The focus moved to an item of that name: what a screen reader speaks as it moves."""
+    return lambda e: e["event"] == "object:state-changed:focused" and e["detail1"] == 1 and e["name"] == name
+
+
+def description_of(control, text):
+    return lambda e: e["event"].endswith("accessible-description") and e["name"] == control and e["description"] == text
+
+
+def screen_reader(display, binary, sheet, workdir, started):
+    """The map and the palette by name on the accessibility bus, their cursors' cells spoken as the
+    pointer moves; the Levels window's pictures by name; a marker placed under the cursor shows."""
+    bus = AccessibilityBus(display)
+    try:
+        display.env = bus.env
+        editor = Editor(display, binary)
+        started.append(editor)
+        map_view = bus.found("Map")
+        check(map_view["role"] == "canvas" and
+              map_view["description"] == "Column 0, row 0: Tile 0: normal floor, start position",
+              f"the map as the bus shows it: {map_view}")
+        palette = bus.found("Tile palette")
+        check(palette["description"] == "Tile 0: normal floor", f"the palette: {palette}")
+        for name in ("Passcode", "Objectives", "Time", "New Levelset", "Level Type"):
+            bus.found(name)
+        print("ok: the map, the palette, the boxes, a toolbar button and a frame by their names")
+
+        bus.listen()
+        editor._move(*editor.map_point(3, 2))
+        display.xdotool("click", 2)  # the middle button gives the map the focus and does nothing else
+        editor._move(*editor.map_point(5, 2))
+        said = "Column 5, row 2: Tile 0: normal floor"
+        bus.heard(f"the map describing {said!r}", description_of("Map", said))
+        item = bus.heard(f"the focus on {said!r}", focused_item(said))
+        check(item["parent"] == "Map", f"the spoken cell is no child of the map: {item}")
+        editor._move(*editor.map_point(0, 0))
+        bus.heard("the start position spoken", focused_item("Column 0, row 0: Tile 0: normal floor, start position"))
+        editor.keys("alt+v", "s")  # the start marker hidden: no longer said
+        bus.heard("the hidden start unsaid", description_of("Map", "Column 0, row 0: Tile 0: normal floor"))
+        editor.pick_tile(89)
+        bus.heard("the chosen tile spoken", focused_item("Tile 89: random wall tile"))
+        editor.click_cell(7, 3)
+        bus.heard("the painted cell spoken", focused_item("Column 7, row 3: Tile 89: random wall tile"))
+        editor._move(*editor.map_point(12, 3))  # the cursor stays on the level's last cell it was on
+        time.sleep(0.3)
+        check(bus.describe("Map")[0]["description"] == "Column 7, row 3: Tile 89: random wall tile",
+              "the description left the cursor's cell")
+        print("ok: moving the pointer, choosing and painting are spoken from the cursor's cell")
+
+        editor.keys("F9")
+        picture = bus.found("Level 1")
+        check(picture["parent"] == "Levels" and picture["role"] == "image", f"the first picture: {picture}")
+        editor.keys("F6")
+        check(bus.found("Level 2")["parent"] == "Levels", "the second picture is not in the Levels window")
+        print("ok: the Levels window's pictures are \"Level 1\" and \"Level 2\"")
+
+        # A start placed under the pointer shows around the cursor, which lies inside it; with
+        # Marker Letters its S shows too.
+        editor.keys("alt+v", "s", "alt+v", "r")
+        editor.click_cell(4, 4, button=3)
+        display.xdotool("key", "s")
+        time.sleep(0.5)
+        shot = display.screenshot()
+        keep_shot(display, "start under the cursor with its letter")
+        x, y = 4 * CELL, 4 * CELL
+        for (dx, dy), colour in {(0, 0): (128, 255, 128), (15, 15): (128, 255, 128), (2, 2): (255, 128, 0),
+                                 (13, 13): (255, 128, 0), (6, 4): (128, 255, 128), (5, 4): (0, 0, 0)}.items():
+            check(map_pixel(editor, shot, x + dx, y + dy) == colour,
+                  f"map pixel ({x + dx}, {y + dy}) is {map_pixel(editor, shot, x + dx, y + dy)}, not {colour}")
+        print("ok: the start just placed shows around the cursor, its S inside")
+        editor.keys("F9")
+        wait_for("the Levels window to close", lambda: display.no_window("^Levels$"))
+        editor.exit_without_saving()
+    finally:
+        bus.close()
+
+
 # Each scenario is a test of its own, in a display and a home of its own.
 SCENARIOS = {scenario.__name__: scenario for scenario in (
     splash, paint_save_open, start_with_file_and_drops, killed_and_recovered, regions,
     level_commands, pictures_and_command_line, levels_window, drawing_tools, recovery_attacks,
-    folder_not_in_utf8)}
+    folder_not_in_utf8, screen_reader)}
 TOOLS = {}
 
 
