@@ -3,7 +3,7 @@
 pyatspi. Runs under Debian's own /usr/bin/python3, where python3-pyatspi is.
 
 usage: atspi_reader.py describe NAME...   one JSON line per name: the first accessible object
-                                          so named, its role, description and children's names
+                                          so named, its role, description, parent and selection
        atspi_reader.py listen             "ready", then one JSON line per event a screen reader
                                           speaks from: description changes and focus moves
 """
@@ -15,7 +15,8 @@ import pyatspi
 
 def about(obj):
     return {"name": obj.name, "role": obj.getRoleName(), "description": obj.description,
-            "parent": obj.parent.name if obj.parent else None, "children": [child.name for child in obj]}
+            "parent": obj.parent.name if obj.parent else None,
+            "selected": obj.getState().contains(pyatspi.STATE_SELECTED)}
 
 
 def find(name):
