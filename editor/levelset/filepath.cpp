@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -53,6 +54,14 @@ int validSequenceLength(const unsigned char* bytes, qsizetype available) {
     return length;
 }
 
+// Valid UTF-8 as Qt decodes it, except that a byte-order mark at the start is a character of
+// the name like any other: QString::fromUtf8 drops it, and the name would lose three bytes.
+QString decodedRun(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                       QStringConverter::Flag::ConvertInitialBom);
+    return decoder(bytes);
+}
+
 } // namespace
 
 QString pathFromFileSystemBytes(QByteArrayView bytes) {
@@ -65,11 +74,11 @@ QString pathFromFileSystemBytes(QByteArrayView bytes) {
             i += length;
             continue;
         }
-        text += QString::fromUtf8(bytes.sliced(run, i - run));
+        text += decodedRun(bytes.sliced(run, i - run));
         text += QChar(char16_t(kEscapeBase + data[i]));
         run = ++i;
     }
-    return text + QString::fromUtf8(bytes.sliced(run));
+    return text + decodedRun(bytes.sliced(run));
 }
 
 QByteArray fileSystemBytes(const QString& path) {

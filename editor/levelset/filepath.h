@@ -14,8 +14,9 @@ namespace vrh {
 // Here every byte that is no part of valid UTF-8 becomes one of the lone surrogates
 // U+DC80..U+DCFF, which no decoded text holds, and turns back into the same byte, so a path
 // goes from the command line through QString to the file system unchanged. Valid UTF-8 reads
-// as Qt reads it. On Windows, where names are UTF-16, these are the name's UTF-8. Recovery
-// files and settings keep paths as these bytes, so that a path comes back as it was.
+// as Qt reads it, except that a byte-order mark (U+FEFF) is kept wherever it stands. On Windows,
+// where names are UTF-16, these are the name's UTF-8. Recovery files and settings keep paths as
+// these bytes, so that a path comes back as it was.
 QString pathFromFileSystemBytes(QByteArrayView bytes);
 QByteArray fileSystemBytes(const QString& path);
 

@@ -42,6 +42,12 @@ TEST(FilePath, BytesThatAreNoUtf8ComeBackAsTheyWere) {
         {"beyond U+10FFFF", "\xF4\x90\x80\x80",
          QString() + QChar(0xDCF4) + QChar(0xDC90) + QChar(0xDC80) + QChar(0xDC80),
          QString(4, replacement)},
+        {"a byte-order mark at the start of a relative name", "\xEF\xBB\xBFx/zvrhlabc.vrh",
+         QChar(0xFEFF) + QStringLiteral("x/zvrhlabc.vrh"),
+         QChar(0xFEFF) + QStringLiteral("x/zvrhlabc.vrh")},
+        {"a byte-order mark after a Latin-1 byte", "caf\xE9\xEF\xBB\xBFx",
+         QStringLiteral("caf") + QChar(0xDCE9) + QChar(0xFEFF) + "x",
+         QStringLiteral("caf") + replacement + QChar(0xFEFF) + "x"},
         // A pair's low half in U+DC80..U+DCFF is part of a character, not a byte
         {"U+10080", "\xF0\x90\x82\x80", QString::fromUtf8("\xF0\x90\x82\x80"),
          QString::fromUtf8("\xF0\x90\x82\x80")},
