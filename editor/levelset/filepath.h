@@ -24,6 +24,15 @@ QByteArray fileSystemBytes(const QString& path);
 std::filesystem::path toFileSystemPath(const QString& path);
 QString fromFileSystemPath(const std::filesystem::path& path);
 
+// The absolute path to what path names, as the system itself resolves it: a relative path is
+// taken from currentFolder (the program's own when empty), and "." and doubled separators are
+// dropped. Each ".." goes up from the folder before it as the file system has it, links
+// resolved, so that "lnk/../x" with lnk a link to far/deep names far/x; cleaned as text it
+// would name ./x. Where nothing (or no folder) stands before a "..", the rest is kept as given,
+// for the system to refuse. Without a "..", no link is resolved: the path keeps its names, the
+// file's own name above all. On Windows the system takes ".." away as text, and so does this.
+QString resolvedPath(const QString& path, const QString& currentFolder);
+
 // Whether Qt's own file classes (QFile, QFileInfo, QFileSystemWatcher, the dialogs) reach the
 // file at path. They don't where it holds bytes that are no UTF-8.
 bool qtReachesPath(const QString& path);

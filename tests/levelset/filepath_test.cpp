@@ -3,6 +3,7 @@
 #include "levelset/safesave.h"
 #include "support/diskfiles.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -62,6 +63,28 @@ TEST(FilePath, BytesThatAreNoUtf8ComeBackAsTheyWere) {
 #endif
     }
 }
+
+#ifndef _WIN32
+// lnk is a link to far/deep: "lnk/.." is far, as the system and cat take it, not the folder
+// that holds lnk.
+TEST(FilePath, DotDotGoesUpFromWhereALinkBeforeItLeads) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString here = QFileInfo(dir.path()).canonicalFilePath();
+    fs::create_directories(toFileSystemPath(here + "/far/deep"));
+    fs::create_directory_symlink("far/deep", toFileSystemPath(here + "/lnk"));
+    const std::pair<QString, QString> cases[] = {
+        {"lnk/../zvrhlabc.vrh", here + "/far/zvrhlabc.vrh"},
+        {here + "/lnk/../../zvrhlabc.vrh", here + "/zvrhlabc.vrh"},
+        {"./lnk//zvrhlabc.vrh", here + "/lnk/zvrhlabc.vrh"}, // no "..": the link stays
+        {"missing/../zvrhlabc.vrh", here + "/missing/../zvrhlabc.vrh"},
+    };
+    for (const auto& [path, expected] : cases) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_EQ(resolvedPath(path, here), expected);
+    }
+}
+#endif
 
 #ifndef _WIN32
 // A levelset in a folder named in Latin-1 is read and saved there, by either way of saving,

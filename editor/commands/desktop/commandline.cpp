@@ -1,10 +1,10 @@
 #include "commandline.h"
 
+#include "levelset/filepath.h"
 #include "levelset/levelset.h"
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFileInfo>
 
 namespace vrh {
 
@@ -41,9 +41,10 @@ CommandLine answerWith(const QString& standardOutput) {
     return answer;
 }
 
-// Shown in the title and the messages as the system writes paths (backslashes on Windows).
+// The file the system names, shown in the title and the messages as the system writes paths
+// (backslashes on Windows).
 QString absolutePath(const QString& currentFolder, const QString& path) {
-    return QDir::toNativeSeparators(QDir::cleanPath(QDir(currentFolder).absoluteFilePath(path)));
+    return QDir::toNativeSeparators(resolvedPath(path, currentFolder));
 }
 
 } // namespace

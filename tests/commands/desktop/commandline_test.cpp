@@ -30,11 +30,17 @@ TEST(CommandLine, FileHelpVersionAndUsageErrors) {
         {"nothing", {}, std::nullopt, {}, {}},
         {"absolute file", {root + "tmp/zvrhlabc.vrh"}, std::nullopt, {}, root + "tmp/zvrhlabc.vrh"},
         {"relative file", {"zvrhlabc.vrh"}, std::nullopt, {}, here + "/zvrhlabc.vrh"},
+        // Windows itself takes ".." away as text; elsewhere a link may stand before it, and
+        // this folder is not there to go up from.
         {"relative with dots",
          {"../set/./zvrhlx.vrh"},
          std::nullopt,
          {},
+#ifdef Q_OS_WIN
          root + "home/designer/set/zvrhlx.vrh"},
+#else
+         here + "/../set/zvrhlx.vrh"},
+#endif
         {"file after --", {"--", "-odd.vrh"}, std::nullopt, {}, here + "/-odd.vrh"},
         {"Qt's own option", {"-platform", "offscreen", "a.vrh"}, std::nullopt, {}, here + "/a.vrh"},
         {"unknown long option",
