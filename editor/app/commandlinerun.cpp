@@ -34,7 +34,8 @@ ConsoleAnswer exportPicture(const CommandLine& commandLine, const Levelset& leve
     } else {
         picture = allLevelsPicture(levelset, sheet, ShownMarkers{});
     }
-    if (const std::optional<QString> error = writePictureFile(picture, commandLine.pictureFile)) {
+    if (const std::optional<QString> error =
+            writePictureFile(picture, commandLine.pictureFile, commandLine.file)) {
         return fileError(*error);
     }
     return {};

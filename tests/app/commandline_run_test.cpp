@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -69,6 +70,13 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
         out.write(levelsetFile(levels, levels == 2));
     }
+    // Other names of the two-level set: a second name of the same file, and a link to it.
+    const QString sameFile = path("same.png");
+    const QString link = path("link.png");
+    std::filesystem::create_hard_link(twoLevels.toStdU16String(), sameFile.toStdU16String());
+#ifndef _WIN32
+    std::filesystem::create_symlink(twoLevels.toStdU16String(), link.toStdU16String());
+#endif
     const QString missing = path("zvrhlnot.vrh");
     const QString picture = path("out.png");
     const QString nowhere = path("missing/out.png");
@@ -84,6 +92,7 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
         QByteArray standardError;
         QSize picture = QSize(0, 0); // the size of the picture written, when one is
     };
+    const QString itself = QStringLiteral("That file is the levelset the picture is drawn from.");
     const QByteArray hint = "Try 'VrhEdit --help' for more information.\n";
     // One answer on each stream; every text is checked in CommandLine.FileHelpVersionAndUsage...
     const Case cases[] = {
@@ -96,6 +105,23 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
          "",
          "VrhEdit: " + twoLevels.toLocal8Bit() + " has 2 levels; there is no level 3.\n"},
         {{"--export-picture", picture, missing}, 1, "", cantOpen},
+        // Never over the levelset drawn from, however named, nor over another levelset.
+        {{"--export-picture", twoLevels, twoLevels},
+         1,
+         "",
+         box(vrh::cantSaveMessage(twoLevels, itself))},
+        {{"--export-picture", sameFile, twoLevels},
+         1,
+         "",
+         box(vrh::cantSaveMessage(sameFile, itself))},
+#ifndef _WIN32
+        {{"--export-picture", link, twoLevels}, 1, "", box(vrh::cantSaveMessage(link, itself))},
+#endif
+        {{"--export-picture", fresh, twoLevels},
+         1,
+         "",
+         box(vrh::cantSaveMessage(
+             fresh, "That file holds a levelset; a picture is not written over one."))},
         {{"--export-picture", nowhere, fresh}, 1, "", cantSave},
         {{"--check", fresh}, 0, "", ""},
         {{"--check", twoLevels},
@@ -116,6 +142,8 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
         EXPECT_EQ(run.standardError, c.standardError);
         EXPECT_EQ(QImage(picture).size(), c.picture);
     }
+    EXPECT_EQ(vrh::readLevelsetBytes(twoLevels).bytes, levelsetFile(2, true));
+    EXPECT_EQ(vrh::readLevelsetBytes(fresh).bytes, levelsetFile(1, false));
 }
 
 } // namespace
