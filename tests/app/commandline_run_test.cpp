@@ -65,7 +65,11 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
     };
     const QString twoLevels = path("zvrhltwo.vrh");
     const QString fresh = path("zvrhlnew.vrh");
-    for (const auto& [file, levels] : {std::pair{twoLevels, 2}, std::pair{fresh, 1}}) {
+    // nine levels, the ninth past the eight read; none at all
+    const QString nine = path("zvrhlnin.vrh");
+    const QString none = path("zvrhlnon.vrh");
+    for (const auto& [file, levels] :
+         {std::pair{twoLevels, 2}, std::pair{fresh, 1}, std::pair{nine, 9}, std::pair{none, 0}}) {
         QFile out(file);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
         out.write(levelsetFile(levels, levels == 2));
@@ -103,7 +107,14 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
         {{"--export-picture", picture, "--level", "3", twoLevels},
          2,
          "",
-         "VrhEdit: " + twoLevels.toLocal8Bit() + " has 2 levels; there is no level 3.\n"},
+         "VrhEdit: There is no level 3 in " + twoLevels.toLocal8Bit() +
+             ". The levelset has 2 levels.\n"},
+        {{"--export-picture", picture, none},
+         1,
+         "",
+         box(vrh::cantSaveMessage(picture, "The levelset has no level."))},
+        // Qt's own options choose no platform that needs a display.
+        {{"-platform", "xcb", "--export-picture", picture, fresh}, 0, "", "", {512, 528}},
         {{"--export-picture", picture, missing}, 1, "", cantOpen},
         // Never over the levelset drawn from, however named, nor over another levelset.
         {{"--export-picture", twoLevels, twoLevels},
@@ -131,6 +142,11 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
          "rows\n",
          ""},
         {{"--check", missing}, 1, "", cantOpen},
+        {{"--check", nine},
+         3,
+         "The file's level count is 9; 8 levels are read\n"
+         "112 bytes after the last level are not part of the levelset\n",
+         ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
