@@ -504,6 +504,18 @@ def pictures_and_command_line(display, binary, sheet, workdir, started):
     check(with_put.pixel(CELL, 0) == (128, 128, 255) and shown.pixel(CELL, 0) != (128, 128, 255),
           f"the shown block to put is {with_put.pixel(CELL, 0)} in the picture")
     print("ok: the block marker that the View menu shows is in the picture")
+
+    # Never over the levelset drawn from: the Error! box, and the file stays as it was.
+    with open(path, "rb") as f:
+        saved = f.read()
+    editor.keys("ctrl+shift+e")
+    dialog = display.window("^Export Picture$")
+    display.type(dialog, path)
+    display.keys(dialog, "Return")
+    display.answer("^Error!$", "Return")
+    wait_for("the error box to close", lambda: display.no_window("^Error!$"))
+    check(read(path) == saved, "Export Picture wrote over the levelset it was drawn from")
+    print("ok: Export Picture refused the levelset's own file in the Error! box, nothing written")
     editor.exit_without_saving()
 
     # The command line draws the level as a fresh editor's map shows it: start and finish.
@@ -515,16 +527,23 @@ def pictures_and_command_line(display, binary, sheet, workdir, started):
     with open(holes, "wb") as f:
         f.write(expected_file(b"BAD", [(8, 12, default_header(), {(x, 1): 69 for x in range(11)})]))
     missing = os.path.join(workdir, "zvrhlnot.vrh")
+    link = os.path.join(workdir, "pic-link.png")  # another name for the levelset
+    os.symlink(path, link)
     for args, expected in [
             (["--check", path], (0, "", "")),
             (["--check", holes], (3, "Level 1: 11 alien holes, more than the 10 allowed\n", "")),
             (["--check", missing], (1, "", f"Can't open {missing}.\nNo such file or directory\n")),
             (["--export-picture", cli_picture, "--level", "9", path],
              (2, "", "VrhEdit: The level must be a number from 1 to 8.\n"
-                     "Try 'VrhEdit --help' for more information.\n"))]:
+                     "Try 'VrhEdit --help' for more information.\n")),
+            (["--export-picture", link, path],
+             (1, "", f"Can't save {link}.\nThat file is the levelset the picture is drawn from.\n")),
+            (["--export-picture", holes, path],
+             (1, "", f"Can't save {holes}.\nThat file holds a levelset; a picture is not written over one.\n"))]:
         answer = run_cli(display, binary, *args)
         check(answer == expected, f"VrhEdit {' '.join(args)} answered {answer}")
-    print("ok: the command line's exit codes 0, 1, 2 and 3 and its answers")
+    check(read(path) == saved, "the command line wrote a picture over its own levelset")
+    print("ok: the command line's exit codes 0, 1, 2 and 3 and its answers; no picture over a levelset")
 
 
 # Drawing tools: a quick drag with no gaps, a rectangle and a line drawn and undone, the grid,
