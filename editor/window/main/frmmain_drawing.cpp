@@ -3,8 +3,8 @@
 #include "frmmain.h"
 
 #include "commands/levels/levelrules.h"
-#include "window/dialogs/levelsizedialog.h"
 #include "map/levelview.h"
+#include "window/dialogs/levelsizedialog.h"
 
 #include <QAction>
 #include <QSettings>

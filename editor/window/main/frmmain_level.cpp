@@ -3,8 +3,8 @@
 
 #include "commands/levels/levellist.h"
 #include "commands/levels/levelrules.h"
-#include "window/dialogs/gotoleveldialog.h"
 #include "map/markerframe.h"
+#include "window/dialogs/gotoleveldialog.h"
 
 namespace vrh {
 
