@@ -222,7 +222,7 @@ TEST(LevelMenu, LevelSizeSetsWidthAndHeightInOneStep) {
         SCOPED_TRACE(c.what);
         ActiveWindow h;
         h.setSize(c.width, c.height);
-        h.window.showLevelSize = [&c](LevelSizeDialog& dialog) {
+        h.modal.answers = {testing::answerDialog<LevelSizeDialog>([&c](LevelSizeDialog& dialog) {
             EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Level Size"));
             EXPECT_TRUE(dialog.isModal());
             EXPECT_EQ(dialog.spnWidth->value(), c.width);
@@ -232,7 +232,7 @@ TEST(LevelMenu, LevelSizeSetsWidthAndHeightInOneStep) {
             dialog.spnWidth->setValue(c.newWidth);
             dialog.spnHeight->setValue(c.newHeight);
             c.ok ? dialog.accept() : dialog.reject();
-        };
+        })};
         h.key(Qt::CTRL | Qt::Key_R);
         EXPECT_EQ(h.level(0).width, c.widthAfter);
         EXPECT_EQ(h.level(0).height, c.heightAfter);
