@@ -153,11 +153,14 @@ TEST(LevelMenu, ReorderingLevelsIsOneStepThatUndoTakesBackExactly) {
 
         SCOPED_TRACE(c.atLimit);
         h.showLevel(c.limitLevels, c.limitCurrent);
+        int entries = 0;
         for (QAction* entry : h.window.findChild<QMenu*>(QStringLiteral("mnuLevel"))->actions()) {
             if (entry->shortcut() == QKeySequence(c.key)) {
                 EXPECT_FALSE(entry->isEnabled());
+                ++entries;
             }
         }
+        EXPECT_EQ(entries, 1);
     }
 }
 
