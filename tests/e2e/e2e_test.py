@@ -497,8 +497,18 @@ def pictures_and_command_line(display, binary, sheet, workdir, started):
     check(with_put.pixel(CELL, 0) == (128, 128, 255) and shown.pixel(CELL, 0) != (128, 128, 255),
           f"the shown block to put is {with_put.pixel(CELL, 0)} in the picture")
     print("ok: the block marker that the View menu shows is in the picture")
-    editor.exit_without_saving()
 
+    # Never over the levelset drawn from: the Error! box, and the file stays as it was.
+    saved = read(path)
+    editor.keys("ctrl+shift+e")
+    dialog = display.window("^Export Picture$")
+    display.type(dialog, path)
+    display.keys(dialog, "Return")
+    display.answer("^Error!$", "Return")
+    wait_for("the error box to close", lambda: display.no_window("^Error!$"))
+    check(read(path) == saved, "Export Picture wrote over the levelset it was drawn from")
+    print("ok: Export Picture refused the levelset's own file in the Error! box, nothing written")
+    editor.exit_without_saving()
 
 
 # Drawing tools: a quick drag with no gaps, a rectangle and a line drawn and undone, the grid,
