@@ -1,9 +1,9 @@
+#include "app/commandlinerun.h"
+#include "app/startup.h"
 #include "assets/assets.h"
 #include "commands/desktop/commandline.h"
 #include "levelset/filepath.h"
-#include "app/commandlinerun.h"
 #include "platform/qtuserinterface.h"
-#include "app/startup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -89,7 +89,10 @@ int main(int argc, char* argv[]) {
     if (commandLine.task != vrh::CommandLineTask::OpenEditor) {
         qputenv("QT_QPA_PLATFORM", vrh::platformWithoutDisplay());
         qInstallMessageHandler(keepQtNotesOffTheConsole);
-        const QGuiApplication app(argc, argv);
+        // The program's name alone: Qt's own options (-platform xcb, -display) would choose a
+        // platform that needs a display after all.
+        int programNameOnly = 1;
+        const QGuiApplication app(programNameOnly, argv);
         return answer(vrh::runWithoutWindow(commandLine));
     }
 

@@ -4,6 +4,7 @@
 
 #include "commands/levels/levelrules.h"
 #include "map/levelview.h"
+#include "platform/modaldialogs.h"
 #include "window/dialogs/levelsizedialog.h"
 
 #include <QAction>
@@ -93,11 +94,7 @@ void frmMain::mnuViewGrid_Click() {
 // Both sizes as one step; Cancel or the same size makes none.
 void frmMain::mnuLevelSize_Click() {
     LevelSizeDialog dialog(currentLevel(), this);
-    if (showLevelSize) {
-        showLevelSize(dialog);
-    } else {
-        dialog.exec();
-    }
+    modalDialogs_->runModal(dialog);
     if (dialog.result() != QDialog::Accepted) {
         return;
     }

@@ -9,14 +9,16 @@ namespace vrh {
 void frmMain::mnuFileExportPicture_Click() {
     fileCommands_.exportFile(
         kExportPictureTitle, kPictureFilter, kPictureSuffix, [this](const QString& path) {
-            return writePictureFile(levelPicture(currentLevel(), tileSheet_, shownMarkers()), path);
+            return writePictureFile(levelPicture(currentLevel(), tileSheet_, shownMarkers()), path,
+                                    levelset_.fileName);
         });
 }
 
 void frmMain::mnuFileExportAll_Click() {
     fileCommands_.exportFile(
         kExportPictureTitle, kPictureFilter, kPictureSuffix, [this](const QString& path) {
-            return writePictureFile(allLevelsPicture(levelset_, tileSheet_, shownMarkers()), path);
+            return writePictureFile(allLevelsPicture(levelset_, tileSheet_, shownMarkers()), path,
+                                    levelset_.fileName);
         });
 }
 
