@@ -23,6 +23,7 @@ MAP_LEFT, MAP_TOP = 136 + 2, 32 + 2  # drawing area inside the 2-pixel border
 PALETTE_LEFT, PALETTE_TOP = 664 + 2, 32 + 2
 TIME_BOX = (64, 408, 65, 19)  # txtTime: left, top, width, height in the client area
 CELL = 16
+ORANGE = (255, 128, 0)  # the cursor's frame
 
 
 class Failure(Exception):
@@ -214,12 +215,15 @@ class Editor:
         return True
 
     def map_cell_matches(self, shot, sheet, cell_x, cell_y, code):
-        """The inner 12 x 12 pixels of a map cell (inside any marker frame) equal the tile."""
+        """The inner 12 x 12 pixels of a map cell (inside any marker frame) equal the tile, but
+        for the cursor's frame, which lies just inside a marker on the same cell."""
         left = self.origin[0] + MAP_LEFT + CELL * cell_x
         top = self.origin[1] + self.menu_bar + MAP_TOP + CELL * cell_y
         sheet_x, sheet_y = CELL * (code % 8), CELL * (code // 8)
-        return all(shot.pixel(left + dx, top + dy) == sheet.pixel(sheet_x + dx, sheet_y + dy)
-                   for dy in range(2, 14) for dx in range(2, 14))
+        inset_cursor = lambda dx, dy, shown: shown == ORANGE and not (4 <= dx < 12 and 4 <= dy < 12)
+        return all(shown == sheet.pixel(sheet_x + dx, sheet_y + dy) or inset_cursor(dx, dy, shown)
+                   for dy in range(2, 14) for dx in range(2, 14)
+                   for shown in [shot.pixel(left + dx, top + dy)])
 
 
 # The file the scenario expects, built the way the editor lays it out.
