@@ -1093,6 +1093,7 @@ def screen_reader(display, binary, sheet, workdir, started):
         check(item["parent"] == "Map", f"the spoken cell is no child of the map: {item}")
         editor._move(*editor.map_point(0, 0))
         bus.heard("the start position spoken", focused_item("Column 0, row 0: Tile 0: normal floor, start position"))
+        editor._move(*editor.map_point(20, 20))  # outside the level: the cursor stays, the menu is clear
         editor.keys("alt+v", "s")  # the start marker hidden: no longer said
         bus.heard("the hidden start unsaid", description_of("Map", "Column 0, row 0: Tile 0: normal floor"))
         editor.pick_tile(89)
