@@ -9,6 +9,7 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QWheelEvent>
 
 namespace vrh {
 
@@ -18,7 +19,27 @@ LevelView::LevelView(QWidget* parent)
 void LevelView::drawLevel(const LevelRecord& level, const QImage& sheet) {
     vrh::drawLevel(level, sheet, image());
     levelCells_ = QSize(level.gridWidth(), level.gridHeight());
-    update();
+    updateArea(image().rect());
+}
+
+void LevelView::ensureCellVisible(QPoint cell) {
+    zoom_.ensureVisible(QRect(cell * kCellPixels, QSize(kCellPixels, kCellPixels)));
+}
+
+void LevelView::wheelEvent(QWheelEvent* event) {
+    const QPoint turned = event->angleDelta();
+    if (event->modifiers().testFlag(Qt::ControlModifier)) {
+        constexpr int kNotch = 120;
+        zoomWheelRest_ += turned.y() != 0 ? turned.y() : turned.x();
+        const int steps = zoomWheelRest_ / kNotch;
+        zoomWheelRest_ %= kNotch;
+        if (steps != 0) {
+            emit zoomWheel(steps, event->position() - QPointF(kBorder, kBorder));
+        }
+    } else {
+        zoom_.scrollByWheel(turned, event->modifiers().testFlag(Qt::ShiftModifier));
+    }
+    event->accept();
 }
 
 void LevelView::setGridShown(bool shown) {

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "levelset/levelrecord.h"
+#include "mapzoom.h"
 #include "pictureview.h"
 #include "regionoverlay.h"
 
 namespace vrh {
 
 // The map view: a persistent 512 x 512 back image of the current level, 32 x 32 cells, with
-// the grid, the selection, a floating paste and a shape being drawn over it.
+// the grid, the selection, a floating paste and a shape being drawn over it, all shown at the
+// zoom, which scrolls the map with the wheel (Shift + wheel sideways) above 1.
 class LevelView : public PictureView {
     Q_OBJECT
   public:
@@ -24,7 +26,18 @@ class LevelView : public PictureView {
     RegionOverlay& regions() { return regions_; }
     const RegionOverlay& regions() const { return regions_; }
 
+    MapZoom& zoom() { return zoom_; }
+    const MapZoom& zoom() const { return zoom_; }
+    // Scrolls the least that shows the cell (column x, row y) whole.
+    void ensureCellVisible(QPoint cell);
+
+  signals:
+    // Ctrl + wheel: steps notches away from oneself (negative: towards), the pointer at at in
+    // drawing-area pixels.
+    void zoomWheel(int steps, QPointF at);
+
   protected:
+    void wheelEvent(QWheelEvent* event) override;
     void paintUnderMarkers(QPainter& painter, const QRect& area) const override;
     void paintOutlines(QPainter& painter, const QRect& area) const override;
 
@@ -32,6 +45,9 @@ class LevelView : public PictureView {
     void paintGrid(QPainter& painter, const QRect& area) const;
 
     RegionOverlay regions_{*this};
+    MapZoom zoom_{*this};
+    // What a Ctrl + wheel turned short of a notch, for a wheel that turns in small steps.
+    int zoomWheelRest_ = 0;
     bool gridShown_ = false;
     QSize levelCells_;
 };

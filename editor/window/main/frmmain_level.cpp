@@ -3,8 +3,8 @@
 
 #include "commands/levels/levellist.h"
 #include "commands/levels/levelrules.h"
-#include "window/dialogs/gotoleveldialog.h"
 #include "map/markerframe.h"
+#include "window/dialogs/gotoleveldialog.h"
 
 namespace vrh {
 
@@ -21,7 +21,7 @@ void frmMain::showLevelListChange(LevelListChange change) {
         setSelection(std::nullopt);
         redrawMap();
         updateLevelLabel();
-        levelCursor->setCell(0, 0);
+        moveLevelCursor({0, 0});
         loadLevel(state_.curLevel);
         break;
     }

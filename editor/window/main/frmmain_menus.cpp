@@ -93,6 +93,15 @@ void frmMain::createMenus() {
     mnuViewLevels = addCheckEntry(this, view, "mnuViewLevels", "&Levels", false,
                                   [this] { mnuViewLevels_Click(); });
     mnuViewLevels->setShortcut(QKeySequence(Qt::Key_F9));
+    addBar(view, "mnuViewZoomBar");
+    mnuViewZoomIn = addEntry(view, "mnuViewZoomIn", "Zoom I&n");
+    mnuViewZoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+    connect(mnuViewZoomIn, &QAction::triggered, this, &frmMain::mnuViewZoomIn_Click);
+    mnuViewZoomOut = addEntry(view, "mnuViewZoomOut", "Zoom &Out", Qt::CTRL | Qt::Key_Minus);
+    connect(mnuViewZoomOut, &QAction::triggered, this, &frmMain::mnuViewZoomOut_Click);
+    mnuViewActualSize = addEntry(view, "mnuViewActualSize", "&Actual Size", Qt::CTRL | Qt::Key_0);
+    connect(mnuViewActualSize, &QAction::triggered, this, &frmMain::mnuViewActualSize_Click);
 
     QMenu* level = addMenu(bar, "mnuLevel", "&Level");
     addEntry(this, level, "mnuLevelDecreaseWidth", "Decrease Width",
