@@ -16,10 +16,31 @@ namespace vrh {
 LevelView::LevelView(QWidget* parent)
     : PictureView(QStringLiteral("picLevel"), QSize(kMapPixels, kMapPixels), parent) {}
 
+// Only the cells whose picture changed are repainted: a stroke's step repaints one cell, at
+// any zoom. Another size or sheet repaints them all.
 void LevelView::drawLevel(const LevelRecord& level, const QImage& sheet) {
     vrh::drawLevel(level, sheet, image());
-    levelCells_ = QSize(level.gridWidth(), level.gridHeight());
-    updateArea(image().rect());
+    const QSize cells(level.gridWidth(), level.gridHeight());
+    QRect changed;
+    if (cells != levelCells_ || sheet.cacheKey() != drawnSheet_ || !drawnCodes_) {
+        changed = image().rect();
+        drawnCodes_.emplace();
+    }
+    for (int y = 0; y < kGridSize; ++y) {
+        for (int x = 0; x < kGridSize; ++x) {
+            const std::uint8_t code = level.contains(x, y) ? level.tiles[y][x] : kOutsideCode;
+            std::uint8_t& drawn = (*drawnCodes_)[y][x];
+            if (drawn != code) {
+                drawn = code;
+                changed |= QRect(x * kCellPixels, y * kCellPixels, kCellPixels, kCellPixels);
+            }
+        }
+    }
+    levelCells_ = cells;
+    drawnSheet_ = sheet.cacheKey();
+    if (!changed.isEmpty()) {
+        updateArea(changed);
+    }
 }
 
 void LevelView::ensureCellVisible(QPoint cell) {

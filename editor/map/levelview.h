@@ -5,6 +5,9 @@
 #include "pictureview.h"
 #include "regionoverlay.h"
 
+#include <array>
+#include <optional>
+
 namespace vrh {
 
 // The map view: a persistent 512 x 512 back image of the current level, 32 x 32 cells, with
@@ -50,6 +53,9 @@ class LevelView : public PictureView {
     int zoomWheelRest_ = 0;
     bool gridShown_ = false;
     QSize levelCells_;
+    // What the back image shows: the code drawn in each cell and the sheet it came from.
+    std::optional<std::array<std::array<std::uint8_t, kGridSize>, kGridSize>> drawnCodes_;
+    qint64 drawnSheet_ = 0;
 };
 
 // The tile palette: the sheet, unscaled, 8 codes a row. Hovering a tile of the game names it.

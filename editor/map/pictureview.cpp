@@ -56,12 +56,21 @@ QPointF PictureView::imagePosition(QPointF widgetPosition) const {
 }
 
 void PictureView::setShownPart(int scale, QPoint scroll, QSize shown) {
-    // A scroll repaints the part shown only, not the scroll bars beside it.
-    const bool sameSize = shown_ == shown;
+    const QPoint moved = scroll_ - scroll;
+    const bool sameView = shown_ == shown && scale_ == scale;
     scale_ = scale;
     scroll_ = scroll;
     shown_ = shown;
-    update(sameSize ? shownRect().translated(kBorder, kBorder) : contentsRect());
+    const QRect part = shownRect().translated(kBorder, kBorder);
+    if (!sameView) {
+        update(contentsRect());
+    } else if (std::abs(moved.x()) < shown.width() && std::abs(moved.y()) < shown.height()) {
+        // A scroll moves what is on the screen and paints only the strip it uncovers; the
+        // scroll bars beside the part stay where they are.
+        QWidget::scroll(moved.x(), moved.y(), part);
+    } else {
+        update(part);
+    }
 }
 
 void PictureView::paintEvent(QPaintEvent* event) {
