@@ -1,9 +1,9 @@
+#include "app/commandlinerun.h"
+#include "app/startup.h"
 #include "assets/assets.h"
 #include "commands/desktop/commandline.h"
 #include "levelset/filepath.h"
-#include "app/commandlinerun.h"
 #include "platform/qtuserinterface.h"
-#include "app/startup.h"
 
 #include <QApplication>
 #include <QDir>

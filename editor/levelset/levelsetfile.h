@@ -35,10 +35,10 @@ QByteArray levelsetFileBytes(const Levelset& levelset, const QString& path);
 
 // Writes the levelset to path atomically: the file appears whole with exactly the new length,
 // or an existing file stays untouched; where the folder takes no new file or the replacement
-// can't keep the old one's group, mode or attributes, in place (see replaceFileSafely). Returns a message naming the reason on failure.
-// Does not run the holes and guards check and does not change fileName. Through a symbolic
-// link it writes the file the link points to; the header's name still comes from path, the
-// name the user chose.
+// can't keep the old one's group, mode or attributes, in place (see replaceFileSafely). Returns a
+// message naming the reason on failure. Does not run the holes and guards check and does not change
+// fileName. Through a symbolic link it writes the file the link points to; the header's name still
+// comes from path, the name the user chose.
 std::optional<QString> writeLevelsetFile(const Levelset& levelset, const QString& path);
 
 // "Can't save <path>." and the reason on a second line, as a failed save says it.

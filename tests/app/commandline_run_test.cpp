@@ -1,7 +1,10 @@
 // VrhEdit's command line as a shell sees it: what it prints where, its exit status and the
 // pictures it writes.
+#include "assets/assets.h"
 #include "levelset/levelsetfile.h"
 #include "levelset/safesave.h"
+#include "map/drawlevel.h"
+#include "map/levelpicture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -116,6 +119,13 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
         EXPECT_EQ(run.standardError, c.standardError);
         EXPECT_EQ(QImage(picture).size(), c.picture);
     }
+
+    // A level is drawn as Export Picture draws it from a fresh window: start and finish shown.
+    ASSERT_EQ(runVrhEdit({"--export-picture", picture, "--level", "2", twoLevels}).exitCode, 0);
+    const vrh::LevelRecord second = vrh::readLevelsetFile(twoLevels).levelset->levels[1];
+    EXPECT_EQ(QImage(picture).convertToFormat(QImage::Format_RGB32),
+              vrh::levelPicture(second, vrh::prepareTileSheet(vrh::tileSheet()), {})
+                  .convertToFormat(QImage::Format_RGB32));
 }
 
 } // namespace

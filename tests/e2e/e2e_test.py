@@ -355,8 +355,8 @@ def regions(display, binary, sheet, workdir, started):
                        lambda: x_clipboard(display, "TARGETS").decode().split())
     for target in ("application/x-vrhedit-cells", "image/png", "UTF8_STRING"):
         check(target in targets, f"the clipboard offers no {target}: {targets}")
-    cells = x_clipboard(display, "application/x-vrhedit-cells")
-    check(cells == bytes([2, 2, 89, 14, 54, 1]), f"the cells type holds {cells.hex()}")
+    # The cells type's bytes are CellClipboard's; that they cross the X clipboard whole, the
+    # second editor's paste below shows (broken cells are refused, not read as the text).
     text = x_clipboard(display, "UTF8_STRING")
     check(text == b"89, 14\n54, 1\n", f"the clipboard's text is {text!r}")
     png = os.path.join(workdir, "cells.png")
@@ -368,7 +368,7 @@ def regions(display, binary, sheet, workdir, started):
         sx, sy = CELL * (code % 8), CELL * (code // 8)
         check(all(picture.pixel(CELL * (x - 1) + dx, CELL * (y - 1) + dy) == sheet.pixel(sx + dx, sy + dy)
                   for dy in range(CELL) for dx in range(CELL)), f"the picture's cell ({x}, {y}) is not tile {code}")
-    print("ok: Copy put the cells type, the text and the picture on the X clipboard, byte for byte")
+    print("ok: Copy put the cells type, the text and the picture on the X clipboard")
 
     # Paste on a second level: the cells float under the pointer, a click places them.
     first.keys("F6", "F8")
@@ -453,16 +453,9 @@ def regions(display, binary, sheet, workdir, started):
     first.exit_without_saving()
 
 
-def run_cli(display, binary, *args):
-    """VrhEdit from a shell with no display: its exit status, standard output and error."""
-    env = {k: v for k, v in display.env.items() if k != "DISPLAY"}
-    result = subprocess.run([binary, *args], env=env, cwd=display.workdir, capture_output=True,
-                            text=True, timeout=60)
-    return result.returncode, result.stdout, result.stderr
-
-
 def pictures_and_command_line(display, binary, sheet, workdir, started):
-    """Export Picture's PNG against the map on the screen, then the command line's answers."""
+    """Export Picture's PNG, through the real dialog, against the map on the screen. What the
+    command line writes and answers needs no display: tests/app proves it."""
     editor = Editor(display, binary)
     started.append(editor)
     painted = {(2, 2): 89, (3, 2): 89, (5, 5): 14, (11, 0): 54}
@@ -506,25 +499,6 @@ def pictures_and_command_line(display, binary, sheet, workdir, started):
     print("ok: the block marker that the View menu shows is in the picture")
     editor.exit_without_saving()
 
-    # The command line draws the level as a fresh editor's map shows it: start and finish.
-    cli_picture = os.path.join(workdir, "cli.png")
-    answer = run_cli(display, binary, "--export-picture", cli_picture, "--level", "1", path)
-    check(answer == (0, "", ""), f"--export-picture answered {answer}")
-    check(Image.load(cli_picture).rgb == shown.rgb, "the command line's picture differs from Export Picture's")
-    holes = os.path.join(workdir, "zvrhlbad.vrh")
-    with open(holes, "wb") as f:
-        f.write(expected_file(b"BAD", [(8, 12, default_header(), {(x, 1): 69 for x in range(11)})]))
-    missing = os.path.join(workdir, "zvrhlnot.vrh")
-    for args, expected in [
-            (["--check", path], (0, "", "")),
-            (["--check", holes], (3, "Level 1: 11 alien holes, more than the 10 allowed\n", "")),
-            (["--check", missing], (1, "", f"Can't open {missing}.\nNo such file or directory\n")),
-            (["--export-picture", cli_picture, "--level", "9", path],
-             (2, "", "VrhEdit: The level must be a number from 1 to 8.\n"
-                     "Try 'VrhEdit --help' for more information.\n"))]:
-        answer = run_cli(display, binary, *args)
-        check(answer == expected, f"VrhEdit {' '.join(args)} answered {answer}")
-    print("ok: the command line's exit codes 0, 1, 2 and 3 and its answers")
 
 
 # Drawing tools: a quick drag with no gaps, a rectangle and a line drawn and undone, the grid,

@@ -2,13 +2,13 @@
 // menu, dropped files and the panel's captions.
 #include "windowharness.h"
 
+#include "app/startup.h"
 #include "assets/assets.h"
 #include "commands/desktop/recentfiles.h"
 #include "levelset/levelsetfile.h"
 #include "map/levelpicture.h"
 #include "support/diskfiles.h"
 #include "support/temporaryuserfolders.h"
-#include "app/startup.h"
 
 #include <QDir>
 #include <QDragEnterEvent>

@@ -12,7 +12,6 @@
 #include <QImage>
 #include <QMainWindow>
 #include <array>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -32,12 +31,10 @@ class QToolBar;
 
 namespace vrh {
 
-class frmAbout;
-class GoToLevelDialog;
 class frmLevels;
-class LevelSizeDialog;
 class LevelView;
 class MarkerFrame;
+class ModalDialogs;
 class OpenFileWatcher;
 class RecentFiles;
 class RecoveryFolder;
@@ -176,12 +173,9 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     // Where the About box looks for the system-information program (the desktop's own when
     // none is set).
     void setSystemInformation(SystemInformation& system) { systemInformation_ = &system; }
-    // Shows the About box; empty, it runs the box modally. Tests put in a hook that never waits.
-    std::function<void(frmAbout&)> showAbout;
-    // Runs the Level Size dialog; empty, modally. Tests put in a hook that answers it.
-    std::function<void(LevelSizeDialog&)> showLevelSize;
-    // Runs the Go to Level dialog; empty, modally.
-    std::function<void(GoToLevelDialog&)> showGoToLevel;
+    // What runs the About box and the Level Size and Go to Level dialogs (the window system
+    // when none is set). Tests answer them without waiting.
+    void setModalDialogs(ModalDialogs& dialogs) { modalDialogs_ = &dialogs; }
 
     // Controls, named as their object names.
     LevelView* picLevel = nullptr;
@@ -352,6 +346,7 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     std::unique_ptr<RandomSource> ownRandom_;
     RandomSource* random_;
     SystemInformation* systemInformation_ = nullptr;
+    ModalDialogs* modalDialogs_;
     QImage tileSheet_;
     QString statusText_;
     std::unique_ptr<QSettings> settings_;

@@ -4,6 +4,7 @@
 #include "commands/levels/levellist.h"
 #include "commands/levels/levelrules.h"
 #include "map/markerframe.h"
+#include "platform/modaldialogs.h"
 #include "window/dialogs/gotoleveldialog.h"
 
 namespace vrh {
@@ -98,11 +99,7 @@ void frmMain::mnuLevelMoveLater_Click() {
 // Not a step: which level is shown is no part of the levelset.
 void frmMain::mnuLevelGoTo_Click() {
     GoToLevelDialog dialog(state_.curLevel + 1, levelset_.numLevels, this);
-    if (showGoToLevel) {
-        showGoToLevel(dialog);
-    } else {
-        dialog.exec();
-    }
+    modalDialogs_->runModal(dialog);
     if (dialog.result() == QDialog::Accepted) {
         showLevelListChange(goToLevel(levelset_, state_, dialog.level() - 1));
     }
