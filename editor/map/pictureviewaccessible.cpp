@@ -33,8 +33,7 @@ class CursorCellAccessible : public QAccessibleInterface {
         if (!view_) {
             return {};
         }
-        const QRect cell =
-            view_->cursorRect().translated(PictureView::kBorder, PictureView::kBorder);
+        const QRect cell = view_->cursorRect();
         return {view_->mapToGlobal(cell.topLeft()), cell.size()};
     }
     QAccessible::Role role() const override { return QAccessible::Graphic; }

@@ -635,7 +635,6 @@ def level_commands(display, binary, sheet, workdir, started):
 
 
 # The Levels window: opened with F9, a level dragged onto another place, closed with F9.
-ORANGE = (255, 128, 0)
 
 
 def overview_centre(position):
@@ -1122,11 +1121,70 @@ def screen_reader(display, binary, sheet, workdir, started):
         bus.close()
 
 
+def zoom(display, binary, sheet, workdir, started):
+    """Zoomed in to 3 with the real keys, scrolled with the wheel, painted with the mouse: the
+    screen shows each tile pixel as a 3 x 3 block, the file holds the cells pointed at."""
+    editor = Editor(display, binary)
+    started.append(editor)
+    z, scroll = 3, [0, 0]
+
+    def point(cell):
+        """The middle of a map cell on the screen at zoom 3, the map scrolled by scroll."""
+        return (MAP_LEFT + z * CELL * cell[0] - scroll[0] + z * CELL // 2,
+                editor.menu_bar + MAP_TOP + z * CELL * cell[1] - scroll[1] + z * CELL // 2)
+
+    editor._move(*editor.map_point(0, 0))  # the cursor's cell stays in place as the map zooms
+    editor.keys("ctrl+equal", "ctrl+plus")
+    editor.pick_tile(89)
+    editor._move(*point((2, 1)))
+    display.xdotool("click", 1)
+    # Two notches down, one sideways with Shift: three cells a notch.
+    editor._move(*point((4, 4)))
+    display.xdotool("click", "--repeat", 2, "--delay", 50, 5)
+    display.xdotool("keydown", "shift")
+    display.xdotool("click", 5)
+    display.xdotool("keyup", "shift")
+    scroll = [3 * z * CELL, 6 * z * CELL]
+    editor.pick_tile(14)
+    editor._move(*point((8, 6)))
+    display.xdotool("mousedown", 1)
+    editor._move(*point((10, 6)))
+    time.sleep(0.05)
+    display.xdotool("mouseup", 1)
+    editor._move(*point((11, 7)))
+    display.xdotool("click", 1)
+    painted = {(2, 1): 89, (8, 6): 14, (9, 6): 14, (10, 6): 14, (11, 7): 14}
+
+    def shows_enlarged(shot, cell, code):
+        """The cell's pixels inside the cursor's frame are the tile's, each a 3 x 3 block."""
+        left = editor.origin[0] + MAP_LEFT + z * CELL * cell[0] - scroll[0]
+        top = editor.origin[1] + editor.menu_bar + MAP_TOP + z * CELL * cell[1] - scroll[1]
+        sheet_x, sheet_y = CELL * (code % 8), CELL * (code // 8)
+        return all(shot.pixel(left + dx, top + dy) == sheet.pixel(sheet_x + dx // z, sheet_y + dy // z)
+                   for dy in range(2 * z, 14 * z) for dx in range(2 * z, 14 * z))
+
+    wanted = painted | {(7, 6): 0, (11, 6): 0}
+    wait_for("the zoomed map to show the painted cells",
+             lambda: all(shows_enlarged(display.screenshot(), cell, code)
+                         for cell, code in wanted.items() if cell != (2, 1)), timeout=5)
+    keep_shot(display, "zoom 3 scrolled")
+    print("ok: at zoom 3, after a scroll, the cells pointed at show their tiles 3 times enlarged")
+
+    editor.keys("ctrl+0")
+    regions_shot(display, editor, sheet, "actual size after zoom 3", painted | {(12, 7): 255})
+    path = os.path.join(workdir, "zvrhlzom.vrh")
+    save_as(display, editor, path)
+    expected = expected_file(b"ZOM", [(8, 12, default_header(), painted)])
+    check(read(path) == expected, f"saved file differs:\n{read(path).hex()}\n{expected.hex()}")
+    print("ok: saved byte for byte as painted at zoom 3")
+    editor.exit_without_saving()
+
+
 # Each scenario is a test of its own, in a display and a home of its own.
 SCENARIOS = {scenario.__name__: scenario for scenario in (
     splash, paint_save_open, start_with_file_and_drops, killed_and_recovered, regions,
     level_commands, pictures_and_command_line, levels_window, drawing_tools, recovery_attacks,
-    folder_not_in_utf8, screen_reader)}
+    folder_not_in_utf8, zoom, screen_reader)}
 TOOLS = {}
 
 

@@ -96,6 +96,10 @@ TEST(Menus, MenuBarHoldsEveryEntryInOrder) {
         "  mnuViewBar2 -",
         "  mnuViewGrid \"&Grid\" Ctrl+G [ ]",
         "  mnuViewLevels \"&Levels\" F9 [ ]",
+        "  mnuViewZoomBar -",
+        "  mnuViewZoomIn \"Zoom I&n\" Ctrl+=",
+        "  mnuViewZoomOut \"Zoom &Out\" Ctrl+-",
+        "  mnuViewActualSize \"&Actual Size\" Ctrl+0",
         "mnuLevel \"&Level\"",
         "  mnuLevelDecreaseWidth \"Decrease Width\" F1",
         "  mnuLevelIncreaseWidth \"Increase Width\" F2",
@@ -187,6 +191,17 @@ std::function<void(ActiveWindow&)> label(const char* text) {
     return [text](ActiveWindow& h) {
         EXPECT_EQ(h.window.lblLevelNum->text(), QString::fromLatin1(text));
     };
+}
+
+Command zoom(const char* entry, QKeyCombination key, int before, int after) {
+    return {entry, key, nullptr,
+            [before](ActiveWindow& h) {
+                h.window.mnuViewActualSize_Click();
+                for (int step = 1; step < before; ++step) {
+                    h.window.mnuViewZoomIn_Click();
+                }
+            },
+            [after](ActiveWindow& h) { EXPECT_EQ(h.window.picLevel->zoom().zoom(), after); }};
 }
 
 Command tool(const char* entry, QKeyCombination key, DrawingTool before, DrawingTool chosen) {
@@ -354,6 +369,10 @@ const std::vector<Command>& commands() {
              })};
          },
          [](H& h) { EXPECT_EQ(h.level(0).width, 20); }},
+        zoom("mnuViewZoomIn", Qt::CTRL | Qt::Key_Equal, 2, 3),
+        zoom("mnuViewZoomIn", Qt::CTRL | Qt::Key_Plus, 3, 4),
+        zoom("mnuViewZoomOut", Qt::CTRL | Qt::Key_Minus, 3, 2),
+        zoom("mnuViewActualSize", Qt::CTRL | Qt::Key_0, 3, 1),
         // A letter is typed in a box; elsewhere it chooses its tool.
         tool("mnuToolsPencil", Qt::Key_P, DrawingTool::Line, DrawingTool::Pencil),
         tool("mnuToolsLine", Qt::Key_L, DrawingTool::Pencil, DrawingTool::Line),

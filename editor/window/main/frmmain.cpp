@@ -71,6 +71,7 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* ran
     createMouseEditing();
     createRecentFiles();
     createDrawingTools();
+    createZoom();
     createFileWatch();
     createDropTarget();
     createRecovery();

@@ -396,6 +396,25 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void levelsWindow_LevelClick(int position);
     void levelsWindow_LevelDrop(int from, int to);
     frmLevels* levelsWindow_ = nullptr;
+
+    // The map's zoom (frmmain_zoom.cpp), 1 to 4 times, remembered between runs.
+  public:
+    void mnuViewZoomIn_Click();
+    void mnuViewZoomOut_Click();
+    void mnuViewActualSize_Click();
+    // Ctrl + wheel: steps zoom steps, keeping the map's point under the pointer in place.
+    void picLevel_ZoomWheel(int steps, QPointF at);
+    // Puts levelCursor on the cell (column x, row y) and scrolls the map to show it whole.
+    void moveLevelCursor(QPoint cell);
+    QAction* mnuViewZoomIn = nullptr;
+    QAction* mnuViewZoomOut = nullptr;
+    QAction* mnuViewActualSize = nullptr;
+
+  private:
+    void createZoom();
+    // Shows the map at zoom (held to 1..4), keeping the cursor's cell in place, or the point
+    // at when given.
+    void showZoom(int zoom, std::optional<QPointF> at = std::nullopt);
 };
 
 } // namespace vrh

@@ -22,7 +22,7 @@ void frmMain::showLevelListChange(LevelListChange change) {
         setSelection(std::nullopt);
         redrawMap();
         updateLevelLabel();
-        levelCursor->setCell(0, 0);
+        moveLevelCursor({0, 0});
         loadLevel(state_.curLevel);
         break;
     }

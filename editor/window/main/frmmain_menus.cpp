@@ -58,6 +58,17 @@ void frmMain::createMenus() {
     mnuViewLevels = addCheckEntry(
         this, view, "mnuViewLevels", "&Levels", false, [this] { mnuViewLevels_Click(); },
         QKeySequence(Qt::Key_F9));
+    addBar(view, "mnuViewZoomBar");
+    mnuViewZoomIn =
+        addEntry(this, view, "mnuViewZoomIn", "Zoom I&n", &frmMain::mnuViewZoomIn_Click);
+    mnuViewZoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+    mnuViewZoomOut =
+        addEntry(this, view, "mnuViewZoomOut", "Zoom &Out", &frmMain::mnuViewZoomOut_Click,
+                 QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    mnuViewActualSize =
+        addEntry(this, view, "mnuViewActualSize", "&Actual Size", &frmMain::mnuViewActualSize_Click,
+                 QKeySequence(Qt::CTRL | Qt::Key_0));
 
     QMenu* level = addMenu(bar, "mnuLevel", "&Level");
     addEntry(this, level, "mnuLevelDecreaseWidth", "Decrease Width",
