@@ -21,6 +21,8 @@ packages=(
     # the end-to-end test: a real X server, a scripted pointer and keyboard, screenshots, the
     # X clipboard read from outside
     xvfb xauth xdotool imagemagick x11-utils libx11-dev python3 xclip
+    # what a screen reader gets: a private D-Bus session, the accessibility bus, pyatspi
+    dbus at-spi2-core python3-pyatspi
 )
 
 build_qt_windows=false

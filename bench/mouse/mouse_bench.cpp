@@ -1,7 +1,8 @@
 // Painting with a left drag: one move onto a new cell stores the tile, redraws the whole map
 // and repaints the view. Beside it, moves within one cell, which do nothing, quick moves that
 // jump eight cells and paint the cells between, a 32 x 32 filled rectangle, the same paint
-// step at zoom 1 and 4 and a scroll by one cell at zoom 4.
+// step at zoom 1 and 4, a scroll by one cell at zoom 4, and hovering, which names the cell in
+// the status bar and to a screen reader.
 #include "window/main/frmmain.h"
 
 #include "support/windowbench.h"
@@ -10,6 +11,7 @@
 #include "map/levelview.h"
 #include "map/markerframe.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -134,6 +136,41 @@ void BM_FilledRectangle32x32(benchmark::State& state) {
 }
 BENCHMARK(BM_FilledRectangle32x32)
     ->ArgName("releaseOnly")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(kEvents)
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// The pointer onto a new cell with no button held: the cursor moves, the status bar names the
+// cell and the map's accessible description is made and announced. With Arg(1) a screen reader
+// reads, after each move, the map's description and the name of its cursor's cell, as the
+// accessibility bus asks them on an announcement.
+void BM_HoverOntoNewCells(benchmark::State& state) {
+    Editor editor;
+    const bool reading = state.range(0) == 1;
+    QAccessibleInterface* map = QAccessible::queryAccessibleInterface(editor.window.picLevel);
+    QString heard;
+    int step = 0;
+    for (auto _ : state) {
+        const int cell = step++ % 1024;
+        const QPointF local(cell % 32 * 16 + 10, cell / 32 * 16 + 10);
+        QMouseEvent event(QEvent::MouseMove, local, editor.window.picLevel->mapToGlobal(local),
+                          Qt::NoButton, Qt::NoButton, {});
+        QApplication::sendEvent(editor.window.picLevel, &event);
+        QApplication::processEvents();
+        if (reading) {
+            heard = map->text(QAccessible::Description) + map->child(0)->text(QAccessible::Name);
+        }
+    }
+    if (editor.window.picLevel->announcements() < state.iterations() ||
+        (reading && !heard.startsWith(QStringLiteral("Column ")))) {
+        state.SkipWithError("a move was not announced");
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_HoverOntoNewCells)
+    ->ArgName("screenReader")
     ->Arg(0)
     ->Arg(1)
     ->Iterations(kEvents)

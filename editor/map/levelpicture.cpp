@@ -38,20 +38,19 @@ QImage mapPicture(const LevelRecord& level, const QImage& sheet, ShownMarkers sh
         int x;
         int y;
         const QColor& colour;
+        char letter;
     } markers[] = {
         // In the map's painting order: a later one lies on top.
-        {shown.start, level.startX, level.startY, kStartMarkerColour},
-        {shown.finish, level.finishX, level.finishY, kFinishMarkerColour},
-        {shown.put, level.putX, level.putY, kPutMarkerColour},
-        {shown.take, level.takeX, level.takeY, kTakeMarkerColour},
+        {shown.start, level.startX, level.startY, kStartMarkerColour, 'S'},
+        {shown.finish, level.finishX, level.finishY, kFinishMarkerColour, 'F'},
+        {shown.put, level.putX, level.putY, kPutMarkerColour, 'P'},
+        {shown.take, level.takeX, level.takeY, kTakeMarkerColour, 'T'},
     };
     QPainter painter(&picture);
     for (const auto& marker : markers) {
         if (marker.shown) {
-            paintOutline(painter,
-                         QRect(marker.x * kCellPixels, marker.y * kCellPixels, MarkerFrame::kSize,
-                               MarkerFrame::kSize),
-                         marker.colour);
+            paintMarker(painter, QPoint(marker.x * kCellPixels, marker.y * kCellPixels),
+                        marker.colour, shown.letters ? QChar(marker.letter) : QChar());
         }
     }
     return picture;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/levels/shownmarkers.h"
 #include "levelset/levelset.h"
 
 #include <QImage>
@@ -11,15 +12,6 @@ namespace vrh {
 inline const QString kExportPictureTitle = QStringLiteral("Export Picture");
 inline const QString kPictureFilter = QStringLiteral("PNG picture (*.png)");
 inline const QString kPictureSuffix = QStringLiteral("png");
-
-// Which position markers the View menu shows; a start without a window shows what a fresh
-// editor shows.
-struct ShownMarkers {
-    bool start = true;
-    bool finish = true;
-    bool put = false;
-    bool take = false;
-};
 
 // Export All Levels lays the levels out in rows of this many, each under a band with its name.
 inline constexpr int kPictureColumns = 4;

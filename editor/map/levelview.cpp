@@ -40,6 +40,7 @@ void LevelView::drawLevel(const LevelRecord& level, const QImage& sheet) {
     drawnSheet_ = sheet.cacheKey();
     if (!changed.isEmpty()) {
         updateArea(changed);
+        describeCursorAgain();
     }
 }
 

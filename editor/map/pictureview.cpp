@@ -1,5 +1,8 @@
 #include "pictureview.h"
 
+#include "pictureviewaccessible.h"
+
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -18,11 +21,13 @@ PictureView::PictureView(const QString& objectName, QSize drawingArea, QWidget* 
     // The image covers the whole drawing area: nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);
+    installPictureViewAccessible();
 }
 
 void PictureView::setImage(const QImage& image) {
     image_ = image;
     update();
+    describeCursorAgain();
 }
 
 MarkerFrame& PictureView::addMarker(const QString& name, QColor colour, bool visible) {
@@ -149,6 +154,63 @@ void PictureView::putOutlinesUnder(const MarkerFrame& marker) {
     update();
 }
 
+void PictureView::setCursorMarker(const MarkerFrame& cursor,
+                                  std::function<QString(QPoint)> describe) {
+    cursor_ = &cursor;
+    describe_ = std::move(describe);
+    update();
+    describeCursorAgain();
+}
+
+QString PictureView::cursorDescription() const {
+    return describe_ ? describe_(cursor_->cell()) : QString();
+}
+
+QRect PictureView::cursorRect() const {
+    if (!cursor_) {
+        return {};
+    }
+    const QRect cell = cursor_->rect();
+    return {cell.topLeft() * scale_ - scroll_ + QPoint(kBorder, kBorder), cell.size() * scale_};
+}
+
+// Once for all the changes of one event: a level shown moves several markers at once.
+void PictureView::describeCursorAgain() {
+    if (describe_ && !announcing_) {
+        announcing_ = true;
+        QMetaObject::invokeMethod(this, &PictureView::announceDescription, Qt::QueuedConnection);
+    }
+}
+
+void PictureView::announceDescription() {
+    announcing_ = false;
+    QString description = cursorDescription();
+    if (description == announced_) {
+        return;
+    }
+    announced_ = std::move(description);
+    ++announcements_;
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+    // Screen readers speak a focused item that takes the focus, as in a list: the cursor's cell,
+    // a new item for each new text, takes it while the view has the keyboard focus.
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(0);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+bool PictureView::cursorShares() const {
+    for (const auto& marker : markers_) {
+        if (marker.get() != cursor_ && marker->isVisible() &&
+            marker->position() == cursor_->position()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void PictureView::paintUnderMarkers(QPainter& /*painter*/, const QRect& /*area*/) const {}
 
 void PictureView::paintOutlines(QPainter& /*painter*/, const QRect& /*area*/) const {}
@@ -161,7 +223,7 @@ void PictureView::paintMarkers(QPainter& painter, const QRect& area) const {
             outlined = true;
         }
         if (marker->rect().intersects(area)) {
-            marker->paint(painter);
+            marker->paint(painter, marker.get() == cursor_ && cursorShares());
         }
     }
     if (!outlined) {

@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -12,7 +13,8 @@ namespace vrh {
 // A picture area with a sunken 2-pixel border, showing an image at the top left of its drawing
 // area, with marker frames laid over it (the later added on top). A view may show its image
 // enlarged and scrolled (setShownPart); everything it draws and every position it reports
-// stays in the image's own pixels, so what lies over the image scales with it unawares.
+// stays in the image's own pixels, so what lies over the image scales with it unawares. One of
+// the markers may be its cursor, which a screen reader follows.
 class PictureView : public QFrame {
     Q_OBJECT
   public:
@@ -40,6 +42,21 @@ class PictureView : public QFrame {
 
     // Schedules a repaint of a rectangle given in image pixels.
     void updateArea(const QRect& area);
+
+    // The cursor, drawn 2 pixels inside a visible marker on its cell so that both show. The
+    // view's accessible description is describe(the cursor's cell); each change of that text
+    // is announced to assistive technology once the running event is handled, and the cursor's
+    // cell, named by it, takes the accessible focus while the view has the keyboard focus.
+    void setCursorMarker(const MarkerFrame& cursor, std::function<QString(QPoint cell)> describe);
+    QString cursorDescription() const;
+    // Where the cursor shows, in the widget's pixels.
+    QRect cursorRect() const;
+    // The description last announced, and how many announcements there have been.
+    const QString& announcedDescription() const { return announced_; }
+    int announcements() const { return announcements_; }
+    // A marker moved, showed, hid or changed its letter, or the image changed: what the cursor's
+    // cell says may have changed too.
+    void describeCursorAgain();
 
     // A position in the widget as a position in the image, in image pixels: unchanged but for
     // the border while the image is shown at its own size, else the whole pixel under it.
@@ -76,6 +93,8 @@ class PictureView : public QFrame {
 
   private:
     void paintMarkers(QPainter& painter, const QRect& area) const;
+    bool cursorShares() const;
+    void announceDescription();
 
     QImage image_;
     int scale_ = 1;
@@ -83,6 +102,11 @@ class PictureView : public QFrame {
     QSize shown_;
     std::vector<std::unique_ptr<MarkerFrame>> markers_;
     const MarkerFrame* outlinesUnder_ = nullptr;
+    const MarkerFrame* cursor_ = nullptr;
+    std::function<QString(QPoint)> describe_;
+    QString announced_;
+    int announcements_ = 0;
+    bool announcing_ = false;
 };
 
 } // namespace vrh

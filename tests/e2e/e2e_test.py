@@ -5,12 +5,15 @@ keyboard through xdotool, results read from saved files and screenshots (ImageMa
 usage: e2e_test.py SCENARIO VRHEDIT TILES_PNG XMAPLOG XDNDDROP
 Fails, saying why, when anything it needs is missing; it never skips.
 """
+import json
 import os
+import queue
 import re
 import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 APP_TITLE = "Varnhold: Levelset Editor"
@@ -20,6 +23,7 @@ MAP_LEFT, MAP_TOP = 136 + 2, 32 + 2  # drawing area inside the 2-pixel border
 PALETTE_LEFT, PALETTE_TOP = 664 + 2, 32 + 2
 TIME_BOX = (64, 408, 65, 19)  # txtTime: left, top, width, height in the client area
 CELL = 16
+ORANGE = (255, 128, 0)  # the cursor's frame
 
 
 class Failure(Exception):
@@ -211,12 +215,15 @@ class Editor:
         return True
 
     def map_cell_matches(self, shot, sheet, cell_x, cell_y, code):
-        """The inner 12 x 12 pixels of a map cell (inside any marker frame) equal the tile."""
+        """The inner 12 x 12 pixels of a map cell (inside any marker frame) equal the tile, but
+        for the cursor's frame, which lies just inside a marker on the same cell."""
         left = self.origin[0] + MAP_LEFT + CELL * cell_x
         top = self.origin[1] + self.menu_bar + MAP_TOP + CELL * cell_y
         sheet_x, sheet_y = CELL * (code % 8), CELL * (code // 8)
-        return all(shot.pixel(left + dx, top + dy) == sheet.pixel(sheet_x + dx, sheet_y + dy)
-                   for dy in range(2, 14) for dx in range(2, 14))
+        inset_cursor = lambda dx, dy, shown: shown == ORANGE and not (4 <= dx < 12 and 4 <= dy < 12)
+        return all(shown == sheet.pixel(sheet_x + dx, sheet_y + dy) or inset_cursor(dx, dy, shown)
+                   for dy in range(2, 14) for dx in range(2, 14)
+                   for shown in [shot.pixel(left + dx, top + dy)])
 
 
 # The file the scenario expects, built the way the editor lays it out.
@@ -628,7 +635,6 @@ def level_commands(display, binary, sheet, workdir, started):
 
 
 # The Levels window: opened with F9, a level dragged onto another place, closed with F9.
-ORANGE = (255, 128, 0)
 
 
 def overview_centre(position):
@@ -986,6 +992,150 @@ def killed_and_recovered(display, binary, sheet, workdir, started):
     editor.exit_without_saving()
 
 
+# What a screen reader gets: the editor on an accessibility bus of its own, read with pyatspi
+# under Debian's own python, where python3-pyatspi is.
+ATSPI_READER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "atspi_reader.py")
+DEBIAN_PYTHON = "/usr/bin/python3"
+
+
+class AccessibilityBus:
+    """A private D-Bus session with the accessibility bus launched on it."""
+
+    def __init__(self, display):
+        launcher = "/usr/libexec/at-spi-bus-launcher"
+        for tool in ("dbus-daemon", launcher, DEBIAN_PYTHON):
+            check(shutil.which(tool), f"{tool} is missing (scripts/install-deps.sh installs it)")
+        self.session = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                        env=display.env, stdout=subprocess.PIPE, text=True)
+        address = self.session.stdout.readline().strip()
+        check(address, "dbus-daemon gave no address")
+        self.env = dict(display.env, DBUS_SESSION_BUS_ADDRESS=address, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        # The launcher starts the accessibility bus, whose first client starts at-spi2-registryd.
+        self.launcher = subprocess.Popen([launcher, "--launch-immediately"], env=self.env,
+                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.listener = None
+        self.events = queue.Queue()
+
+    def close(self):
+        # Without the session bus the launcher, the accessibility bus and the registry end too.
+        for process in (self.listener, self.launcher, self.session):
+            if process and process.poll() is None:
+                process.terminate()
+                process.wait(timeout=15)
+
+    def describe(self, *names):
+        result = subprocess.run([DEBIAN_PYTHON, ATSPI_READER, "describe", *names], env=self.env,
+                                capture_output=True, text=True, timeout=60)
+        check(result.returncode == 0, f"the reader failed: {result.stderr[-2000:]}")
+        return [json.loads(line) for line in result.stdout.splitlines()]
+
+    def found(self, name):
+        """The object so named, once the bus shows it."""
+        return wait_for(f"{name!r} in the accessible tree",
+                        lambda: next((o for o in self.describe(name) if "missing" not in o), None), 20)
+
+    def listen(self):
+        self.listener = subprocess.Popen([DEBIAN_PYTHON, ATSPI_READER, "listen"], env=self.env,
+                                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        check(self.listener.stdout.readline().strip() == "ready", "the listener did not start")
+        threading.Thread(target=lambda: [self.events.put(json.loads(line)) for line in self.listener.stdout],
+                         daemon=True).start()
+        time.sleep(1.0)  # the registry tells the editor that someone listens
+
+    def stop_listening(self):
+        self.listener.terminate()
+        self.listener.wait(timeout=15)
+
+    def heard(self, what, predicate, timeout=10.0):
+        """The first event from now on that a screen reader would speak as predicate wants."""
+        deadline = time.monotonic() + timeout
+        seen = []
+        while time.monotonic() < deadline:
+            try:
+                event = self.events.get(timeout=max(0.0, deadline - time.monotonic()))
+            except queue.Empty:
+                break
+            if predicate(event):
+                return event
+            seen.append(event)
+        raise Failure(f"no event of {what}; heard {seen}")
+
+
+def focused_item(name):
+    """The focus moved to an item of that name: what a screen reader speaks as it moves."""
+    return lambda e: e["event"] == "object:state-changed:focused" and e["detail1"] == 1 and e["name"] == name
+
+
+def description_of(control, text):
+    return lambda e: e["event"].endswith("accessible-description") and e["name"] == control and e["description"] == text
+
+
+def choose(editor, menu, entry):
+    """A menu entry by its access keys, once the menu shows: with the accessibility bus a menu
+    takes longer to open, and a key sent before it would be lost."""
+    editor.keys(menu)
+    time.sleep(0.5)
+    editor.keys(entry)
+
+
+def screen_reader(display, binary, sheet, workdir, started):
+    """The map and the palette by name on the accessibility bus, their cursors' cells spoken as the
+    pointer moves; the Levels window's pictures by name."""
+    bus = AccessibilityBus(display)
+    try:
+        display.env = bus.env
+        editor = Editor(display, binary)
+        started.append(editor)
+        map_view = bus.found("Map")
+        check(map_view["role"] == "canvas" and
+              map_view["description"] == "Column 0, row 0: Tile 0: normal floor, start position",
+              f"the map as the bus shows it: {map_view}")
+        palette = bus.found("Tile palette")
+        check(palette["description"] == "Tile 0: normal floor", f"the palette: {palette}")
+        print("ok: the map and the palette by their names and roles")
+
+        bus.listen()
+        editor._move(*editor.map_point(3, 2))
+        display.xdotool("click", 2)  # the middle button gives the map the focus and does nothing else
+        editor._move(*editor.map_point(5, 2))
+        said = "Column 5, row 2: Tile 0: normal floor"
+        bus.heard(f"the map describing {said!r}", description_of("Map", said))
+        item = bus.heard(f"the focus on {said!r}", focused_item(said))
+        check(item["parent"] == "Map", f"the spoken cell is no child of the map: {item}")
+        editor._move(*editor.map_point(0, 0))
+        bus.heard("the start position spoken", focused_item("Column 0, row 0: Tile 0: normal floor, start position"))
+        editor._move(*editor.map_point(20, 20))  # outside the level: the cursor stays, the menu is clear
+        choose(editor, "alt+v", "s")  # the start marker hidden: no longer said
+        bus.heard("the hidden start unsaid", description_of("Map", "Column 0, row 0: Tile 0: normal floor"))
+        editor.pick_tile(89)
+        bus.heard("the chosen tile spoken", focused_item("Tile 89: random wall tile"))
+        editor.click_cell(7, 3)
+        bus.heard("the painted cell spoken", focused_item("Column 7, row 3: Tile 89: random wall tile"))
+        editor._move(*editor.map_point(12, 3))  # the cursor stays on the level's last cell it was on
+        time.sleep(0.3)
+        check(bus.describe("Map")[0]["description"] == "Column 7, row 3: Tile 89: random wall tile",
+              "the description left the cursor's cell")
+        print("ok: moving the pointer, choosing and painting are spoken from the cursor's cell")
+        bus.stop_listening()
+
+        editor.keys("F9")
+        picture = bus.found("Level 1")
+        check(picture["parent"] == "Levels" and picture["role"] == "image" and picture["selected"],
+              f"the current level's picture: {picture}")
+        editor.keys("F6")
+        second = bus.found("Level 2")
+        check(second["parent"] == "Levels" and not second["selected"], f"the second picture: {second}")
+        print("ok: the Levels window's pictures are \"Level 1\", the current one, and \"Level 2\"")
+
+        editor.keys("F9")
+        wait_for("the Levels window to close", lambda: display.no_window("^Levels$"))
+        choose(editor, "alt+f", "x")
+        display.answer(BOX, "n")
+        check(editor.process.wait(timeout=15) == 0, editor.ended())
+    finally:
+        bus.close()
+
+
 def zoom(display, binary, sheet, workdir, started):
     """Zoomed in to 3 with the real keys, scrolled with the wheel, painted with the mouse: the
     screen shows each tile pixel as a 3 x 3 block, the file holds the cells pointed at."""
@@ -1021,12 +1171,16 @@ def zoom(display, binary, sheet, workdir, started):
     painted = {(2, 1): 89, (8, 6): 14, (9, 6): 14, (10, 6): 14, (11, 7): 14}
 
     def shows_enlarged(shot, cell, code):
-        """The cell's pixels inside the cursor's frame are the tile's, each a 3 x 3 block."""
+        """The cell's pixels inside the cursor's frame are the tile's, each a 3 x 3 block, but
+        for the cursor's frame just inside the finish marker on (11, 7)."""
         left = editor.origin[0] + MAP_LEFT + z * CELL * cell[0] - scroll[0]
         top = editor.origin[1] + editor.menu_bar + MAP_TOP + z * CELL * cell[1] - scroll[1]
         sheet_x, sheet_y = CELL * (code % 8), CELL * (code // 8)
-        return all(shot.pixel(left + dx, top + dy) == sheet.pixel(sheet_x + dx // z, sheet_y + dy // z)
-                   for dy in range(2 * z, 14 * z) for dx in range(2 * z, 14 * z))
+        inset_cursor = lambda x, y, shown: shown == ORANGE and not (4 <= x < 12 and 4 <= y < 12)
+        return all(shown == sheet.pixel(sheet_x + dx // z, sheet_y + dy // z) or
+                   inset_cursor(dx // z, dy // z, shown)
+                   for dy in range(2 * z, 14 * z) for dx in range(2 * z, 14 * z)
+                   for shown in [shot.pixel(left + dx, top + dy)])
 
     wanted = painted | {(7, 6): 0, (11, 6): 0}
     wait_for("the zoomed map to show the painted cells",
@@ -1049,7 +1203,7 @@ def zoom(display, binary, sheet, workdir, started):
 SCENARIOS = {scenario.__name__: scenario for scenario in (
     splash, paint_save_open, start_with_file_and_drops, killed_and_recovered, regions,
     level_commands, pictures_and_command_line, levels_window, drawing_tools, recovery_attacks,
-    folder_not_in_utf8, zoom)}
+    folder_not_in_utf8, zoom, screen_reader)}
 TOOLS = {}
 
 

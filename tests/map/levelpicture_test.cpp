@@ -14,6 +14,7 @@ namespace {
 
 const QRgb kSilver = qRgb(192, 192, 192);
 const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kLightGreen = qRgb(128, 255, 128);
 const QRgb kGreen = qRgb(0, 192, 0);
 const QRgb kLightBlue = qRgb(128, 128, 255);
@@ -92,6 +93,22 @@ TEST(LevelPicture, SizesMarkersTilesAndBands) {
           {5 * 16 + 15, 5 * 16 + 8, kLightBlue},
           {6 * 16, 5 * 16 + 8, kBlue},
           {6 * 16 + 8, 5 * 16 + 8, 0, 0}}},
+        {"each marker carries its letter in its colour, edged in black or white",
+         [&] {
+             return levelPicture(sampleLevel(), sheet, {true, true, true, true, true});
+         },
+         {320, 160},
+         {{0, 0, kLightGreen},
+          {6, 4, kLightGreen}, // the S's top
+          {5, 4, kBlack},
+          {12, 12, 0, 0},
+          {19 * 16 + 5, 9 * 16 + 4, kGreen}, // the F's top left
+          {19 * 16 + 4, 9 * 16 + 4, kWhite},
+          {5 * 16 + 5, 5 * 16 + 10, kLightBlue}, // the P's foot
+          {5 * 16 + 6, 5 * 16 + 10, kBlack},
+          {6 * 16 + 7, 5 * 16 + 7, kBlue}, // the T's stem
+          {6 * 16 + 6, 5 * 16 + 7, kWhite},
+          {6 * 16 + 5, 5 * 16 + 7, 0, 0}}},
         {"a size beyond the grid is held to it, the start in the last cell",
          [&] { return levelPicture(oversized, sheet, fresh); },
          {512, 512},

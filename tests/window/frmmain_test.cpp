@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace vrh {
 namespace {
@@ -138,9 +139,13 @@ TEST_F(FrmMainTest, MapShowsTheLevelWithMarkersOverIt) {
     const QImage shown = window.picLevel->composedImage();
     const QRgb orange = qRgb(255, 128, 0);
     const QRgb green = qRgb(0, 192, 0);
-    // The cursor lies over the start marker in the top-left cell; the finish at (11, 7).
-    EXPECT_EQ(shown.pixel(0, 0), orange);
-    EXPECT_EQ(shown.pixel(15, 15), orange);
+    const QRgb lightGreen = qRgb(128, 255, 128);
+    // The cursor lies just inside the start marker in the top-left cell, so that both show; the
+    // finish at (11, 7).
+    EXPECT_EQ(shown.pixel(0, 0), lightGreen);
+    EXPECT_EQ(shown.pixel(15, 15), lightGreen);
+    EXPECT_EQ(shown.pixel(2, 2), orange);
+    EXPECT_EQ(shown.pixel(13, 13), orange);
     EXPECT_EQ(shown.pixel(176, 112), green);
     EXPECT_EQ(shown.pixel(191, 127), green);
     // Inside the frames and elsewhere the tile pictures show unchanged.
@@ -156,6 +161,10 @@ TEST_F(FrmMainTest, MapShowsTheLevelWithMarkersOverIt) {
     const QImage again = window.picLevel->composedImage();
     EXPECT_EQ(again.pixel(320, 112), green);
     EXPECT_EQ(again.pixel(328, 120), qRgb(192, 192, 192));
+    // Off the markers the cursor's frame is the cell's edge; under a hidden marker too.
+    window.levelCursor->setCell(1, 0);
+    EXPECT_EQ(window.picLevel->composedImage().pixel(16, 0), orange);
+    EXPECT_EQ(window.picLevel->composedImage().pixel(18, 2), sheet.pixel(2, 2));
     // The palette shows the sheet with the tile cursor on code 0.
     const QImage palette = window.picTiles->composedImage();
     EXPECT_EQ(palette.pixel(0, 0), orange);
@@ -252,36 +261,54 @@ TEST_F(FrmMainTest, PasscodeShowsFiveAndKeepsSixUntilEdited) {
     EXPECT_EQ(window.levelset().passcodes[0].text(), QByteArray("ABCD  "));
 }
 
-// A fresh level's passcode is five blanks: a click or Tab into the box selects them, so that
-// typing replaces them; the focus given by the program itself selects nothing.
-TEST_F(FrmMainTest, PasscodeBoxSelectsAllWhenAClickOrTabBringsTheFocus) {
+// A fresh level's passcode is five blanks and a number is typed anew: a click or Tab into a box
+// selects its text, so that typing replaces it; the focus given by the program itself selects
+// nothing.
+TEST_F(FrmMainTest, TextBoxesSelectAllWhenAClickOrTabBringsTheFocus) {
     goToLevel(1);
-    const std::function<void()> ways[] = {
-        [this] { QTest::mouseClick(window.txtPasscode, Qt::LeftButton, {}, QPoint(20, 8)); },
-        [this] {
-            window.optStrong->setFocus();
-            QTest::keyClick(window.optStrong, Qt::Key_Tab);
-        },
-        [this] {
-            window.txtObjectives->setFocus();
-            QTest::keyClick(window.txtObjectives, Qt::Key_Backtab, Qt::ShiftModifier);
-        },
+    struct Case {
+        QLineEdit* box;
+        QWidget* before; // Tab from here
+        QWidget* after;  // Shift+Tab from here, if given
+        const char* selected;
+        const char* typed;
     };
-    for (const auto& focus : ways) {
-        window.txtTime->setFocus();
-        window.txtPasscode->deselect();
-        focus();
+    const Case cases[] = {
+        {window.txtPasscode, window.optStrong, window.txtObjectives, "     ", "moon"},
+        {window.txtObjectives, window.txtPasscode, window.txtTime, "0", "12"},
+        {window.txtTime, window.txtObjectives, nullptr, "99", "7"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::function<void()>> ways = {
+            [&] { QTest::mouseClick(c.box, Qt::LeftButton, {}, QPoint(20, 8)); },
+            [&] {
+                c.before->setFocus();
+                QTest::keyClick(c.before, Qt::Key_Tab);
+            },
+        };
+        if (c.after) {
+            ways.push_back([&] {
+                c.after->setFocus();
+                QTest::keyClick(c.after, Qt::Key_Backtab, Qt::ShiftModifier);
+            });
+        }
+        for (const auto& focus : ways) {
+            c.before->setFocus();
+            c.box->deselect();
+            focus();
+            QCoreApplication::processEvents();
+            ASSERT_EQ(QApplication::focusWidget(), c.box) << c.selected;
+            EXPECT_EQ(c.box->selectedText(), QString::fromLatin1(c.selected));
+        }
+        QTest::keyClicks(c.box, QString::fromLatin1(c.typed));
+        c.before->setFocus();
+        c.box->setFocus(Qt::OtherFocusReason);
         QCoreApplication::processEvents();
-        ASSERT_EQ(QApplication::focusWidget(), window.txtPasscode);
-        EXPECT_EQ(window.txtPasscode->selectedText(), QStringLiteral("     "));
+        EXPECT_EQ(c.box->selectedText(), QString());
     }
-    QTest::keyClicks(window.txtPasscode, QStringLiteral("moon"));
     EXPECT_EQ(window.levelset().passcodes[0].text(), QByteArray("MOON  "));
-
-    window.txtTime->setFocus();
-    window.txtPasscode->setFocus(Qt::OtherFocusReason);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.txtPasscode->selectedText(), QString());
+    EXPECT_EQ(window.levelset().levels[1].objectives, 12);
+    EXPECT_EQ(window.levelset().levels[1].time, 7);
 }
 
 TEST_F(FrmMainTest, OptionsWriteTheCurrentLevelAndShowingNeverRewrites) {

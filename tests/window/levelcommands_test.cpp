@@ -1,6 +1,8 @@
 #include "windowharness.h"
 
+#include "map/levelpicture.h"
 #include "map/levelview.h"
+#include "map/markerframe.h"
 #include "window/dialogs/levelsizedialog.h"
 
 #include <QLabel>
@@ -398,6 +400,36 @@ TEST(ViewMenu, TheGridLiesBetweenTheCellsInsideTheLevel) {
     EXPECT_TRUE(next->window.picLevel->gridShown());
     EXPECT_EQ(next->window.drawingTool(), DrawingTool::Line);
     EXPECT_TRUE(next->window.mnuToolsTool[1]->isChecked());
+}
+
+// The letters lie in the markers' own painting on the map, as the exported picture draws them,
+// and the choice is remembered.
+TEST(ViewMenu, MarkerLettersShowInTheMarkersAndAreRemembered) {
+    ActiveWindow h;
+    h.window.levelCursor->setCell(5, 5);
+    h.entry("mnuViewBlockPut")->trigger();
+    const QImage before = h.window.picLevel->composedImage();
+    QAction* letters = h.entry("mnuViewMarkerLetters");
+    letters->trigger();
+    ASSERT_TRUE(letters->isChecked());
+    const QImage shown = h.window.picLevel->composedImage();
+    const QImage picture = mapPicture(h.level(0), prepareTileSheet(h.window.picTileset->image()),
+                                      h.window.shownMarkers());
+    // Start, block to put and finish; the block to take is hidden.
+    for (const QPoint cell : {QPoint(0, 0), QPoint(1, 0), QPoint(11, 7), QPoint(2, 0)}) {
+        const QRect pixels(cell * 16, QSize(16, 16));
+        EXPECT_EQ(shown.copy(pixels), picture.copy(pixels)) << cell.x() << ", " << cell.y();
+        EXPECT_EQ(shown.copy(pixels) != before.copy(pixels), cell != QPoint(2, 0))
+            << cell.x() << ", " << cell.y();
+    }
+    EXPECT_EQ(shown.pixel(6, 4), qRgb(128, 255, 128));
+
+    auto next = std::make_unique<ActiveWindow>();
+    EXPECT_TRUE(next->window.mnuViewMarkerLetters->isChecked());
+    EXPECT_TRUE(next->window.shpTake->letterShown());
+    next->entry("mnuViewMarkerLetters")->trigger();
+    EXPECT_FALSE(next->window.shpStart->letterShown());
+    EXPECT_FALSE(ActiveWindow().window.mnuViewMarkerLetters->isChecked());
 }
 
 TEST(ViewMenu, AHiddenMarkerFollowsTheLevelsAndShowsAtItsNewPlace) {

@@ -92,6 +92,7 @@ TEST(Menus, MenuBarHoldsEveryEntryInOrder) {
         "  mnuViewBar1 -",
         "  mnuViewBlockPut \"Block to &Put\" [ ]",
         "  mnuViewBlockTake \"Block to &Take\" [ ]",
+        "  mnuViewMarkerLetters \"Marker Lette&rs\" [ ]",
         "  mnuViewBar2 -",
         "  mnuViewGrid \"&Grid\" Ctrl+G [ ]",
         "  mnuViewLevels \"&Levels\" F9 [ ]",

@@ -1,5 +1,6 @@
 #include "frmlevels.h"
 
+#include "levelswindowaccessible.h"
 #include "map/leveloverview.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ frmLevels::frmLevels(const QImage& tileSheet, QWidget* parent)
     setWindowTitle(QStringLiteral("Levels"));
     // Opening it leaves the keyboard with the editor.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    installLevelsWindowAccessible();
     setFixedSize(kGap + kColumns * (kOverviewPixels + kGap),
                  kGap + kRows * (kOverviewPixels + kNumberHeight + kGap));
 }

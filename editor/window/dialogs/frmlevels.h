@@ -11,8 +11,9 @@ namespace vrh {
 
 // The Levels window: a tool window over the editor that shows every level of the set as a
 // picture of its whole grid at 4 pixels a cell, its number under it, the current one framed in
-// orange. It only shows and reports: a click on a picture and a picture dragged onto another
-// position are signals, and the editor decides what they do.
+// orange; assistive technology sees each picture by its name, "Level N". It only shows and reports:
+// a click on a picture and a picture dragged onto another position are signals, and the editor
+// decides what they do.
 class frmLevels : public QWidget {
     Q_OBJECT
   public:
@@ -30,6 +31,9 @@ class frmLevels : public QWidget {
     void showLevels(const Levelset& levelset, int curLevel);
 
     const QImage& picture(int position) const { return pictures_[position]; }
+    // How many pictures show, and the position framed as the current level (-1 before any).
+    int shownLevels() const { return numLevels_; }
+    int framedLevel() const { return curLevel_; }
     // How many pictures have been drawn since the window was made.
     int picturesDrawn() const { return picturesDrawn_; }
     // Where the picture of a position lies in the window.

@@ -2,6 +2,9 @@
 
 #include "assets/assets.h"
 #include "commands/desktop/recentfiles.h"
+#include "commands/levels/celldescription.h"
+#include "commands/levels/mapediting.h"
+#include "commands/levels/tilenames.h"
 #include "commands/recovery/recoveryfolder.h"
 #include "commands/recovery/recoverykeeper.h"
 #include "levelset/filepath.h"
@@ -132,6 +135,21 @@ void frmMain::createControls() {
     shpPutType = &picTiles->addMarker(QStringLiteral("shpPutType"), kPutMarkerColour, false);
     shpTakeType = &picTiles->addMarker(QStringLiteral("shpTakeType"), kTakeMarkerColour, false);
     tileCursor = &picTiles->addMarker(QStringLiteral("tileCursor"), kOrange, true);
+    shpStart->setLetter(u'S');
+    shpFinish->setLetter(u'F');
+    shpPut->setLetter(u'P');
+    shpTake->setLetter(u'T');
+
+    // What a screen reader hears of the two views follows their cursors.
+    picLevel->setAccessibleName(QStringLiteral("Map"));
+    picLevel->setCursorMarker(*levelCursor, [this](QPoint cell) {
+        return cellDescription(currentLevel(), cell.x(), cell.y(), shownMarkers());
+    });
+    picTiles->setAccessibleName(QStringLiteral("Tile palette"));
+    picTiles->setCursorMarker(*tileCursor, [](QPoint cell) {
+        return tileToolTip(
+            paletteCode(static_cast<std::int16_t>(cell.x()), static_cast<std::int16_t>(cell.y())));
+    });
 
     createPanel(central);
 }
@@ -171,6 +189,13 @@ void frmMain::createPanel(QWidget* central) {
                     clientRect(8, 412, 57, 17));
     txtTime = place(new QLineEdit(central), QStringLiteral("txtTime"), clientRect(64, 408, 65, 19));
     txtTime->setMaxLength(3);
+    // A box is named by its caption, without the colon.
+    for (auto [label, box] :
+         {std::pair{lblPasscode, txtPasscode}, std::pair{lblObjectives, txtObjectives},
+          std::pair{lblTime, txtTime}}) {
+        label->setBuddy(box);
+        box->setAccessibleName(label->text().chopped(1));
+    }
 
     setTabOrder(optNormal, optHatchery);
     setTabOrder(optHatchery, optWeak);

@@ -5,6 +5,7 @@
 #include "commands/levels/levellist.h"
 #include "commands/levels/randomsource.h"
 #include "commands/levels/shapes.h"
+#include "commands/levels/shownmarkers.h"
 #include "commands/regions/cellregion.h"
 #include "levelset/editingstate.h"
 #include "levelset/levelset.h"
@@ -143,6 +144,10 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void mnuViewFinish_Click();
     void mnuViewBlockPut_Click();
     void mnuViewBlockTake_Click();
+    // Each position marker carries its letter while checked; remembered between runs.
+    void mnuViewMarkerLetters_Click();
+    // The position markers the View menu shows now.
+    ShownMarkers shownMarkers() const;
     void mnuLevelDecreaseWidth_Click();
     void mnuLevelIncreaseWidth_Click();
     void mnuLevelDecreaseHeight_Click();
@@ -235,6 +240,7 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     QAction* mnuViewFinish = nullptr;
     QAction* mnuViewBlockPut = nullptr;
     QAction* mnuViewBlockTake = nullptr;
+    QAction* mnuViewMarkerLetters = nullptr;
     std::array<QAction*, 4> mnuToolsMouseChoice{};
     // Pencil, Line, Rectangle and Filled Rectangle, in DrawingTool's order.
     std::array<QAction*, 4> mnuToolsTool{};
@@ -337,6 +343,9 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void updatePasteEntry();
 
     LevelRecord& currentLevel() { return levelset_.levels[state_.curLevel]; }
+
+    // The settings' key of View > Marker Letters.
+    static inline const QString kMarkerLettersKey = QStringLiteral("showMarkerLetters");
 
     Levelset levelset_;
     EditingState state_;

@@ -30,6 +30,9 @@ void frmMain::createDrawingTools() {
     if (settings_->value(kGridKey, false).toBool()) {
         mnuViewGrid_Click();
     }
+    if (settings_->value(kMarkerLettersKey, false).toBool()) {
+        mnuViewMarkerLetters_Click();
+    }
 
     // Each command greyed at its limit, in the menu and on the toolbar.
     const std::pair<const char*, const char*> limited[] = {

@@ -6,29 +6,19 @@
 
 namespace vrh {
 
-namespace {
-
-// The position markers the View menu shows now.
-ShownMarkers shownMarkers(const frmMain& window) {
-    return {window.shpStart->isVisible(), window.shpFinish->isVisible(), window.shpPut->isVisible(),
-            window.shpTake->isVisible()};
-}
-
-} // namespace
-
 void frmMain::mnuFileExportPicture_Click() {
     fileCommands_.exportFile(
         kExportPictureTitle, kPictureFilter, kPictureSuffix, [this](const QString& path) {
-            return writePictureFile(levelPicture(currentLevel(), tileSheet_, shownMarkers(*this)),
-                                    path, levelset_.fileName);
+            return writePictureFile(levelPicture(currentLevel(), tileSheet_, shownMarkers()), path,
+                                    levelset_.fileName);
         });
 }
 
 void frmMain::mnuFileExportAll_Click() {
     fileCommands_.exportFile(
         kExportPictureTitle, kPictureFilter, kPictureSuffix, [this](const QString& path) {
-            return writePictureFile(allLevelsPicture(levelset_, tileSheet_, shownMarkers(*this)),
-                                    path, levelset_.fileName);
+            return writePictureFile(allLevelsPicture(levelset_, tileSheet_, shownMarkers()), path,
+                                    levelset_.fileName);
         });
 }
 

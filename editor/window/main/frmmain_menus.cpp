@@ -49,6 +49,8 @@ void frmMain::createMenus() {
                                     [this] { mnuViewBlockPut_Click(); });
     mnuViewBlockTake = addCheckEntry(this, view, "mnuViewBlockTake", "Block to &Take", false,
                                      [this] { mnuViewBlockTake_Click(); });
+    mnuViewMarkerLetters = addCheckEntry(this, view, "mnuViewMarkerLetters", "Marker Lette&rs",
+                                         false, [this] { mnuViewMarkerLetters_Click(); });
     addBar(view, "mnuViewBar2");
     mnuViewGrid = addCheckEntry(
         this, view, "mnuViewGrid", "&Grid", false, [this] { mnuViewGrid_Click(); },

@@ -27,8 +27,10 @@ void frmMain::connectPanel() {
     onSelected(optHatchery, &frmMain::optHatchery_Click);
     onSelected(optWeak, &frmMain::optWeak_Click);
     onSelected(optStrong, &frmMain::optStrong_Click);
-    // A fresh level's passcode is blanks: typing replaces them.
-    new SelectAllOnFocus(txtPasscode);
+    // A fresh level's passcode is blanks, and a number is typed anew: typing replaces them.
+    for (QLineEdit* box : {txtPasscode, txtObjectives, txtTime}) {
+        new SelectAllOnFocus(box);
+    }
     // The menus' shortcut keys work from the boxes too, but for the keys that edit a box's text
     // anywhere on the desktop: in a box they cut, copy, paste, select and delete its text.
     auto* menuKeys = new MenuKeysOverTextBoxes(

@@ -5,6 +5,7 @@
 #include "map/markerframe.h"
 
 #include <QAction>
+#include <QSettings>
 
 namespace vrh {
 
@@ -33,6 +34,19 @@ void frmMain::mnuViewBlockPut_Click() {
 
 void frmMain::mnuViewBlockTake_Click() {
     reverseAndShow(mnuViewBlockTake, {shpTake, shpTakeType});
+}
+
+void frmMain::mnuViewMarkerLetters_Click() {
+    mnuViewMarkerLetters->setChecked(!mnuViewMarkerLetters->isChecked());
+    for (MarkerFrame* marker : {shpStart, shpFinish, shpPut, shpTake}) {
+        marker->setLetterShown(mnuViewMarkerLetters->isChecked());
+    }
+    settings_->setValue(kMarkerLettersKey, mnuViewMarkerLetters->isChecked());
+}
+
+ShownMarkers frmMain::shownMarkers() const {
+    return {shpStart->isVisible(), shpFinish->isVisible(), shpPut->isVisible(),
+            shpTake->isVisible(), mnuViewMarkerLetters->isChecked()};
 }
 
 } // namespace vrh
