@@ -1,9 +1,9 @@
+#include "app/commandlinerun.h"
+#include "app/startup.h"
 #include "assets/assets.h"
 #include "commands/desktop/commandline.h"
 #include "levelset/filepath.h"
-#include "app/commandlinerun.h"
 #include "platform/qtuserinterface.h"
-#include "app/startup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -84,6 +84,10 @@ int main(int argc, char* argv[]) {
     if (commandLine.exitCode) {
         return answer(
             {*commandLine.exitCode, commandLine.standardOutput, commandLine.standardError});
+    }
+    // The text of a levelset and the differences between two: no application object at all.
+    if (vrh::isTextTask(commandLine.task)) {
+        return answer(vrh::runTextTask(commandLine));
     }
     // Pictures and the check: no window, no display; the picture's text still needs fonts.
     if (commandLine.task != vrh::CommandLineTask::OpenEditor) {
