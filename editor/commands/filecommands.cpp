@@ -127,6 +127,18 @@ bool FileCommands::queryUnload() {
     return savePrompt();
 }
 
+bool FileCommands::readyForCommand(bool saveFirst, bool namesLevelsetFile) {
+    if (saveFirst) {
+        return fileSave();
+    }
+    if (namesLevelsetFile && levelset_.fileName == kUntitled) {
+        messages_.showMessage(kSaveFirstMessage, kApplicationTitle, MessageButtons::Ok,
+                              MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
 bool FileCommands::saveLevelset(const QString& file) {
     if (const std::int16_t level = checkHolesAndGuards(levelset_); level != 0) {
         messages_.showMessage(kHolesAndGuardsMessage + QString::number(level), kErrorTitle,

@@ -1,6 +1,7 @@
 #include "frmmain.h"
 
 #include "assets/assets.h"
+#include "commands/desktop/commandrun.h"
 #include "commands/desktop/recentfiles.h"
 #include "commands/recovery/recoveryfolder.h"
 #include "commands/recovery/recoverykeeper.h"
@@ -67,6 +68,7 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* ran
     createRecentFiles();
     createDrawingTools();
     createFileWatch();
+    createUserCommands();
     createDropTarget();
     createRecovery();
     // The window lays the menu bar out at the height it needs for the window's width, which

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/desktop/usercommands.h"
 #include "commands/filecommands.h"
 #include "commands/history/edithistory.h"
 #include "commands/levels/levellist.h"
@@ -32,7 +33,10 @@ class QToolBar;
 
 namespace vrh {
 
+class CommandRun;
+class CommandsDialog;
 class frmAbout;
+class frmCommandOutput;
 class GoToLevelDialog;
 class frmLevels;
 class LevelSizeDialog;
@@ -392,6 +396,33 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void levelsWindow_LevelClick(int position);
     void levelsWindow_LevelDrop(int from, int to);
     frmLevels* levelsWindow_ = nullptr;
+
+    // The user's own commands (frmmain_commands.cpp): the Tools menu's entries after
+    // Commands..., one at a time running on the levelset, their output in the Command Output
+    // window, made the first time a command runs.
+  public:
+    void mnuToolsCommands_Click();
+    // The command at index in the list, as its entry "mnuToolsCommand1"... runs it.
+    void mnuToolsCommand_Click(int index);
+    // Runs the Commands dialog; empty, modally. Tests put in a hook that answers it.
+    std::function<void(CommandsDialog&)> showCommands;
+    QAction* mnuToolsCommands = nullptr;
+    const QList<UserCommand>& userCommands() const { return userCommands_; }
+    bool commandRunning() const;
+    // Null until a command first runs.
+    frmCommandOutput* commandOutput() const { return commandOutput_; }
+
+  private:
+    void createUserCommands();
+    void showUserCommands();
+    void commandOutput_Stop();
+    void commandEnded(const QString& lastLines);
+    // At the close: whether a command still running may be stopped; none running may.
+    bool queryStopCommand();
+    QList<UserCommand> userCommands_;
+    std::vector<QAction*> commandEntries_;
+    std::unique_ptr<CommandRun> commandRun_;
+    frmCommandOutput* commandOutput_ = nullptr;
 };
 
 } // namespace vrh

@@ -173,6 +173,10 @@ void frmMain::createMenus() {
                           tool == tool_, [this, tool] { mnuToolsTool_Click(tool); });
         mnuToolsTool[index]->setShortcut(drawingTools[index].key);
     }
+    // The user's commands follow this entry (frmmain_commands.cpp).
+    addBar(tools, "mnuToolsBar4");
+    mnuToolsCommands = addEntry(tools, "mnuToolsCommands", "&Commands...");
+    connect(mnuToolsCommands, &QAction::triggered, this, &frmMain::mnuToolsCommands_Click);
 
     QMenu* help = addMenu(bar, "mnuHelp", "&Help");
     addEntry(this, help, "mnuHelpAbout", "&About ", &frmMain::mnuHelpAbout_Click,

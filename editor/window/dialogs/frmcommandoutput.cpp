@@ -1,0 +1,98 @@
+#include "frmcommandoutput.h"
+
+#include "commands/desktop/usercommands.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+namespace vrh {
+
+frmCommandOutput::frmCommandOutput(QWidget* parent) : QWidget(parent, Qt::Tool) {
+    setObjectName(QStringLiteral("frmCommandOutput"));
+    setWindowTitle(kCommandOutputTitle);
+    // Running a command leaves the keyboard with the editor.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    resize(640, 360);
+
+    txtOutput = new QPlainTextEdit(this);
+    txtOutput->setObjectName(QStringLiteral("txtOutput"));
+    txtOutput->setAccessibleName(QStringLiteral("Output"));
+    txtOutput->setReadOnly(true);
+    txtOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtOutput->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The kept lines and the one begun.
+    txtOutput->setMaximumBlockCount(static_cast<int>(OutputTail::kMaxLines) + 1);
+    txtOutput->setUndoRedoEnabled(false);
+
+    cmdStop = new QPushButton(QStringLiteral("&Stop"), this);
+    cmdStop->setObjectName(QStringLiteral("cmdStop"));
+    cmdStop->setEnabled(false);
+    connect(cmdStop, &QPushButton::clicked, this, &frmCommandOutput::stopClicked);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdStop);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(txtOutput);
+    layout->addLayout(buttons);
+
+    showTimer_.setSingleShot(true);
+    showTimer_.setInterval(kShowInterval);
+    connect(&showTimer_, &QTimer::timeout, this, &frmCommandOutput::showPending);
+}
+
+void frmCommandOutput::begin(const QString& shownLine) {
+    showTimer_.stop();
+    pending_.clear();
+    txtOutput->clear();
+    pending_.append(shownLine);
+    pending_.endLine();
+    showPending();
+    cmdStop->setEnabled(true);
+}
+
+void frmCommandOutput::write(const QString& output) {
+    pending_.append(output);
+    if (!showTimer_.isActive()) {
+        showTimer_.start();
+    }
+}
+
+void frmCommandOutput::end(const QString& lastLines) {
+    pending_.endLine();
+    pending_.append(lastLines);
+    showTimer_.stop();
+    showPending();
+    cmdStop->setEnabled(false);
+}
+
+QString frmCommandOutput::text() const {
+    return txtOutput->toPlainText();
+}
+
+void frmCommandOutput::showPending() {
+    if (pending_.isEmpty()) {
+        return;
+    }
+    const OutputTail::Taken taken = pending_.take();
+    QScrollBar* scroll = txtOutput->verticalScrollBar();
+    // Reading further up stays where it is; at the end, the end is followed.
+    const bool atEnd = scroll->value() == scroll->maximum();
+    if (taken.replacesShown) {
+        txtOutput->setPlainText(taken.text);
+    } else {
+        QTextCursor end(txtOutput->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(taken.text);
+    }
+    if (atEnd) {
+        scroll->setValue(scroll->maximum());
+    }
+}
+
+} // namespace vrh

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "commands/desktop/outputtail.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <chrono>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vrh {
+
+// The Command Output window: a tool window over the editor that shows a user command's line
+// as it was run, then its output as it comes, then how it ended, the last
+// OutputTail::kMaxLines lines of it. Output is shown in batches, kShowInterval apart, so that a
+// command that writes fast never keeps the editor from its own events. Stop is a signal; the
+// editor ends the command.
+class frmCommandOutput : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr std::chrono::milliseconds kShowInterval{50};
+
+    explicit frmCommandOutput(QWidget* parent);
+
+    // A new run: the window emptied, the line shown, Stop available.
+    void begin(const QString& shownLine);
+    void write(const QString& output);
+    // The run is over: the last lines shown at once, Stop greyed.
+    void end(const QString& lastLines);
+
+    // What the window shows.
+    QString text() const;
+
+    QPlainTextEdit* txtOutput = nullptr;
+    QPushButton* cmdStop = nullptr;
+
+  signals:
+    void stopClicked();
+
+  private:
+    void showPending();
+
+    OutputTail pending_;
+    QTimer showTimer_;
+};
+
+} // namespace vrh
