@@ -90,6 +90,7 @@ class FileCommands {
     void setRecentFiles(RecentFiles& recent) { recent_ = &recent; }
     // The file the levelset was read from or saved to, as read or written last.
     KnownFile& knownFile() { return knownFile_; }
+    const Levelset& levelset() const { return levelset_; }
 
   private:
     // The save prompt: whether the asking command goes on. A Yes whose save did not happen
