@@ -20,8 +20,10 @@ packages=(
     # fuzzing (libFuzzer with clang 14)
     clang-14 libclang-rt-14-dev
     # the end-to-end test: a real X server, a scripted pointer and keyboard, screenshots, the
-    # X clipboard read from outside; git for a levelset's text in a repository's diff
+    # X clipboard read from outside; git for a levelset's text in a repository's diff; a
+    # session bus with the accessibility bus, read as a screen reader reads it
     xvfb xauth xdotool imagemagick x11-utils libx11-dev python3 xclip git
+    dbus-daemon at-spi2-core python3-pyatspi
 )
 
 build_qt_windows=false

@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -17,17 +18,21 @@ frmCommandOutput::frmCommandOutput(QWidget* parent) : QWidget(parent, Qt::Tool) 
     setWindowTitle(kCommandOutputTitle);
     // Running a command leaves the keyboard with the editor.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    resize(640, 360);
+    // Narrow enough to go beside the editor on a screen 1920 pixels wide.
+    resize(520, 320);
 
     txtOutput = new QPlainTextEdit(this);
     txtOutput->setObjectName(QStringLiteral("txtOutput"));
     txtOutput->setAccessibleName(QStringLiteral("Output"));
     txtOutput->setReadOnly(true);
+    // Read and copied with the keyboard as well as the mouse.
+    txtOutput->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtOutput->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     // The kept lines and the one begun.
     txtOutput->setMaximumBlockCount(static_cast<int>(OutputTail::kMaxLines) + 1);
     txtOutput->setUndoRedoEnabled(false);
+    txtOutput->installEventFilter(this);
 
     cmdStop = new QPushButton(QStringLiteral("&Stop"), this);
     cmdStop->setObjectName(QStringLiteral("cmdStop"));
@@ -69,6 +74,19 @@ void frmCommandOutput::end(const QString& lastLines) {
     showTimer_.stop();
     showPending();
     cmdStop->setEnabled(false);
+}
+
+// The editor's keys reach this window too; Select All and Copy stay with the output's text,
+// which a read-only box would leave to the editor's map.
+bool frmCommandOutput::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtOutput && event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll)) {
+            key->accept();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QString frmCommandOutput::text() const {

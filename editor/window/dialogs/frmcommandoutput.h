@@ -39,6 +39,9 @@ class frmCommandOutput : public QWidget {
   signals:
     void stopClicked();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void showPending();
 
