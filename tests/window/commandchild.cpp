@@ -1,7 +1,7 @@
 // A command for the user-command tests to run, on every platform alike:
 //   commandchild EXIT WORD...     prints its folder, then each word on a line, exits with EXIT
-//   commandchild EXIT --wait      prints "waiting", then waits until it is ended
-//   commandchild EXIT --stubborn  the same, and a request to end is ignored: only a kill ends it
+//   commandchild EXIT --stubborn  prints "waiting" and waits, ignoring a request to end: only a
+//                                 kill ends it
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -14,11 +14,8 @@ int main(int argc, char* argv[]) {
     if (argc < 2) {
         return 2;
     }
-    const bool stubborn = argc > 2 && std::strcmp(argv[2], "--stubborn") == 0;
-    if (stubborn || (argc > 2 && std::strcmp(argv[2], "--wait") == 0)) {
-        if (stubborn) {
-            std::signal(SIGTERM, SIG_IGN);
-        }
+    if (argc > 2 && std::strcmp(argv[2], "--stubborn") == 0) {
+        std::signal(SIGTERM, SIG_IGN);
         std::puts("waiting");
         std::fflush(stdout);
         for (;;) {

@@ -46,10 +46,20 @@ void OutputTail::endLine() {
     afterCarriageReturn_ = false;
 }
 
-OutputTail::Taken OutputTail::take() {
+OutputTail::Taken OutputTail::take(qsizetype maxLines) {
     keepLastLines();
-    Taken taken{std::exchange(pending_, QString()), std::exchange(dropped_, false)};
-    pendingLines_ = 0;
+    const bool replaces = std::exchange(dropped_, false);
+    if (pendingLines_ <= maxLines) {
+        pendingLines_ = 0;
+        return {std::exchange(pending_, QString()), replaces};
+    }
+    qsizetype end = -1;
+    for (qsizetype lines = 0; lines < maxLines; ++lines) {
+        end = pending_.indexOf(u'\n', end + 1);
+    }
+    Taken taken{pending_.first(end + 1), replaces};
+    pending_.remove(0, end + 1);
+    pendingLines_ -= maxLines;
     return taken;
 }
 

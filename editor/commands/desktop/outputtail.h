@@ -18,13 +18,14 @@ class OutputTail {
     // Ends the line begun, if one is: what comes next starts a line of its own.
     void endLine();
 
-    // What came since the last take. When more than kMaxLines lines came, the text holds only
-    // the last of them, and takes the place of everything shown before.
+    // What came since the last take, oldest first, at most maxLines lines of it, so that a
+    // window can show a flood in parts. When more than kMaxLines lines came, only the last of
+    // them are kept, and the first part taken after that takes the place of everything shown.
     struct Taken {
         QString text;
         bool replacesShown = false;
     };
-    Taken take();
+    Taken take(qsizetype maxLines = kMaxLines);
     bool isEmpty() const { return pending_.isEmpty(); }
     // A new run: nothing pending, no line begun.
     void clear();

@@ -24,7 +24,7 @@ QPushButton* button(const char* name, const char* caption, QWidget* parent) {
 }
 
 const QString kPlaceholderHelp = QStringLiteral(
-    "In the command line and the folder, %file is the levelset's path, %name its three-letter "
+    "In the command line and the folder, %file is the levelset's path, %name its three-character "
     "name, %folder its folder, %level the current level's number and %% a percent sign. The "
     "words are split as a shell splits them, and the program is started directly. An empty "
     "folder is the levelset's.");
@@ -39,6 +39,7 @@ CommandsDialog::CommandsDialog(QList<UserCommand> commands, QWidget* parent)
 
     lstCommands = named(new QListWidget(this), "lstCommands");
     lstCommands->setAccessibleName(QStringLiteral("Commands"));
+    lstCommands->setFixedWidth(180);
     txtName = named(new QLineEdit(this), "txtName");
     txtCommandLine = named(new QLineEdit(this), "txtCommandLine");
     txtCommandLine->setMinimumWidth(360);

@@ -47,8 +47,7 @@ frmCommandOutput::frmCommandOutput(QWidget* parent) : QWidget(parent, Qt::Tool) 
     layout->addLayout(buttons);
 
     showTimer_.setSingleShot(true);
-    showTimer_.setInterval(kShowInterval);
-    connect(&showTimer_, &QTimer::timeout, this, &frmCommandOutput::showPending);
+    connect(&showTimer_, &QTimer::timeout, this, [this] { showPending(kLinesAtOnce); });
 }
 
 void frmCommandOutput::begin(const QString& shownLine) {
@@ -57,22 +56,22 @@ void frmCommandOutput::begin(const QString& shownLine) {
     txtOutput->clear();
     pending_.append(shownLine);
     pending_.endLine();
-    showPending();
+    showPending(OutputTail::kMaxLines);
     cmdStop->setEnabled(true);
 }
 
 void frmCommandOutput::write(const QString& output) {
     pending_.append(output);
     if (!showTimer_.isActive()) {
-        showTimer_.start();
+        showTimer_.start(kShowInterval);
     }
 }
 
 void frmCommandOutput::end(const QString& lastLines) {
     pending_.endLine();
     pending_.append(lastLines);
-    showTimer_.stop();
-    showPending();
+    // Shown in parts like the output before it.
+    showTimer_.start(std::chrono::milliseconds(0));
     cmdStop->setEnabled(false);
 }
 
@@ -93,11 +92,11 @@ QString frmCommandOutput::text() const {
     return txtOutput->toPlainText();
 }
 
-void frmCommandOutput::showPending() {
+void frmCommandOutput::showPending(qsizetype maxLines) {
     if (pending_.isEmpty()) {
         return;
     }
-    const OutputTail::Taken taken = pending_.take();
+    const OutputTail::Taken taken = pending_.take(maxLines);
     QScrollBar* scroll = txtOutput->verticalScrollBar();
     // Reading further up stays where it is; at the end, the end is followed.
     const bool atEnd = scroll->value() == scroll->maximum();
@@ -110,6 +109,9 @@ void frmCommandOutput::showPending() {
     }
     if (atEnd) {
         scroll->setValue(scroll->maximum());
+    }
+    if (!pending_.isEmpty()) {
+        showTimer_.start(std::chrono::milliseconds(0));
     }
 }
 

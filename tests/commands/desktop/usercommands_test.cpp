@@ -131,9 +131,13 @@ TEST(UserCommands, OutputKeepsTheLastLinesAndBoundsEachLine) {
     EXPECT_FALSE(few.replacesShown);
     tail.append(lines(1, 30000));
     tail.append(u"part");
-    const OutputTail::Taken many = tail.take();
-    EXPECT_EQ(many.text, lines(30001 - OutputTail::kMaxLines, 30000) + "part");
-    EXPECT_TRUE(many.replacesShown);
+    // Taken in parts: the first after the drop replaces what is shown, the rest follow it.
+    const OutputTail::Taken first = tail.take(3);
+    EXPECT_EQ(first.text, lines(30001 - OutputTail::kMaxLines, 30003 - OutputTail::kMaxLines));
+    EXPECT_TRUE(first.replacesShown);
+    const OutputTail::Taken rest = tail.take();
+    EXPECT_EQ(rest.text, lines(30004 - OutputTail::kMaxLines, 30000) + "part");
+    EXPECT_FALSE(rest.replacesShown);
     EXPECT_TRUE(tail.isEmpty());
 }
 
