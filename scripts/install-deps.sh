@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing, fuzzing and the end-to-end test need,
-# and, for each group named, what that one step needs besides:
+# Installs the Debian packages that building, the sources' layout check, testing, fuzzing and
+# the end-to-end test need, and, for each group named, what that one step needs besides:
 #   windows   VrhEdit.exe and levelsplit.exe: the mingw-w64 cross compiler, what building Qt for
 #             Windows from Debian's source needs (then scripts/build-qt-windows builds it once),
 #             GoogleTest's source, NSIS, zip, git and xz for the packages and their source,
@@ -10,8 +10,8 @@
 set -euo pipefail
 
 packages=(
-    # build
-    cmake ninja-build g++ pkg-config
+    # build, and the layout check of the sources
+    cmake ninja-build g++ pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools libgl-dev
     # running the editor: the X11 and offscreen platform plugins, a font
     qt6-qpa-plugins fonts-dejavu-core

@@ -1,6 +1,7 @@
 // Painting with a left drag: one move onto a new cell stores the tile, redraws the whole map
 // and repaints the view. Beside it, moves within one cell, which do nothing, quick moves that
-// jump eight cells and paint the cells between, and a 32 x 32 filled rectangle.
+// jump eight cells and paint the cells between, a 32 x 32 filled rectangle, the same paint
+// step at zoom 1 and 4 and a scroll by one cell at zoom 4.
 #include "window/main/frmmain.h"
 
 #include "support/windowbench.h"
@@ -11,8 +12,10 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include <iterator>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
@@ -25,6 +28,16 @@ struct Editor : vrh::bench::FullLevelWindow {
     Editor() { window.state().curTile = 89; }
 
     void leftMove(double x, double y) { send(QEvent::MouseMove, Qt::NoButton, x, y); }
+
+    // Through the View menu, which remembers it for the next window: each benchmark that
+    // zooms goes back to 1 when it ends.
+    void zoomTo(int zoom) {
+        window.mnuViewActualSize_Click();
+        for (int step = 1; step < zoom; ++step) {
+            window.mnuViewZoomIn_Click();
+        }
+        QApplication::processEvents();
+    }
 
     void send(QEvent::Type type, Qt::MouseButton button, double x, double y) {
         const QPointF local(x + 2, y + 2);
@@ -137,6 +150,55 @@ void BM_LeftDragWithinOneCell(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_LeftDragWithinOneCell)
+    ->Iterations(kEvents)
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// One paint step at zoom 1 and 4: the walk goes to and fro over the 7 x 7 cells that zoom 4
+// shows whole from the top left, one neighbouring cell a move, so no move scrolls.
+void BM_PaintStepAtZoom(benchmark::State& state) {
+    Editor editor;
+    const int zoom = static_cast<int>(state.range(0));
+    editor.zoomTo(zoom);
+    std::vector<QPoint> walk;
+    for (int y = 0; y < 7; ++y) {
+        for (int x = 0; x < 7; ++x) {
+            walk.emplace_back(y % 2 == 0 ? x : 6 - x, y);
+        }
+    }
+    const std::vector<QPoint> there = walk;
+    walk.insert(walk.end(), there.rbegin() + 1, there.rend() - 1);
+    std::size_t step = 0;
+    for (auto _ : state) {
+        const QPoint cell = walk[step++ % walk.size()];
+        editor.leftMove((cell.x() * 16 + 8) * zoom, (cell.y() * 16 + 8) * zoom);
+    }
+    editor.zoomTo(1);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PaintStepAtZoom)
+    ->ArgName("zoom")
+    ->Arg(1)
+    ->Arg(4)
+    ->Iterations(kEvents)
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// A click on a scroll bar's arrow at zoom 4, down one cell and back, with the repaint.
+void BM_ScrollOneCellAtZoom4(benchmark::State& state) {
+    Editor editor;
+    editor.zoomTo(4);
+    QScrollBar* down = editor.window.picLevel->zoom().downBar();
+    int step = 0;
+    for (auto _ : state) {
+        down->triggerAction(step++ % 2 == 0 ? QAbstractSlider::SliderSingleStepAdd
+                                            : QAbstractSlider::SliderSingleStepSub);
+        QApplication::processEvents();
+    }
+    editor.zoomTo(1);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ScrollOneCellAtZoom4)
     ->Iterations(kEvents)
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond);

@@ -18,6 +18,15 @@ ConsoleAnswer fileError(const QString& message) {
     return {kFileErrorExitCode, {}, text + QLatin1Char('\n')};
 }
 
+// "The levelset has 3 levels.", "The levelset has 1 level.", "The levelset has no level."
+QString levelCountText(int count) {
+    if (count == 0) {
+        return QStringLiteral("The levelset has no level.");
+    }
+    return count == 1 ? QStringLiteral("The levelset has 1 level.")
+                      : QStringLiteral("The levelset has %1 levels.").arg(count);
+}
+
 ConsoleAnswer exportPicture(const CommandLine& commandLine, const Levelset& levelset) {
     const QImage sheet = prepareTileSheet(tileSheet());
     QImage picture;
@@ -26,23 +35,25 @@ ConsoleAnswer exportPicture(const CommandLine& commandLine, const Levelset& leve
         if (number > levelset.numLevels) {
             return {kUsageErrorExitCode,
                     {},
-                    QStringLiteral("VrhEdit: %1 has %2 levels; there is no level %3.\n")
-                        .arg(commandLine.file)
-                        .arg(levelset.numLevels)
-                        .arg(number)};
+                    QStringLiteral("VrhEdit: There is no level %1 in %2. %3\n")
+                        .arg(number)
+                        .arg(commandLine.file, levelCountText(levelset.numLevels))};
         }
         picture = levelPicture(levelset.levels[number - 1], sheet, ShownMarkers{});
+    } else if (levelset.numLevels == 0) {
+        return fileError(cantSaveMessage(commandLine.pictureFile, levelCountText(0)));
     } else {
         picture = allLevelsPicture(levelset, sheet, ShownMarkers{});
     }
-    if (const std::optional<QString> error = writePictureFile(picture, commandLine.pictureFile)) {
+    if (const std::optional<QString> error =
+            writePictureFile(picture, commandLine.pictureFile, commandLine.file)) {
         return fileError(*error);
     }
     return {};
 }
 
-ConsoleAnswer check(const Levelset& levelset) {
-    const QStringList found = checkLevelset(levelset);
+ConsoleAnswer check(const ReadResult& read) {
+    const QStringList found = checkLevelsetFile(read);
     if (found.isEmpty()) {
         return {};
     }
@@ -88,7 +99,7 @@ ConsoleAnswer runWithoutWindow(const CommandLine& commandLine) {
         return fileError(read.error);
     }
     if (commandLine.task == CommandLineTask::Check) {
-        return check(*read.levelset);
+        return check(read);
     }
     return exportPicture(commandLine, *read.levelset);
 }

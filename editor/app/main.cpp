@@ -93,7 +93,10 @@ int main(int argc, char* argv[]) {
     if (commandLine.task != vrh::CommandLineTask::OpenEditor) {
         qputenv("QT_QPA_PLATFORM", vrh::platformWithoutDisplay());
         qInstallMessageHandler(keepQtNotesOffTheConsole);
-        const QGuiApplication app(argc, argv);
+        // The program's name alone: Qt's own options (-platform xcb, -display) would choose a
+        // platform that needs a display after all.
+        int programNameOnly = 1;
+        const QGuiApplication app(programNameOnly, argv);
         return answer(vrh::runWithoutWindow(commandLine));
     }
 

@@ -106,10 +106,10 @@ void generate(const QStringList& arguments) {
             const QImage program = withSilverSeeThrough(icon.image);
             write(program.scaled(128, 128), out.filePath("VrhEdit-128.png"));
             // Windows' sizes: the small one smoothed, the larger ones whole multiples.
-            writeFile(windowsIconFile({program.scaled(16, 16, Qt::IgnoreAspectRatio,
-                                                      Qt::SmoothTransformation),
-                                       program, program.scaled(64, 64), program.scaled(128, 128),
-                                       program.scaled(256, 256)}),
+            writeFile(windowsIconFile(
+                          {program.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                           program, program.scaled(64, 64), program.scaled(128, 128),
+                           program.scaled(256, 256)}),
                       out.filePath("VrhEdit.ico"));
         }
     }

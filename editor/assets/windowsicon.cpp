@@ -45,8 +45,8 @@ QByteArray windowsIconFile(const QList<QImage>& pictures) {
         // A side of 256 is written as 0.
         entries.append(static_cast<char>(picture.width() & 0xFF));
         entries.append(static_cast<char>(picture.height() & 0xFF));
-        entries.append('\0'); // no palette
-        entries.append('\0'); // reserved
+        entries.append('\0');              // no palette
+        entries.append('\0');              // reserved
         appendLittleEndian16(entries, 1);  // colour planes
         appendLittleEndian16(entries, 32); // bits per pixel
         appendLittleEndian32(entries, static_cast<quint32>(png.size()));

@@ -1,7 +1,10 @@
 #include "filepath.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringList>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -53,6 +56,14 @@ int validSequenceLength(const unsigned char* bytes, qsizetype available) {
     return length;
 }
 
+// Valid UTF-8 as Qt decodes it, except that a byte-order mark at the start is a character of
+// the name like any other: QString::fromUtf8 drops it, and the name would lose three bytes.
+QString decodedRun(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                       QStringConverter::Flag::ConvertInitialBom);
+    return decoder(bytes);
+}
+
 } // namespace
 
 QString pathFromFileSystemBytes(QByteArrayView bytes) {
@@ -65,11 +76,11 @@ QString pathFromFileSystemBytes(QByteArrayView bytes) {
             i += length;
             continue;
         }
-        text += QString::fromUtf8(bytes.sliced(run, i - run));
+        text += decodedRun(bytes.sliced(run, i - run));
         text += QChar(char16_t(kEscapeBase + data[i]));
         run = ++i;
     }
-    return text + QString::fromUtf8(bytes.sliced(run));
+    return text + decodedRun(bytes.sliced(run));
 }
 
 QByteArray fileSystemBytes(const QString& path) {
@@ -98,6 +109,42 @@ QString fromFileSystemPath(const fs::path& path) {
     return pathFromFileSystemBytes(path.native());
 #else
     return QFileInfo(path).filePath();
+#endif
+}
+
+QString resolvedPath(const QString& path, const QString& currentFolder) {
+#ifdef Q_OS_UNIX
+    QString absolute = path;
+    if (!path.startsWith(QLatin1Char('/'))) {
+        QString folder = currentFolder;
+        if (folder.isEmpty()) {
+            std::error_code error;
+            const fs::path current = fs::current_path(error);
+            folder = error ? QDir::currentPath() : fromFileSystemPath(current);
+        }
+        absolute = folder + QLatin1Char('/') + path;
+    }
+    const QStringList names = absolute.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    fs::path resolved("/");
+    bool asGiven = false; // once a ".." has no folder before it
+    for (const QString& name : names) {
+        if (name == QLatin1String(".")) {
+            continue;
+        }
+        if (name == QLatin1String("..") && !asGiven) {
+            std::error_code error;
+            const fs::path folder = fs::canonical(resolved, error);
+            if (!error && fs::is_directory(folder, error)) {
+                resolved = folder.parent_path();
+                continue;
+            }
+            asGiven = true;
+        }
+        resolved /= toFileSystemPath(name);
+    }
+    return fromFileSystemPath(resolved);
+#else
+    return QDir::cleanPath(QDir(currentFolder).absoluteFilePath(path));
 #endif
 }
 

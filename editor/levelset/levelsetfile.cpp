@@ -169,7 +169,8 @@ ReadResult parseLevelset(QByteArrayView bytes) {
             offset += level.width;
         }
     }
-    return ReadResult{std::move(levelset), QString(), {}};
+    return ReadResult{
+        std::move(levelset), QString(), {}, bytes.size() - offset, byteAt(kCountOffset)};
 }
 
 BytesRead readLevelsetBytes(const QString& path) {
@@ -181,7 +182,8 @@ BytesRead readLevelsetBytes(const QString& path) {
     if (file.error() != QFileDevice::NoError) {
         return {std::nullopt, file.errorString()};
     }
-    return {std::move(bytes), QString()};
+    const qint64 size = std::max(file.size(), qint64(bytes.size()));
+    return {std::move(bytes), QString(), size};
 }
 
 ReadResult readLevelsetFile(const QString& path) {
@@ -198,6 +200,7 @@ ReadResult readLevelsetFile(const QString& path) {
         return failure(result.error);
     }
     result.levelset->fileName = path;
+    result.bytesAfterLastLevel += read.fileSize - read.bytes->size();
     result.bytes = std::move(*read.bytes);
     return result;
 }

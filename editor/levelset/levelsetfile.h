@@ -35,10 +35,10 @@ QByteArray levelsetFileBytes(const Levelset& levelset, const QString& path);
 
 // Writes the levelset to path atomically: the file appears whole with exactly the new length,
 // or an existing file stays untouched; where the folder takes no new file or the replacement
-// can't keep the old one's group, mode or attributes, in place (see replaceFileSafely). Returns a message naming the reason on failure.
-// Does not run the holes and guards check and does not change fileName. Through a symbolic
-// link it writes the file the link points to; the header's name still comes from path, the
-// name the user chose.
+// can't keep the old one's group, mode or attributes, in place (see replaceFileSafely). Returns a
+// message naming the reason on failure. Does not run the holes and guards check and does not change
+// fileName. Through a symbolic link it writes the file the link points to; the header's name still
+// comes from path, the name the user chose.
 std::optional<QString> writeLevelsetFile(const Levelset& levelset, const QString& path);
 
 // "Can't save <path>." and the reason on a second line, as a failed save says it.
@@ -49,6 +49,11 @@ struct ReadResult {
     std::optional<Levelset> levelset;
     QString error;    // set when levelset is empty
     QByteArray bytes; // what was read of the file, when levelset is set
+    // What the reader passed over, which the next save leaves out, when levelset is set: the
+    // bytes after the last level read (to the file's end), and the level count byte as the
+    // file has it, above 8 where only 8 were read.
+    qint64 bytesAfterLastLevel = 0;
+    int storedLevelCount = 0;
 };
 
 // Parses file bytes. The magic and the stored name are not checked; a count above 8 loads
@@ -61,12 +66,13 @@ ReadResult parseLevelset(QByteArrayView bytes);
 // device, a socket); error then gives the system's reason.
 struct BytesRead {
     std::optional<QByteArray> bytes;
-    QString error; // set when bytes is empty
+    QString error;       // set when bytes is empty
+    qint64 fileSize = 0; // the whole file's, which may be more than was read
 };
 BytesRead readLevelsetBytes(const QString& path);
 
 // Reads the file at path through readLevelsetBytes and parseLevelset; on success fileName is
-// path as given.
+// path as given, and bytesAfterLastLevel counts to the end of the file.
 ReadResult readLevelsetFile(const QString& path);
 
 } // namespace vrh

@@ -2,6 +2,7 @@
 
 #include "drawlevel.h"
 #include "levelset/levelsetfile.h"
+#include "levelset/picturetarget.h"
 #include "levelset/safesave.h"
 #include "markerframe.h"
 
@@ -85,7 +86,11 @@ QImage allLevelsPicture(const Levelset& levelset, const QImage& sheet, ShownMark
     return picture;
 }
 
-std::optional<QString> writePictureFile(const QImage& picture, const QString& path) {
+std::optional<QString> writePictureFile(const QImage& picture, const QString& path,
+                                        const QString& drawnFrom) {
+    if (const std::optional<QString> refusal = pictureTargetRefusal(path, drawnFrom)) {
+        return refusal;
+    }
     if (picture.isNull()) {
         return cantSaveMessage(path, QStringLiteral("There is no level cell to draw."));
     }

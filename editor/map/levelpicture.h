@@ -40,7 +40,10 @@ QImage levelPicture(const LevelRecord& level, const QImage& sheet, ShownMarkers 
 QImage allLevelsPicture(const Levelset& levelset, const QImage& sheet, ShownMarkers shown);
 
 // Writes the picture as a PNG file through a temporary beside it, so a failed write leaves any
-// file at path whole. Gives the reason, worded as the editor's "Error!" box words it.
-std::optional<QString> writePictureFile(const QImage& picture, const QString& path);
+// file at path whole. Refuses, writing nothing, a path that names the levelset's own file
+// (drawnFrom, or "Untitled") or another levelset (see pictureTargetRefusal). Gives the reason,
+// worded as the editor's "Error!" box words it.
+std::optional<QString> writePictureFile(const QImage& picture, const QString& path,
+                                        const QString& drawnFrom);
 
 } // namespace vrh

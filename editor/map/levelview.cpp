@@ -9,16 +9,58 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QWheelEvent>
 
 namespace vrh {
 
 LevelView::LevelView(QWidget* parent)
     : PictureView(QStringLiteral("picLevel"), QSize(kMapPixels, kMapPixels), parent) {}
 
+// Only the cells whose picture changed are repainted: a stroke's step repaints one cell, at
+// any zoom. Another size or sheet repaints them all.
 void LevelView::drawLevel(const LevelRecord& level, const QImage& sheet) {
     vrh::drawLevel(level, sheet, image());
-    levelCells_ = QSize(level.gridWidth(), level.gridHeight());
-    update();
+    const QSize cells(level.gridWidth(), level.gridHeight());
+    QRect changed;
+    if (cells != levelCells_ || sheet.cacheKey() != drawnSheet_ || !drawnCodes_) {
+        changed = image().rect();
+        drawnCodes_.emplace();
+    }
+    for (int y = 0; y < kGridSize; ++y) {
+        for (int x = 0; x < kGridSize; ++x) {
+            const std::uint8_t code = level.contains(x, y) ? level.tiles[y][x] : kOutsideCode;
+            std::uint8_t& drawn = (*drawnCodes_)[y][x];
+            if (drawn != code) {
+                drawn = code;
+                changed |= QRect(x * kCellPixels, y * kCellPixels, kCellPixels, kCellPixels);
+            }
+        }
+    }
+    levelCells_ = cells;
+    drawnSheet_ = sheet.cacheKey();
+    if (!changed.isEmpty()) {
+        updateArea(changed);
+    }
+}
+
+void LevelView::ensureCellVisible(QPoint cell) {
+    zoom_.ensureVisible(QRect(cell * kCellPixels, QSize(kCellPixels, kCellPixels)));
+}
+
+void LevelView::wheelEvent(QWheelEvent* event) {
+    const QPoint turned = event->angleDelta();
+    if (event->modifiers().testFlag(Qt::ControlModifier)) {
+        constexpr int kNotch = 120;
+        zoomWheelRest_ += turned.y() != 0 ? turned.y() : turned.x();
+        const int steps = zoomWheelRest_ / kNotch;
+        zoomWheelRest_ %= kNotch;
+        if (steps != 0) {
+            emit zoomWheel(steps, event->position() - QPointF(kBorder, kBorder));
+        }
+    } else {
+        zoom_.scrollByWheel(turned, event->modifiers().testFlag(Qt::ShiftModifier));
+    }
+    event->accept();
 }
 
 void LevelView::setGridShown(bool shown) {

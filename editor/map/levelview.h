@@ -1,13 +1,18 @@
 #pragma once
 
 #include "levelset/levelrecord.h"
+#include "mapzoom.h"
 #include "pictureview.h"
 #include "regionoverlay.h"
+
+#include <array>
+#include <optional>
 
 namespace vrh {
 
 // The map view: a persistent 512 x 512 back image of the current level, 32 x 32 cells, with
-// the grid, the selection, a floating paste and a shape being drawn over it.
+// the grid, the selection, a floating paste and a shape being drawn over it, all shown at the
+// zoom, which scrolls the map with the wheel (Shift + wheel sideways) above 1.
 class LevelView : public PictureView {
     Q_OBJECT
   public:
@@ -24,7 +29,18 @@ class LevelView : public PictureView {
     RegionOverlay& regions() { return regions_; }
     const RegionOverlay& regions() const { return regions_; }
 
+    MapZoom& zoom() { return zoom_; }
+    const MapZoom& zoom() const { return zoom_; }
+    // Scrolls the least that shows the cell (column x, row y) whole.
+    void ensureCellVisible(QPoint cell);
+
+  signals:
+    // Ctrl + wheel: steps notches away from oneself (negative: towards), the pointer at at in
+    // drawing-area pixels.
+    void zoomWheel(int steps, QPointF at);
+
   protected:
+    void wheelEvent(QWheelEvent* event) override;
     void paintUnderMarkers(QPainter& painter, const QRect& area) const override;
     void paintOutlines(QPainter& painter, const QRect& area) const override;
 
@@ -32,8 +48,14 @@ class LevelView : public PictureView {
     void paintGrid(QPainter& painter, const QRect& area) const;
 
     RegionOverlay regions_{*this};
+    MapZoom zoom_{*this};
+    // What a Ctrl + wheel turned short of a notch, for a wheel that turns in small steps.
+    int zoomWheelRest_ = 0;
     bool gridShown_ = false;
     QSize levelCells_;
+    // What the back image shows: the code drawn in each cell and the sheet it came from.
+    std::optional<std::array<std::array<std::uint8_t, kGridSize>, kGridSize>> drawnCodes_;
+    qint64 drawnSheet_ = 0;
 };
 
 // The tile palette: the sheet, unscaled, 8 codes a row. Hovering a tile of the game names it.

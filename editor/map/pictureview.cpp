@@ -3,11 +3,13 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
+#include <cmath>
 
 namespace vrh {
 
 PictureView::PictureView(const QString& objectName, QSize drawingArea, QWidget* parent)
-    : QFrame(parent), image_(drawingArea, QImage::Format_RGB32) {
+    : QFrame(parent), image_(drawingArea, QImage::Format_RGB32), shown_(drawingArea) {
     setObjectName(objectName);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kBorder);
@@ -38,16 +40,71 @@ QImage PictureView::composedImage() const {
 }
 
 void PictureView::updateArea(const QRect& area) {
-    update(area.translated(kBorder, kBorder));
+    const QRect scaled(area.topLeft() * scale_ - scroll_, area.size() * scale_);
+    const QRect shown = scaled & shownRect();
+    if (!shown.isEmpty()) {
+        update(shown.translated(kBorder, kBorder));
+    }
+}
+
+QPointF PictureView::imagePosition(QPointF widgetPosition) const {
+    const QPointF at = widgetPosition - QPointF(kBorder, kBorder) + scroll_;
+    if (scale_ == 1) {
+        return at;
+    }
+    return {std::floor(at.x() / scale_), std::floor(at.y() / scale_)};
+}
+
+void PictureView::setShownPart(int scale, QPoint scroll, QSize shown) {
+    const QPoint moved = scroll_ - scroll;
+    const bool sameView = shown_ == shown && scale_ == scale;
+    scale_ = scale;
+    scroll_ = scroll;
+    shown_ = shown;
+    const QRect part = shownRect().translated(kBorder, kBorder);
+    if (!sameView) {
+        update(contentsRect());
+    } else if (std::abs(moved.x()) < shown.width() && std::abs(moved.y()) < shown.height()) {
+        // A scroll moves what is on the screen and paints only the strip it uncovers; the
+        // scroll bars beside the part stay where they are.
+        QWidget::scroll(moved.x(), moved.y(), part);
+    } else {
+        update(part);
+    }
 }
 
 void PictureView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.translate(kBorder, kBorder);
-    const QRect area = event->rect().translated(-kBorder, -kBorder) & image_.rect();
-    painter.drawImage(area.topLeft(), image_, area);
-    paintUnderMarkers(painter, area);
-    paintMarkers(painter, area);
+    const QRect exposed = (event->rect() & contentsRect()).translated(-kBorder, -kBorder);
+    const QRect shown = exposed & shownRect();
+    if (!shown.isEmpty()) {
+        // The one place of the scale: the image and all that lies over it are drawn in image
+        // pixels through the painter's transform, each pixel a square block.
+        painter.save();
+        painter.translate(-scroll_);
+        painter.scale(scale_, scale_);
+        const auto inImage = [this](int at, int scroll) {
+            return static_cast<int>(std::floor(double(at + scroll) / scale_));
+        };
+        const QRect area =
+            QRect(
+                QPoint(inImage(shown.left(), scroll_.x()), inImage(shown.top(), scroll_.y())),
+                QPoint(inImage(shown.right(), scroll_.x()), inImage(shown.bottom(), scroll_.y()))) &
+            image_.rect();
+        painter.drawImage(area.topLeft(), image_, area);
+        paintUnderMarkers(painter, area);
+        paintMarkers(painter, area);
+        painter.restore();
+    }
+    // What the shown part leaves of the drawing area lies under child widgets: the corner
+    // between two scroll bars shows the window's colour.
+    if (shown != exposed) {
+        const QRegion rest = QRegion(exposed) - QRegion(shownRect());
+        for (const QRect& part : rest) {
+            painter.fillRect(part, palette().window());
+        }
+    }
     painter.resetTransform();
     drawFrame(&painter);
 }
@@ -68,21 +125,22 @@ int shiftCode(Qt::KeyboardModifiers keys) {
 } // namespace
 
 void PictureView::mousePressEvent(QMouseEvent* event) {
-    const QPointF at = event->position() - QPointF(kBorder, kBorder);
+    const QPointF in = event->position() - QPointF(kBorder, kBorder);
     // The border is not part of the picture: a press on it is no press on a cell.
-    if (at.x() < 0 || at.y() < 0 || at.x() >= image_.width() || at.y() >= image_.height()) {
+    if (in.x() < 0 || in.y() < 0 || in.x() >= shown_.width() || in.y() >= shown_.height()) {
         return;
     }
+    const QPointF at = imagePosition(event->position());
     emit mousePressed(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
 }
 
 void PictureView::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF at = event->position() - QPointF(kBorder, kBorder);
+    const QPointF at = imagePosition(event->position());
     emit mouseMoved(buttonCode(event->buttons()), shiftCode(event->modifiers()), at.x(), at.y());
 }
 
 void PictureView::mouseReleaseEvent(QMouseEvent* event) {
-    const QPointF at = event->position() - QPointF(kBorder, kBorder);
+    const QPointF at = imagePosition(event->position());
     emit mouseReleased(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
 }
 

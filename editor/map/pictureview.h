@@ -9,8 +9,10 @@
 
 namespace vrh {
 
-// A picture area with a sunken 2-pixel border, showing an image unscaled at the top left of its
-// drawing area, with marker frames laid over it (the later added on top).
+// A picture area with a sunken 2-pixel border, showing an image at the top left of its drawing
+// area, with marker frames laid over it (the later added on top). A view may show its image
+// enlarged and scrolled (setShownPart); everything it draws and every position it reports
+// stays in the image's own pixels, so what lies over the image scales with it unawares.
 class PictureView : public QFrame {
     Q_OBJECT
   public:
@@ -36,12 +38,24 @@ class PictureView : public QFrame {
     // The image with the visible markers over it, as the view shows it.
     QImage composedImage() const;
 
-    // Schedules a repaint of a rectangle given in drawing-area pixels.
+    // Schedules a repaint of a rectangle given in image pixels.
     void updateArea(const QRect& area);
+
+    // A position in the widget as a position in the image, in image pixels: unchanged but for
+    // the border while the image is shown at its own size, else the whole pixel under it.
+    QPointF imagePosition(QPointF widgetPosition) const;
+    int scale() const { return scale_; }
+    QPoint scrollOffset() const { return scroll_; }
+    // The part of the drawing area that shows the image, in drawing-area pixels.
+    QRect shownRect() const { return {QPoint(0, 0), shown_}; }
+    // Shows the image scale times its size, from the scaled pixel scroll at the top left of a
+    // shown part of the drawing area; what the part leaves of the drawing area belongs to
+    // child widgets.
+    void setShownPart(int scale, QPoint scroll, QSize shown);
 
   signals:
     // Button: 1 left, 2 right, 4 middle; for a move the sum of the buttons held. Shift: the
-    // keys held, kShiftKey + kCtrlKey + kAltKey. X and Y are pixels of the drawing area.
+    // keys held, kShiftKey + kCtrlKey + kAltKey. X and Y are image pixels (imagePosition).
     // Presses come only from inside it; moves also from outside, below 0 or past its size,
     // while a held button drags the pointer out.
     void mousePressed(int button, int shift, double x, double y);
@@ -64,6 +78,9 @@ class PictureView : public QFrame {
     void paintMarkers(QPainter& painter, const QRect& area) const;
 
     QImage image_;
+    int scale_ = 1;
+    QPoint scroll_;
+    QSize shown_;
     std::vector<std::unique_ptr<MarkerFrame>> markers_;
     const MarkerFrame* outlinesUnder_ = nullptr;
 };

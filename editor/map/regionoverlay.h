@@ -31,7 +31,6 @@ class RegionOverlay {
     // it would land on) appear.
     void setFloating(const QImage& picture, QPoint topLeft, const std::optional<QRect>& shown);
     void clearFloating();
-    const std::optional<QRect>& floatingShown() const { return floatingShown_; }
 
     // The cells of a shape being drawn, each showing the tile picture.
     void setShapePreview(std::vector<QPoint> cells, const QImage& tile);

@@ -41,7 +41,17 @@ std::optional<QString> runDialog(QWidget* parent, const FileDialogSetup& setup,
     return QDir::toNativeSeparators(dialog.selectedFiles().value(0));
 }
 
+class ExecDialogs : public ModalDialogs {
+  public:
+    void runModal(QDialog& dialog) override { dialog.exec(); }
+};
+
 } // namespace
+
+ModalDialogs& windowSystemDialogs() {
+    static ExecDialogs dialogs;
+    return dialogs;
+}
 
 MessageAnswer QtUserInterface::showMessage(const QString& text, const QString& title,
                                            MessageButtons buttons, MessageIcon icon) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/userinterface.h"
+#include "platform/modaldialogs.h"
 
 class QWidget;
 
@@ -19,5 +20,8 @@ class QtUserInterface : public MessageBoxes, public FileDialogs {
   private:
     QWidget* parent_ = nullptr;
 };
+
+// Runs each of the window's dialogs with exec(), modal over its parent.
+ModalDialogs& windowSystemDialogs();
 
 } // namespace vrh

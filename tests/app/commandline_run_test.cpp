@@ -1,7 +1,10 @@
 // VrhEdit's command line as a shell sees it: what it prints where, its exit status and the
 // pictures it writes.
+#include "assets/assets.h"
 #include "levelset/levelsetfile.h"
 #include "levelset/safesave.h"
+#include "map/drawlevel.h"
+#include "map/levelpicture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,6 +12,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -64,11 +68,22 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
     };
     const QString twoLevels = path("zvrhltwo.vrh");
     const QString fresh = path("zvrhlnew.vrh");
-    for (const auto& [file, levels] : {std::pair{twoLevels, 2}, std::pair{fresh, 1}}) {
+    // nine levels, the ninth past the eight read; none at all
+    const QString nine = path("zvrhlnin.vrh");
+    const QString none = path("zvrhlnon.vrh");
+    for (const auto& [file, levels] :
+         {std::pair{twoLevels, 2}, std::pair{fresh, 1}, std::pair{nine, 9}, std::pair{none, 0}}) {
         QFile out(file);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
         out.write(levelsetFile(levels, levels == 2));
     }
+    // Other names of the two-level set: a second name of the same file, and a link to it.
+    const QString sameFile = path("same.png");
+    const QString link = path("link.png");
+    std::filesystem::create_hard_link(twoLevels.toStdU16String(), sameFile.toStdU16String());
+#ifndef _WIN32
+    std::filesystem::create_symlink(twoLevels.toStdU16String(), link.toStdU16String());
+#endif
     const QString missing = path("zvrhlnot.vrh");
     const QString picture = path("out.png");
     const QString nowhere = path("missing/out.png");
@@ -84,6 +99,7 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
         QByteArray standardError;
         QSize picture = QSize(0, 0); // the size of the picture written, when one is
     };
+    const QString itself = QStringLiteral("That file is the levelset the picture is drawn from.");
     const QByteArray hint = "Try 'VrhEdit --help' for more information.\n";
     // One answer on each stream; every text is checked in CommandLine.FileHelpVersionAndUsage...
     const Case cases[] = {
@@ -94,8 +110,32 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
         {{"--export-picture", picture, "--level", "3", twoLevels},
          2,
          "",
-         "VrhEdit: " + twoLevels.toLocal8Bit() + " has 2 levels; there is no level 3.\n"},
+         "VrhEdit: There is no level 3 in " + twoLevels.toLocal8Bit() +
+             ". The levelset has 2 levels.\n"},
+        {{"--export-picture", picture, none},
+         1,
+         "",
+         box(vrh::cantSaveMessage(picture, "The levelset has no level."))},
+        // Qt's own options choose no platform that needs a display.
+        {{"-platform", "xcb", "--export-picture", picture, fresh}, 0, "", "", {512, 528}},
         {{"--export-picture", picture, missing}, 1, "", cantOpen},
+        // Never over the levelset drawn from, however named, nor over another levelset.
+        {{"--export-picture", twoLevels, twoLevels},
+         1,
+         "",
+         box(vrh::cantSaveMessage(twoLevels, itself))},
+        {{"--export-picture", sameFile, twoLevels},
+         1,
+         "",
+         box(vrh::cantSaveMessage(sameFile, itself))},
+#ifndef _WIN32
+        {{"--export-picture", link, twoLevels}, 1, "", box(vrh::cantSaveMessage(link, itself))},
+#endif
+        {{"--export-picture", fresh, twoLevels},
+         1,
+         "",
+         box(vrh::cantSaveMessage(
+             fresh, "That file holds a levelset; a picture is not written over one."))},
         {{"--export-picture", nowhere, fresh}, 1, "", cantSave},
         {{"--check", fresh}, 0, "", ""},
         {{"--check", twoLevels},
@@ -105,6 +145,11 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
          "rows\n",
          ""},
         {{"--check", missing}, 1, "", cantOpen},
+        {{"--check", nine},
+         3,
+         "The file's level count is 9; 8 levels are read\n"
+         "112 bytes after the last level are not part of the levelset\n",
+         ""},
         {{"--print", fresh}, 0, "Magic: \"VRH0\"\nName: \"ABC\"\nLevels: 1\n", ""},
         {{"--print", missing}, 1, "", cantOpen},
         {{"--diff", fresh, fresh}, 0, "", ""},
@@ -127,6 +172,15 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
         EXPECT_EQ(run.standardError, c.standardError);
         EXPECT_EQ(QImage(picture).size(), c.picture);
     }
+    EXPECT_EQ(vrh::readLevelsetBytes(twoLevels).bytes, levelsetFile(2, true));
+    EXPECT_EQ(vrh::readLevelsetBytes(fresh).bytes, levelsetFile(1, false));
+
+    // A level is drawn as Export Picture draws it from a fresh window: start and finish shown.
+    ASSERT_EQ(runVrhEdit({"--export-picture", picture, "--level", "2", twoLevels}).exitCode, 0);
+    const vrh::LevelRecord second = vrh::readLevelsetFile(twoLevels).levelset->levels[1];
+    EXPECT_EQ(QImage(picture).convertToFormat(QImage::Format_RGB32),
+              vrh::levelPicture(second, vrh::prepareTileSheet(vrh::tileSheet()), {})
+                  .convertToFormat(QImage::Format_RGB32));
 }
 
 } // namespace

@@ -20,7 +20,9 @@ class GuiEnvironment : public ::testing::Environment {
         }
         app_ = std::make_unique<QGuiApplication>(argc_, argv_);
     }
-    void TearDown() override { app_.reset(); }
+    void TearDown() override {
+        app_.reset();
+    }
 
   private:
     int argc_ = 1;

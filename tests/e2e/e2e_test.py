@@ -356,8 +356,8 @@ def regions(display, binary, sheet, workdir, started):
                        lambda: x_clipboard(display, "TARGETS").decode().split())
     for target in ("application/x-vrhedit-cells", "image/png", "UTF8_STRING"):
         check(target in targets, f"the clipboard offers no {target}: {targets}")
-    cells = x_clipboard(display, "application/x-vrhedit-cells")
-    check(cells == bytes([2, 2, 89, 14, 54, 1]), f"the cells type holds {cells.hex()}")
+    # The cells type's bytes are CellClipboard's; that they cross the X clipboard whole, the
+    # second editor's paste below shows (broken cells are refused, not read as the text).
     text = x_clipboard(display, "UTF8_STRING")
     check(text == b"89, 14\n54, 1\n", f"the clipboard's text is {text!r}")
     png = os.path.join(workdir, "cells.png")
@@ -369,7 +369,7 @@ def regions(display, binary, sheet, workdir, started):
         sx, sy = CELL * (code % 8), CELL * (code // 8)
         check(all(picture.pixel(CELL * (x - 1) + dx, CELL * (y - 1) + dy) == sheet.pixel(sx + dx, sy + dy)
                   for dy in range(CELL) for dx in range(CELL)), f"the picture's cell ({x}, {y}) is not tile {code}")
-    print("ok: Copy put the cells type, the text and the picture on the X clipboard, byte for byte")
+    print("ok: Copy put the cells type, the text and the picture on the X clipboard")
 
     # Paste on a second level: the cells float under the pointer, a click places them.
     first.keys("F6", "F8")
@@ -454,16 +454,9 @@ def regions(display, binary, sheet, workdir, started):
     first.exit_without_saving()
 
 
-def run_cli(display, binary, *args):
-    """VrhEdit from a shell with no display: its exit status, standard output and error."""
-    env = {k: v for k, v in display.env.items() if k != "DISPLAY"}
-    result = subprocess.run([binary, *args], env=env, cwd=display.workdir, capture_output=True,
-                            text=True, timeout=60)
-    return result.returncode, result.stdout, result.stderr
-
-
 def pictures_and_command_line(display, binary, sheet, workdir, started):
-    """Export Picture's PNG against the map on the screen, then the command line's answers."""
+    """Export Picture's PNG, through the real dialog, against the map on the screen. What the
+    command line writes and answers needs no display: tests/app proves it."""
     editor = Editor(display, binary)
     started.append(editor)
     painted = {(2, 2): 89, (3, 2): 89, (5, 5): 14, (11, 0): 54}
@@ -505,27 +498,18 @@ def pictures_and_command_line(display, binary, sheet, workdir, started):
     check(with_put.pixel(CELL, 0) == (128, 128, 255) and shown.pixel(CELL, 0) != (128, 128, 255),
           f"the shown block to put is {with_put.pixel(CELL, 0)} in the picture")
     print("ok: the block marker that the View menu shows is in the picture")
-    editor.exit_without_saving()
 
-    # The command line draws the level as a fresh editor's map shows it: start and finish.
-    cli_picture = os.path.join(workdir, "cli.png")
-    answer = run_cli(display, binary, "--export-picture", cli_picture, "--level", "1", path)
-    check(answer == (0, "", ""), f"--export-picture answered {answer}")
-    check(Image.load(cli_picture).rgb == shown.rgb, "the command line's picture differs from Export Picture's")
-    holes = os.path.join(workdir, "zvrhlbad.vrh")
-    with open(holes, "wb") as f:
-        f.write(expected_file(b"BAD", [(8, 12, default_header(), {(x, 1): 69 for x in range(11)})]))
-    missing = os.path.join(workdir, "zvrhlnot.vrh")
-    for args, expected in [
-            (["--check", path], (0, "", "")),
-            (["--check", holes], (3, "Level 1: 11 alien holes, more than the 10 allowed\n", "")),
-            (["--check", missing], (1, "", f"Can't open {missing}.\nNo such file or directory\n")),
-            (["--export-picture", cli_picture, "--level", "9", path],
-             (2, "", "VrhEdit: The level must be a number from 1 to 8.\n"
-                     "Try 'VrhEdit --help' for more information.\n"))]:
-        answer = run_cli(display, binary, *args)
-        check(answer == expected, f"VrhEdit {' '.join(args)} answered {answer}")
-    print("ok: the command line's exit codes 0, 1, 2 and 3 and its answers")
+    # Never over the levelset drawn from: the Error! box, and the file stays as it was.
+    saved = read(path)
+    editor.keys("ctrl+shift+e")
+    dialog = display.window("^Export Picture$")
+    display.type(dialog, path)
+    display.keys(dialog, "Return")
+    display.answer("^Error!$", "Return")
+    wait_for("the error box to close", lambda: display.no_window("^Error!$"))
+    check(read(path) == saved, "Export Picture wrote over the levelset it was drawn from")
+    print("ok: Export Picture refused the levelset's own file in the Error! box, nothing written")
+    editor.exit_without_saving()
 
 
 # Drawing tools: a quick drag with no gaps, a rectangle and a line drawn and undone, the grid,
@@ -1144,11 +1128,70 @@ def killed_and_recovered(display, binary, sheet, workdir, started):
     editor.exit_without_saving()
 
 
+def zoom(display, binary, sheet, workdir, started):
+    """Zoomed in to 3 with the real keys, scrolled with the wheel, painted with the mouse: the
+    screen shows each tile pixel as a 3 x 3 block, the file holds the cells pointed at."""
+    editor = Editor(display, binary)
+    started.append(editor)
+    z, scroll = 3, [0, 0]
+
+    def point(cell):
+        """The middle of a map cell on the screen at zoom 3, the map scrolled by scroll."""
+        return (MAP_LEFT + z * CELL * cell[0] - scroll[0] + z * CELL // 2,
+                editor.menu_bar + MAP_TOP + z * CELL * cell[1] - scroll[1] + z * CELL // 2)
+
+    editor._move(*editor.map_point(0, 0))  # the cursor's cell stays in place as the map zooms
+    editor.keys("ctrl+equal", "ctrl+plus")
+    editor.pick_tile(89)
+    editor._move(*point((2, 1)))
+    display.xdotool("click", 1)
+    # Two notches down, one sideways with Shift: three cells a notch.
+    editor._move(*point((4, 4)))
+    display.xdotool("click", "--repeat", 2, "--delay", 50, 5)
+    display.xdotool("keydown", "shift")
+    display.xdotool("click", 5)
+    display.xdotool("keyup", "shift")
+    scroll = [3 * z * CELL, 6 * z * CELL]
+    editor.pick_tile(14)
+    editor._move(*point((8, 6)))
+    display.xdotool("mousedown", 1)
+    editor._move(*point((10, 6)))
+    time.sleep(0.05)
+    display.xdotool("mouseup", 1)
+    editor._move(*point((11, 7)))
+    display.xdotool("click", 1)
+    painted = {(2, 1): 89, (8, 6): 14, (9, 6): 14, (10, 6): 14, (11, 7): 14}
+
+    def shows_enlarged(shot, cell, code):
+        """The cell's pixels inside the cursor's frame are the tile's, each a 3 x 3 block."""
+        left = editor.origin[0] + MAP_LEFT + z * CELL * cell[0] - scroll[0]
+        top = editor.origin[1] + editor.menu_bar + MAP_TOP + z * CELL * cell[1] - scroll[1]
+        sheet_x, sheet_y = CELL * (code % 8), CELL * (code // 8)
+        return all(shot.pixel(left + dx, top + dy) == sheet.pixel(sheet_x + dx // z, sheet_y + dy // z)
+                   for dy in range(2 * z, 14 * z) for dx in range(2 * z, 14 * z))
+
+    wanted = painted | {(7, 6): 0, (11, 6): 0}
+    wait_for("the zoomed map to show the painted cells",
+             lambda: all(shows_enlarged(display.screenshot(), cell, code)
+                         for cell, code in wanted.items() if cell != (2, 1)), timeout=5)
+    keep_shot(display, "zoom 3 scrolled")
+    print("ok: at zoom 3, after a scroll, the cells pointed at show their tiles 3 times enlarged")
+
+    editor.keys("ctrl+0")
+    regions_shot(display, editor, sheet, "actual size after zoom 3", painted | {(12, 7): 255})
+    path = os.path.join(workdir, "zvrhlzom.vrh")
+    save_as(display, editor, path)
+    expected = expected_file(b"ZOM", [(8, 12, default_header(), painted)])
+    check(read(path) == expected, f"saved file differs:\n{read(path).hex()}\n{expected.hex()}")
+    print("ok: saved byte for byte as painted at zoom 3")
+    editor.exit_without_saving()
+
+
 # Each scenario is a test of its own, in a display and a home of its own.
 SCENARIOS = {scenario.__name__: scenario for scenario in (
     splash, paint_save_open, start_with_file_and_drops, killed_and_recovered, regions,
     level_commands, pictures_and_command_line, levels_window, drawing_tools, recovery_attacks,
-    folder_not_in_utf8, designers_loop)}
+    folder_not_in_utf8, zoom, designers_loop)}
 TOOLS = {}
 
 

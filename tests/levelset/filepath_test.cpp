@@ -3,6 +3,7 @@
 #include "levelset/safesave.h"
 #include "support/diskfiles.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -42,6 +43,12 @@ TEST(FilePath, BytesThatAreNoUtf8ComeBackAsTheyWere) {
         {"beyond U+10FFFF", "\xF4\x90\x80\x80",
          QString() + QChar(0xDCF4) + QChar(0xDC90) + QChar(0xDC80) + QChar(0xDC80),
          QString(4, replacement)},
+        {"a byte-order mark at the start of a relative name", "\xEF\xBB\xBFx/zvrhlabc.vrh",
+         QChar(0xFEFF) + QStringLiteral("x/zvrhlabc.vrh"),
+         QChar(0xFEFF) + QStringLiteral("x/zvrhlabc.vrh")},
+        {"a byte-order mark after a Latin-1 byte", "caf\xE9\xEF\xBB\xBFx",
+         QStringLiteral("caf") + QChar(0xDCE9) + QChar(0xFEFF) + "x",
+         QStringLiteral("caf") + replacement + QChar(0xFEFF) + "x"},
         // A pair's low half in U+DC80..U+DCFF is part of a character, not a byte
         {"U+10080", "\xF0\x90\x82\x80", QString::fromUtf8("\xF0\x90\x82\x80"),
          QString::fromUtf8("\xF0\x90\x82\x80")},
@@ -56,6 +63,28 @@ TEST(FilePath, BytesThatAreNoUtf8ComeBackAsTheyWere) {
 #endif
     }
 }
+
+#ifndef _WIN32
+// lnk is a link to far/deep: "lnk/.." is far, as the system and cat take it, not the folder
+// that holds lnk.
+TEST(FilePath, DotDotGoesUpFromWhereALinkBeforeItLeads) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString here = QFileInfo(dir.path()).canonicalFilePath();
+    fs::create_directories(toFileSystemPath(here + "/far/deep"));
+    fs::create_directory_symlink("far/deep", toFileSystemPath(here + "/lnk"));
+    const std::pair<QString, QString> cases[] = {
+        {"lnk/../zvrhlabc.vrh", here + "/far/zvrhlabc.vrh"},
+        {here + "/lnk/../../zvrhlabc.vrh", here + "/zvrhlabc.vrh"},
+        {"./lnk//zvrhlabc.vrh", here + "/lnk/zvrhlabc.vrh"}, // no "..": the link stays
+        {"missing/../zvrhlabc.vrh", here + "/missing/../zvrhlabc.vrh"},
+    };
+    for (const auto& [path, expected] : cases) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_EQ(resolvedPath(path, here), expected);
+    }
+}
+#endif
 
 #ifndef _WIN32
 // A levelset in a folder named in Latin-1 is read and saved there, by either way of saving,

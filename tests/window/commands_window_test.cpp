@@ -36,7 +36,7 @@ QSettings userSettings() {
 
 TEST(UserCommandsWindow, TheCommandsDialogEditsTheListTheToolsMenuShows) {
     ActiveWindow h;
-    h.window.showCommands = [](CommandsDialog& dialog) {
+    h.modal.answers = {testing::answerDialog<CommandsDialog>([](CommandsDialog& dialog) {
         dialog.show();
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Commands"));
         EXPECT_TRUE(dialog.isModal());
@@ -59,7 +59,7 @@ TEST(UserCommandsWindow, TheCommandsDialogEditsTheListTheToolsMenuShows) {
         QTest::mouseClick(dialog.cmdRemove, Qt::LeftButton);
         EXPECT_EQ(dialog.lstCommands->count(), 2);
         QTest::mouseClick(dialog.buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
-    };
+    })};
     h.entry("mnuToolsCommands")->trigger();
     const QList<UserCommand> kept = {{"Play & Test", "emu %file", "%folder/build", false},
                                      {"Split", "levelsplit %name", "", true}};
@@ -72,11 +72,11 @@ TEST(UserCommandsWindow, TheCommandsDialogEditsTheListTheToolsMenuShows) {
     EXPECT_EQ(h.entry("mnuToolsCommand2")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_2));
 
     // Cancel forgets what was changed in the dialog.
-    h.window.showCommands = [](CommandsDialog& dialog) {
+    h.modal.answers = {testing::answerDialog<CommandsDialog>([](CommandsDialog& dialog) {
         dialog.show();
         QTest::mouseClick(dialog.cmdRemove, Qt::LeftButton);
         QTest::mouseClick(dialog.buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
-    };
+    })};
     h.entry("mnuToolsCommands")->trigger();
     EXPECT_EQ(h.window.userCommands(), kept);
     EXPECT_EQ(h.window.findChildren<QAction*>(QStringLiteral("mnuToolsCommand2")).size(), 1);

@@ -2,13 +2,13 @@
 // menu, dropped files and the panel's captions.
 #include "windowharness.h"
 
+#include "app/startup.h"
 #include "assets/assets.h"
 #include "commands/desktop/recentfiles.h"
 #include "levelset/levelsetfile.h"
 #include "map/levelpicture.h"
 #include "support/diskfiles.h"
 #include "support/temporaryuserfolders.h"
-#include "app/startup.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -164,7 +164,28 @@ TEST_F(Desktop, ExportWritesWhatTheMapShowsAndAFailureKeepsTheFile) {
     EXPECT_EQ(h.messages.asked[0].title, QStringLiteral("Error!"));
     EXPECT_EQ(h.messages.asked[0].icon, MessageIcon::Critical);
     EXPECT_EQ(testing::contentOf(picture), before);
-    testing::expectFolderHolds(dir.path(), {"all.png", "level.png", "zvrhlabc.vrh"});
+
+    // Never over the levelset drawn from, nor over another: the box says so, nothing written.
+    const QString open = h.window.levelset().fileName;
+    const QString other = put("zvrhlxyz.vrh");
+    const std::pair<QString, const char*> refused[] = {
+        {open, "That file is the levelset the picture is drawn from."},
+        {other, "That file holds a levelset; a picture is not written over one."},
+    };
+    for (const auto& [target, reason] : refused) {
+        const QByteArray kept = testing::contentOf(target);
+        h.messages.asked.clear();
+        h.dialogs.answers = {target};
+        h.messages.answers = {MessageAnswer::Ok};
+        h.entry("mnuFileExportAll")->trigger();
+        ASSERT_EQ(h.messages.asked.size(), 1u);
+        EXPECT_EQ(h.messages.asked[0].text, cantSaveMessage(target, reason));
+        EXPECT_EQ(h.messages.asked[0].title, QStringLiteral("Error!"));
+        EXPECT_EQ(h.messages.asked[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(testing::contentOf(target), kept);
+    }
+    testing::expectFolderHolds(dir.path(),
+                               {"all.png", "level.png", "zvrhlabc.vrh", "zvrhlxyz.vrh"});
 }
 
 // ---- Recent files -------------------------------------------------------------------------

@@ -47,7 +47,7 @@ class AboutBox : public ::testing::Test {
 };
 
 TEST_F(AboutBox, ShowsItsTextsAndControlsInTheirPlaces) {
-    h.window.showAbout = [this](frmAbout& box) {
+    h.modal.answers = {testing::answerDialog<frmAbout>([this](frmAbout& box) {
         box.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
         EXPECT_EQ(box.objectName(), QStringLiteral("frmAbout"));
@@ -112,7 +112,7 @@ TEST_F(AboutBox, ShowsItsTextsAndControlsInTheirPlaces) {
         EXPECT_NE(shown.pixel(200, 133), white);
         EXPECT_NE(shown.pixel(200, 129), grey);
         box.close();
-    };
+    })};
     h.entry("mnuHelpAbout")->trigger();
 }
 
@@ -130,10 +130,10 @@ TEST_F(AboutBox, OKEnterAndEscCloseIt) {
         SCOPED_TRACE(c.name);
         ModalRun run{c.close};
         QPointer<frmAbout> opened;
-        h.window.showAbout = [&](frmAbout& box) {
+        h.modal.answers = {testing::answerDialog<frmAbout>([&](frmAbout& box) {
             opened = &box;
             run(box);
-        };
+        })};
         h.window.mnuHelpAbout_Click();
         EXPECT_TRUE(run.shown);
         EXPECT_FALSE(run.closedByTimer);
@@ -144,10 +144,11 @@ TEST_F(AboutBox, OKEnterAndEscCloseIt) {
 
 TEST_F(AboutBox, OpensFromTheMenuItsKeyAndTheToolbar) {
     int opened = 0;
-    h.window.showAbout = [&](frmAbout& box) {
+    const auto answer = testing::answerDialog<frmAbout>([&](frmAbout& box) {
         ++opened;
         ModalRun{[](frmAbout& b) { b.cmdOK->click(); }}(box);
-    };
+    });
+    h.modal.answers = {answer, answer, answer};
     h.entry("mnuHelpAbout")->trigger();
     // The main window takes input again once the box has gone. Qt's minimal platform, which
     // the Windows runs use, gives a window no activation back after a modal box: there the
@@ -208,13 +209,13 @@ TEST_F(AboutBox, SystemInfoStartsTheProgramOrSaysItCannotAndStaysOpen) {
             h.messages.answers = {MessageAnswer::Ok};
         }
         bool stayedOpen = false;
-        h.window.showAbout = [&](frmAbout& box) {
+        h.modal.answers = {testing::answerDialog<frmAbout>([&](frmAbout& box) {
             ModalRun{[&](frmAbout& b) {
                 QTest::mouseClick(b.cmdSysInfo, Qt::LeftButton);
                 stayedOpen = b.isVisible();
                 b.cmdOK->click();
             }}(box);
-        };
+        })};
         h.window.mnuHelpAbout_Click();
         EXPECT_TRUE(stayedOpen);
         EXPECT_EQ(system.started, c.path ? std::vector<QString>{*c.path} : std::vector<QString>{});
@@ -235,10 +236,10 @@ TEST_F(AboutBox, ClosingTheMainWindowClosesAnOpenAboutBox) {
         h.messages.answers = {MessageAnswer::No};
         h.window.close();
     }};
-    h.window.showAbout = [&](frmAbout& box) {
+    h.modal.answers = {testing::answerDialog<frmAbout>([&](frmAbout& box) {
         opened = &box;
         run(box);
-    };
+    })};
     h.window.mnuHelpAbout_Click();
     EXPECT_FALSE(run.closedByTimer);
     EXPECT_TRUE(opened.isNull());

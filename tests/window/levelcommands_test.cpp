@@ -153,11 +153,14 @@ TEST(LevelMenu, ReorderingLevelsIsOneStepThatUndoTakesBackExactly) {
 
         SCOPED_TRACE(c.atLimit);
         h.showLevel(c.limitLevels, c.limitCurrent);
+        int entries = 0;
         for (QAction* entry : h.window.findChild<QMenu*>(QStringLiteral("mnuLevel"))->actions()) {
             if (entry->shortcut() == QKeySequence(c.key)) {
                 EXPECT_FALSE(entry->isEnabled());
+                ++entries;
             }
         }
+        EXPECT_EQ(entries, 1);
     }
 }
 
@@ -222,7 +225,7 @@ TEST(LevelMenu, LevelSizeSetsWidthAndHeightInOneStep) {
         SCOPED_TRACE(c.what);
         ActiveWindow h;
         h.setSize(c.width, c.height);
-        h.window.showLevelSize = [&c](LevelSizeDialog& dialog) {
+        h.modal.answers = {testing::answerDialog<LevelSizeDialog>([&c](LevelSizeDialog& dialog) {
             EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Level Size"));
             EXPECT_TRUE(dialog.isModal());
             EXPECT_EQ(dialog.spnWidth->value(), c.width);
@@ -232,7 +235,7 @@ TEST(LevelMenu, LevelSizeSetsWidthAndHeightInOneStep) {
             dialog.spnWidth->setValue(c.newWidth);
             dialog.spnHeight->setValue(c.newHeight);
             c.ok ? dialog.accept() : dialog.reject();
-        };
+        })};
         h.key(Qt::CTRL | Qt::Key_R);
         EXPECT_EQ(h.level(0).width, c.widthAfter);
         EXPECT_EQ(h.level(0).height, c.heightAfter);

@@ -95,6 +95,10 @@ TEST(Menus, MenuBarHoldsEveryEntryInOrder) {
         "  mnuViewBar2 -",
         "  mnuViewGrid \"&Grid\" Ctrl+G [ ]",
         "  mnuViewLevels \"&Levels\" F9 [ ]",
+        "  mnuViewZoomBar -",
+        "  mnuViewZoomIn \"Zoom I&n\" Ctrl+=",
+        "  mnuViewZoomOut \"Zoom &Out\" Ctrl+-",
+        "  mnuViewActualSize \"&Actual Size\" Ctrl+0",
         "mnuLevel \"&Level\"",
         "  mnuLevelDecreaseWidth \"Decrease Width\" F1",
         "  mnuLevelIncreaseWidth \"Increase Width\" F2",
@@ -188,6 +192,17 @@ std::function<void(ActiveWindow&)> label(const char* text) {
     return [text](ActiveWindow& h) {
         EXPECT_EQ(h.window.lblLevelNum->text(), QString::fromLatin1(text));
     };
+}
+
+Command zoom(const char* entry, QKeyCombination key, int before, int after) {
+    return {entry, key, nullptr,
+            [before](ActiveWindow& h) {
+                h.window.mnuViewActualSize_Click();
+                for (int step = 1; step < before; ++step) {
+                    h.window.mnuViewZoomIn_Click();
+                }
+            },
+            [after](ActiveWindow& h) { EXPECT_EQ(h.window.picLevel->zoom().zoom(), after); }};
 }
 
 Command tool(const char* entry, QKeyCombination key, DrawingTool before, DrawingTool chosen) {
@@ -319,7 +334,8 @@ const std::vector<Command>& commands() {
         {"mnuToolsDoors", Qt::CTRL | Qt::Key_D, nullptr,
          [](H& h) { h.messages.answers = {MessageAnswer::Ok}; },
          [](H& h) { expectAsked(h, "Doors"); }},
-        {"mnuHelpAbout", Qt::Key_F12, "About", [](H&) {}, [](H& h) { EXPECT_EQ(h.aboutBoxes, 1); }},
+        {"mnuHelpAbout", Qt::Key_F12, "About", [](H& h) { h.modal.answers = {h.closeAboutBox()}; },
+         [](H& h) { EXPECT_EQ(h.modal.asked, std::vector{QStringLiteral("frmAbout")}); }},
         {"mnuLevelInsert", Qt::CTRL | Qt::Key_I, nullptr, [](H& h) { h.showLevel(3, 1); },
          label("Level: 2 / 4")},
         {"mnuLevelDuplicate", Qt::CTRL | Qt::Key_J, nullptr, [](H& h) { h.showLevel(3, 1); },
@@ -333,10 +349,10 @@ const std::vector<Command>& commands() {
         {"mnuLevelGoTo", Qt::CTRL | Qt::Key_L, nullptr,
          [](H& h) {
              h.showLevel(3, 0);
-             h.window.showGoToLevel = [](GoToLevelDialog& dialog) {
+             h.modal.answers = {testing::answerDialog<GoToLevelDialog>([](GoToLevelDialog& dialog) {
                  dialog.spnLevel->setValue(3);
                  dialog.accept();
-             };
+             })};
          },
          label("Level: 3 / 3")},
         {"mnuViewGrid", Qt::CTRL | Qt::Key_G, nullptr,
@@ -348,12 +364,16 @@ const std::vector<Command>& commands() {
          [](H& h) { EXPECT_TRUE(h.window.picLevel->gridShown()); }},
         {"mnuLevelSize", Qt::CTRL | Qt::Key_R, nullptr,
          [](H& h) {
-             h.window.showLevelSize = [](LevelSizeDialog& dialog) {
+             h.modal.answers = {testing::answerDialog<LevelSizeDialog>([](LevelSizeDialog& dialog) {
                  dialog.spnWidth->setValue(20);
                  dialog.accept();
-             };
+             })};
          },
          [](H& h) { EXPECT_EQ(h.level(0).width, 20); }},
+        zoom("mnuViewZoomIn", Qt::CTRL | Qt::Key_Equal, 2, 3),
+        zoom("mnuViewZoomIn", Qt::CTRL | Qt::Key_Plus, 3, 4),
+        zoom("mnuViewZoomOut", Qt::CTRL | Qt::Key_Minus, 3, 2),
+        zoom("mnuViewActualSize", Qt::CTRL | Qt::Key_0, 3, 1),
         // A letter is typed in a box; elsewhere it chooses its tool.
         tool("mnuToolsPencil", Qt::Key_P, DrawingTool::Line, DrawingTool::Pencil),
         tool("mnuToolsLine", Qt::Key_L, DrawingTool::Pencil, DrawingTool::Line),
@@ -369,9 +389,7 @@ void expectOnlyThat(ActiveWindow& h, const Command& c) {
     c.ran(h);
     EXPECT_TRUE(h.messages.answers.empty());
     EXPECT_TRUE(h.dialogs.answers.empty());
-    if (QLatin1String(c.entry) != QLatin1String("mnuHelpAbout")) {
-        EXPECT_EQ(h.aboutBoxes, 0);
-    }
+    EXPECT_TRUE(h.modal.answers.empty());
 }
 
 TEST(Menus, EveryShortcutKeyRunsItsCommand) {
@@ -499,7 +517,7 @@ TEST(Toolbar, UnknownKeysDoNothingAndAFailingCommandIsLeftAsItFailed) {
     }
     EXPECT_TRUE(harness.messages.asked.empty());
     EXPECT_TRUE(harness.dialogs.asked.empty());
-    EXPECT_EQ(harness.aboutBoxes, 0);
+    EXPECT_TRUE(harness.modal.asked.empty());
     EXPECT_EQ(harness.window.lblLevelNum->text(), QStringLiteral("Level: 2 / 3"));
     EXPECT_EQ(harness.window.picLevel->image(), map);
 

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -29,6 +30,8 @@ class PopupWindow : public frmMain {
         }
         if (action != nullptr) {
             action->trigger();
+        } else if (!choice.isEmpty()) {
+            ADD_FAILURE() << menu->objectName().toStdString() << " has no " << choice.toStdString();
         }
         return action;
     }

@@ -1,11 +1,11 @@
 #include "windowharness.h"
 
+#include "app/startup.h"
 #include "commands/recovery/recoveryfile.h"
 #include "commands/recovery/recoveryfolder.h"
 #include "levelset/levelsetfile.h"
 #include "support/diskfiles.h"
 #include "support/temporaryuserfolders.h"
-#include "app/startup.h"
 
 #include <QDir>
 #include <QFile>

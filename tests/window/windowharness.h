@@ -5,6 +5,7 @@
 #include "map/drawlevel.h"
 #include "map/levelview.h"
 #include "popupwindow.h"
+#include "support/scriptedmodaldialogs.h"
 #include "support/scripteduserinterface.h"
 #include "window/dialogs/frmabout.h"
 #include "window/main/frmmain.h"
@@ -83,25 +84,28 @@ class NoSystemInformation : public SystemInformation {
 };
 
 // The main window shown and active, so that its shortcut keys work, with every modal part
-// scripted: About boxes are counted and closed at once, popup menus answered by choice.
+// scripted: boxes and dialogs answered in order, popup menus by choice.
 class ActiveWindow {
   public:
     FailingMessageBoxes messages;
     ScriptedFileDialogs dialogs;
+    ScriptedModalDialogs modal;
     NoSystemInformation system;
     PopupWindow window{messages, dialogs};
-    int aboutBoxes = 0;
 
     ActiveWindow() {
         window.setSystemInformation(system);
-        window.showAbout = [this](frmAbout& box) {
-            ++aboutBoxes;
-            EXPECT_EQ(box.parentWidget(), &window);
-        };
+        window.setModalDialogs(modal);
         window.show();
         window.activateWindow();
         QApplication::setActiveWindow(&window);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    // The About box shown over this window and closed at once.
+    std::function<void(QDialog&)> closeAboutBox() {
+        return answerDialog<frmAbout>(
+            [this](frmAbout& box) { EXPECT_EQ(box.parentWidget(), &window); });
     }
 
     QAction* entry(const char* name) {

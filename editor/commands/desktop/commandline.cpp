@@ -1,10 +1,10 @@
 #include "commandline.h"
 
+#include "levelset/filepath.h"
 #include "levelset/levelset.h"
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFileInfo>
 
 namespace vrh {
 
@@ -41,9 +41,10 @@ CommandLine answerWith(const QString& standardOutput) {
     return answer;
 }
 
-// Shown in the title and the messages as the system writes paths (backslashes on Windows).
+// The file the system names, shown in the title and the messages as the system writes paths
+// (backslashes on Windows).
 QString absolutePath(const QString& currentFolder, const QString& path) {
-    return QDir::toNativeSeparators(QDir::cleanPath(QDir(currentFolder).absoluteFilePath(path)));
+    return QDir::toNativeSeparators(resolvedPath(path, currentFolder));
 }
 
 // --print FILE and --diff FILE SECOND, the levelset as text and the differences between two;
@@ -104,7 +105,7 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
     const QCommandLineOption exportPicture(
         QStringLiteral("export-picture"),
         QStringLiteral("Writes the levels of FILE as a PNG picture to OUT.png, as Export All "
-                       "Levels does, and exits."),
+                       "Levels does, and exits. Never writes over FILE or another levelset."),
         QStringLiteral("OUT.png"));
     const QCommandLineOption level(
         QStringLiteral("level"),
@@ -112,9 +113,9 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
         QStringLiteral("N"));
     const QCommandLineOption check(
         QStringLiteral("check"),
-        QStringLiteral("Reports on standard output every level of FILE with too many alien holes "
-                       "or security guards and every position outside its level; exits with 3 "
-                       "when it finds one, else 0."));
+        QStringLiteral("Reports on standard output what the next save would leave out of FILE, "
+                       "every level with too many alien holes or security guards and every "
+                       "position outside its level; exits with 3 when it finds one, else 0."));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(exportPicture);
@@ -146,6 +147,13 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
     }
     if (parser.isSet(version)) {
         return answerWith(QStringLiteral("%1 %2\n").arg(kProgramName, QStringLiteral(VRH_VERSION)));
+    }
+    // Twice is no choice: which one was meant?
+    for (const QCommandLineOption& own : {exportPicture, level, check, print, diff}) {
+        const QString name = own.names().first();
+        if (parser.optionNames().count(name) > 1) {
+            return usageError(QStringLiteral("--%1 is given more than once.").arg(name));
+        }
     }
     if (std::optional<CommandLine> text =
             textTask(parser, print, diff, {&exportPicture, &check, &level}, currentFolder)) {

@@ -31,12 +31,12 @@ std::optional<QString> droppedLevelset(const QMimeData& data) {
     if (urls.size() != 1 || !urls.first().isLocalFile()) {
         return std::nullopt;
     }
-    const QString path = QDir::toNativeSeparators(localPath(urls.first()));
-    if (!path.endsWith(QStringLiteral(".vrh"), Qt::CaseInsensitive) ||
-        path.endsWith(QDir::separator())) {
+    const QString path = localPath(urls.first());
+    if (!path.endsWith(QStringLiteral(".vrh"), Qt::CaseInsensitive)) {
         return std::nullopt;
     }
-    return path;
+    // A ".." goes up from where a link before it leads, as the system takes it.
+    return QDir::toNativeSeparators(resolvedPath(path, {}));
 }
 
 } // namespace vrh

@@ -2,6 +2,7 @@
 
 #include "levelset/filepath.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -20,10 +21,14 @@ QVariant settingOf(const QString& path) {
     return qtReachesPath(path) ? QVariant(path) : QVariant(fileSystemBytes(path));
 }
 
+// A path written into the settings file by hand may hold a "..": it names what the system
+// takes it for.
 QString pathOf(const QVariant& setting) {
-    return setting.typeId() == QMetaType::QByteArray
-               ? pathFromFileSystemBytes(setting.toByteArray())
-               : setting.toString();
+    const QString path = setting.typeId() == QMetaType::QByteArray
+                             ? pathFromFileSystemBytes(setting.toByteArray())
+                             : setting.toString();
+    return path.contains(QStringLiteral("..")) ? QDir::toNativeSeparators(resolvedPath(path, {}))
+                                               : path;
 }
 
 } // namespace

@@ -51,4 +51,24 @@ QStringList checkLevelset(const Levelset& levelset) {
     return found;
 }
 
+QStringList checkLevelsetFile(const ReadResult& read) {
+    QStringList found;
+    if (read.storedLevelCount > kMaxLevels) {
+        found << QStringLiteral("The file's level count is %1; %2 levels are read")
+                     .arg(read.storedLevelCount)
+                     .arg(kMaxLevels);
+    }
+    const qint64 after = read.bytesAfterLastLevel;
+    if (after > 0) {
+        const QString last = read.levelset->numLevels == 0 ? QStringLiteral("the header")
+                                                           : QStringLiteral("the last level");
+        found << (after == 1
+                      ? QStringLiteral("1 byte after %1 is not part of the levelset").arg(last)
+                      : QStringLiteral("%1 bytes after %2 are not part of the levelset")
+                            .arg(after)
+                            .arg(last));
+    }
+    return found + checkLevelset(*read.levelset);
+}
+
 } // namespace vrh

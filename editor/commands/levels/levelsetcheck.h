@@ -1,6 +1,7 @@
 #pragma once
 
 #include "levelset/levelset.h"
+#include "levelset/levelsetfile.h"
 
 #include <QStringList>
 
@@ -14,5 +15,11 @@ namespace vrh {
 //   "Level 3: 6 security guards, more than the 5 allowed"
 //   "Level 2: the start position, column 14 row 3, lies outside the level's 12 columns by 8 rows"
 QStringList checkLevelset(const Levelset& levelset);
+
+// --check on a file that was read: first what the next save would leave out of it, then
+// checkLevelset's findings.
+//   "The file's level count is 9; 8 levels are read"
+//   "12 bytes after the last level are not part of the levelset"
+QStringList checkLevelsetFile(const ReadResult& read);
 
 } // namespace vrh

@@ -53,9 +53,9 @@ std::optional<std::uint8_t> randomTile(std::int16_t mouseChoice, RandomSource& r
     return randomTile(mouseChoice, random.next());
 }
 
-bool setPositionFromPopup(LevelRecord& level, const EditingState& state, LevelPosition which) {
+void setPositionFromPopup(LevelRecord& level, const EditingState& state, LevelPosition which) {
     if (!state.popupX || !state.popupY) {
-        return false;
+        return;
     }
     const auto x = static_cast<std::uint8_t>(*state.popupX);
     const auto y = static_cast<std::uint8_t>(*state.popupY);
@@ -77,16 +77,14 @@ bool setPositionFromPopup(LevelRecord& level, const EditingState& state, LevelPo
         level.takeY = y;
         break;
     }
-    return true;
 }
 
-bool setTypeFromPopup(LevelRecord& level, const EditingState& state, BlockType which) {
+void setTypeFromPopup(LevelRecord& level, const EditingState& state, BlockType which) {
     if (!state.popupTile) {
-        return false;
+        return;
     }
     const auto code = static_cast<std::uint8_t>(*state.popupTile);
     (which == BlockType::Put ? level.putType : level.takeType) = code;
-    return true;
 }
 
 } // namespace vrh

@@ -47,10 +47,10 @@ inline std::uint8_t paletteByte(std::int16_t column, std::int16_t row) {
 }
 
 // The level popup's four positions and the tile popup's two block types. Each stores what the
-// popup was opened on into levels(curLevel) and gives whether there was anything to store.
+// popup was opened on into levels(curLevel); with nothing under the popup it changes nothing.
 enum class LevelPosition { Start, Finish, Put, Take };
 enum class BlockType { Put, Take };
-bool setPositionFromPopup(LevelRecord& level, const EditingState& state, LevelPosition which);
-bool setTypeFromPopup(LevelRecord& level, const EditingState& state, BlockType which);
+void setPositionFromPopup(LevelRecord& level, const EditingState& state, LevelPosition which);
+void setTypeFromPopup(LevelRecord& level, const EditingState& state, BlockType which);
 
 } // namespace vrh

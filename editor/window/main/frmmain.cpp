@@ -8,6 +8,7 @@
 #include "levelset/filepath.h"
 #include "map/drawlevel.h"
 #include "map/levelview.h"
+#include "platform/qtuserinterface.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -57,7 +58,8 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* ran
                     QCoreApplication::applicationDirPath()),
       history_(levelset_, state_, *this),
       ownRandom_(random ? nullptr : std::make_unique<FixedStartRandom>()),
-      random_(random ? random : ownRandom_.get()), tileSheet_(prepareTileSheet(vrh::tileSheet())) {
+      random_(random ? random : ownRandom_.get()), modalDialogs_(&windowSystemDialogs()),
+      tileSheet_(prepareTileSheet(vrh::tileSheet())) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kApplicationTitle);
     createControls();
@@ -67,6 +69,7 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* ran
     createMouseEditing();
     createRecentFiles();
     createDrawingTools();
+    createZoom();
     createFileWatch();
     createUserCommands();
     createDropTarget();

@@ -13,7 +13,6 @@
 #include <QImage>
 #include <QMainWindow>
 #include <array>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -34,14 +33,11 @@ class QToolBar;
 namespace vrh {
 
 class CommandRun;
-class CommandsDialog;
-class frmAbout;
 class frmCommandOutput;
-class GoToLevelDialog;
 class frmLevels;
-class LevelSizeDialog;
 class LevelView;
 class MarkerFrame;
+class ModalDialogs;
 class OpenFileWatcher;
 class RecentFiles;
 class RecoveryFolder;
@@ -180,12 +176,9 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     // Where the About box looks for the system-information program (the desktop's own when
     // none is set).
     void setSystemInformation(SystemInformation& system) { systemInformation_ = &system; }
-    // Shows the About box; empty, it runs the box modally. Tests put in a hook that never waits.
-    std::function<void(frmAbout&)> showAbout;
-    // Runs the Level Size dialog; empty, modally. Tests put in a hook that answers it.
-    std::function<void(LevelSizeDialog&)> showLevelSize;
-    // Runs the Go to Level dialog; empty, modally.
-    std::function<void(GoToLevelDialog&)> showGoToLevel;
+    // What runs the About box and the Level Size, Go to Level and Commands dialogs (the window
+    // system when none is set). Tests answer them without waiting.
+    void setModalDialogs(ModalDialogs& dialogs) { modalDialogs_ = &dialogs; }
 
     // Controls, named as their object names.
     LevelView* picLevel = nullptr;
@@ -356,6 +349,7 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     std::unique_ptr<RandomSource> ownRandom_;
     RandomSource* random_;
     SystemInformation* systemInformation_ = nullptr;
+    ModalDialogs* modalDialogs_;
     QImage tileSheet_;
     QString statusText_;
     std::unique_ptr<QSettings> settings_;
@@ -397,6 +391,25 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void levelsWindow_LevelDrop(int from, int to);
     frmLevels* levelsWindow_ = nullptr;
 
+    // The map's zoom (frmmain_zoom.cpp), 1 to 4 times, remembered between runs.
+  public:
+    void mnuViewZoomIn_Click();
+    void mnuViewZoomOut_Click();
+    void mnuViewActualSize_Click();
+    // Ctrl + wheel: steps zoom steps, keeping the map's point under the pointer in place.
+    void picLevel_ZoomWheel(int steps, QPointF at);
+    // Puts levelCursor on the cell (column x, row y) and scrolls the map to show it whole.
+    void moveLevelCursor(QPoint cell);
+    QAction* mnuViewZoomIn = nullptr;
+    QAction* mnuViewZoomOut = nullptr;
+    QAction* mnuViewActualSize = nullptr;
+
+  private:
+    void createZoom();
+    // Shows the map at zoom (held to 1..4), keeping the cursor's cell in place, or the point
+    // at when given.
+    void showZoom(int zoom, std::optional<QPointF> at = std::nullopt);
+
     // The user's own commands (frmmain_commands.cpp): the Tools menu's entries after
     // Commands..., one at a time running on the levelset, their output in the Command Output
     // window, made the first time a command runs.
@@ -404,8 +417,6 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void mnuToolsCommands_Click();
     // The command at index in the list, as its entry "mnuToolsCommand1"... runs it.
     void mnuToolsCommand_Click(int index);
-    // Runs the Commands dialog; empty, modally. Tests put in a hook that answers it.
-    std::function<void(CommandsDialog&)> showCommands;
     QAction* mnuToolsCommands = nullptr;
     const QList<UserCommand>& userCommands() const { return userCommands_; }
     bool commandRunning() const;

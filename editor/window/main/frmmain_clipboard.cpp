@@ -57,8 +57,7 @@ void frmMain::mnuEditPaste_Click() {
     picLevel->regions().clearFloating();
     setStatusText(kPasteFloating);
     if (picLevel->underMouse()) {
-        const QPointF at = picLevel->mapFromGlobal(QCursor::pos()) -
-                           QPointF(PictureView::kBorder, PictureView::kBorder);
+        const QPointF at = picLevel->imagePosition(picLevel->mapFromGlobal(QCursor::pos()));
         floatPasteTo(QPoint(pixelToCell(at.x()), pixelToCell(at.y())));
     }
 }

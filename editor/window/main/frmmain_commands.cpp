@@ -3,6 +3,7 @@
 #include "frmmain.h"
 
 #include "commands/desktop/commandrun.h"
+#include "platform/modaldialogs.h"
 #include "window/dialogs/commandsdialog.h"
 #include "window/dialogs/frmcommandoutput.h"
 
@@ -46,11 +47,7 @@ void frmMain::showUserCommands() {
 
 void frmMain::mnuToolsCommands_Click() {
     CommandsDialog dialog(userCommands_, this);
-    if (showCommands) {
-        showCommands(dialog);
-    } else {
-        dialog.exec();
-    }
+    modalDialogs_->runModal(dialog);
     if (dialog.result() != QDialog::Accepted) {
         return;
     }

@@ -3,8 +3,9 @@
 #include "frmmain.h"
 
 #include "commands/levels/levelrules.h"
-#include "window/dialogs/levelsizedialog.h"
 #include "map/levelview.h"
+#include "platform/modaldialogs.h"
+#include "window/dialogs/levelsizedialog.h"
 
 #include <QAction>
 #include <QSettings>
@@ -90,11 +91,7 @@ void frmMain::mnuViewGrid_Click() {
 // Both sizes as one step; Cancel or the same size makes none.
 void frmMain::mnuLevelSize_Click() {
     LevelSizeDialog dialog(currentLevel(), this);
-    if (showLevelSize) {
-        showLevelSize(dialog);
-    } else {
-        dialog.exec();
-    }
+    modalDialogs_->runModal(dialog);
     if (dialog.result() != QDialog::Accepted) {
         return;
     }

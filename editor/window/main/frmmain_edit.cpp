@@ -1,23 +1,37 @@
-// The Edit menu: undo and redo of the edit history, and what the window shows after either.
+// The Edit menu, every entry of it built here; undo and redo of the edit history, and what the
+// window shows after either.
 #include "frmmain.h"
 
 #include "map/markerframe.h"
+#include "menuentries.h"
 
 #include <QAction>
 #include <QMenu>
 
 namespace vrh {
 
+// Every entry of the Edit menu; Undo and Redo name the step they would take back or bring back.
 void frmMain::createEditMenu(QMenu* edit) {
-    mnuEditUndo = edit->addAction(QString());
-    mnuEditUndo->setObjectName(QStringLiteral("mnuEditUndo"));
-    mnuEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuEditRedo = edit->addAction(QString());
-    mnuEditRedo->setObjectName(QStringLiteral("mnuEditRedo"));
+    mnuEditUndo = addEntry(this, edit, "mnuEditUndo", "", &frmMain::mnuEditUndo_Click,
+                           QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuEditRedo = addEntry(this, edit, "mnuEditRedo", "", &frmMain::mnuEditRedo_Click);
     mnuEditRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    connect(mnuEditUndo, &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
-    connect(mnuEditRedo, &QAction::triggered, this, &frmMain::mnuEditRedo_Click);
+    addBar(edit, "mnuEditBar1");
+    mnuEditCut = addEntry(this, edit, "mnuEditCut", "Cu&t", &frmMain::mnuEditCut_Click,
+                          QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuEditCopy = addEntry(this, edit, "mnuEditCopy", "&Copy", &frmMain::mnuEditCopy_Click,
+                           QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuEditPaste = addEntry(this, edit, "mnuEditPaste", "&Paste", &frmMain::mnuEditPaste_Click,
+                            QKeySequence(Qt::CTRL | Qt::Key_V));
+    mnuEditDelete = addEntry(this, edit, "mnuEditDelete", "&Delete", &frmMain::mnuEditDelete_Click,
+                             QKeySequence(Qt::Key_Delete));
+    addBar(edit, "mnuEditBar2");
+    mnuEditSelectAll =
+        addEntry(this, edit, "mnuEditSelectAll", "Select &All", &frmMain::mnuEditSelectAll_Click,
+                 QKeySequence(Qt::CTRL | Qt::Key_A));
+    mnuEditFill = addEntry(this, edit, "mnuEditFill", "&Fill Selection",
+                           &frmMain::mnuEditFill_Click, QKeySequence(Qt::CTRL | Qt::Key_B));
 
     QUndoStack& stack = history_.stack();
     connect(&stack, &QUndoStack::indexChanged, this, &frmMain::updateEditEntries);

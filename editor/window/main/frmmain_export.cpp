@@ -20,7 +20,7 @@ void frmMain::mnuFileExportPicture_Click() {
     fileCommands_.exportFile(
         kExportPictureTitle, kPictureFilter, kPictureSuffix, [this](const QString& path) {
             return writePictureFile(levelPicture(currentLevel(), tileSheet_, shownMarkers(*this)),
-                                    path);
+                                    path, levelset_.fileName);
         });
 }
 
@@ -28,7 +28,7 @@ void frmMain::mnuFileExportAll_Click() {
     fileCommands_.exportFile(
         kExportPictureTitle, kPictureFilter, kPictureSuffix, [this](const QString& path) {
             return writePictureFile(allLevelsPicture(levelset_, tileSheet_, shownMarkers(*this)),
-                                    path);
+                                    path, levelset_.fileName);
         });
 }
 

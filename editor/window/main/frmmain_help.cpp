@@ -2,6 +2,7 @@
 #include "frmmain.h"
 
 #include "platform/desktopsysteminformation.h"
+#include "platform/modaldialogs.h"
 #include "window/dialogs/frmabout.h"
 
 namespace vrh {
@@ -9,11 +10,7 @@ namespace vrh {
 void frmMain::mnuHelpAbout_Click() {
     frmAbout box(systemInformation_ ? *systemInformation_ : desktopSystemInformation(), messages_,
                  this);
-    if (showAbout) {
-        showAbout(box);
-    } else {
-        box.exec();
-    }
+    modalDialogs_->runModal(box);
 }
 
 } // namespace vrh

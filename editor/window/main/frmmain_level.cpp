@@ -3,8 +3,9 @@
 
 #include "commands/levels/levellist.h"
 #include "commands/levels/levelrules.h"
-#include "window/dialogs/gotoleveldialog.h"
 #include "map/markerframe.h"
+#include "platform/modaldialogs.h"
+#include "window/dialogs/gotoleveldialog.h"
 
 namespace vrh {
 
@@ -21,7 +22,7 @@ void frmMain::showLevelListChange(LevelListChange change) {
         setSelection(std::nullopt);
         redrawMap();
         updateLevelLabel();
-        levelCursor->setCell(0, 0);
+        moveLevelCursor({0, 0});
         loadLevel(state_.curLevel);
         break;
     }
@@ -98,11 +99,7 @@ void frmMain::mnuLevelMoveLater_Click() {
 // Not a step: which level is shown is no part of the levelset.
 void frmMain::mnuLevelGoTo_Click() {
     GoToLevelDialog dialog(state_.curLevel + 1, levelset_.numLevels, this);
-    if (showGoToLevel) {
-        showGoToLevel(dialog);
-    } else {
-        dialog.exec();
-    }
+    modalDialogs_->runModal(dialog);
     if (dialog.result() == QDialog::Accepted) {
         showLevelListChange(goToLevel(levelset_, state_, dialog.level() - 1));
     }

@@ -1,58 +1,13 @@
 // The menu bar.
 #include "frmmain.h"
 
+#include "menuentries.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSignalBlocker>
 
 namespace vrh {
-
-namespace {
-
-using Handler = void (frmMain::*)();
-
-QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption) {
-    QMenu* menu = bar->addMenu(QString::fromLatin1(caption));
-    menu->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
-
-QAction* addEntry(QMenu* menu, const char* name, const char* caption,
-                  const QKeySequence& shortcut = {}) {
-    QAction* action = menu->addAction(QString::fromLatin1(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(shortcut);
-    return action;
-}
-
-void addEntry(frmMain* window, QMenu* menu, const char* name, const char* caption, Handler handler,
-              const QKeySequence& shortcut = {}) {
-    QObject::connect(addEntry(menu, name, caption, shortcut), &QAction::triggered, window, handler);
-}
-
-void addBar(QMenu* menu, const char* name) {
-    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
-}
-
-// An entry with a check mark that its handler keeps. Qt turns a checkable entry's mark over
-// before it reports the click, so the mark is turned back first and the handler decides.
-QAction* addCheckEntry(frmMain* window, QMenu* menu, const char* name, const char* caption,
-                       bool checked, std::function<void()> click) {
-    QAction* action = addEntry(menu, name, caption);
-    action->setCheckable(true);
-    action->setChecked(checked);
-    QObject::connect(action, &QAction::triggered, window, [action, click = std::move(click)] {
-        {
-            const QSignalBlocker blocker(action);
-            action->setChecked(!action->isChecked());
-        }
-        click();
-    });
-    return action;
-}
-
-} // namespace
 
 void frmMain::createMenus() {
     QMenuBar* bar = menuBar();
@@ -72,6 +27,14 @@ void frmMain::createMenus() {
     addEntry(this, file, "mnuFileExportAll", "Export All Le&vels...",
              &frmMain::mnuFileExportAll_Click);
     addBar(file, "mnuFileBar1");
+    // The recent files, shown while they hold one (frmmain_recent.cpp).
+    for (int index = 0; index < static_cast<int>(mnuFileRecent.size()); ++index) {
+        const QByteArray name = "mnuFileRecent" + QByteArray::number(index + 1);
+        mnuFileRecent[index] = addEntry(file, name.constData(), "");
+        connect(mnuFileRecent[index], &QAction::triggered, this,
+                [this, index] { mnuFileRecent_Click(index); });
+    }
+    mnuFileRecentBar = addBar(file, "mnuFileRecentBar");
     addEntry(this, file, "mnuFileExit", "E&xit", &frmMain::mnuFileExit_Click);
 
     createEditMenu(addMenu(bar, "mnuEdit", "&Edit"));
@@ -87,12 +50,23 @@ void frmMain::createMenus() {
     mnuViewBlockTake = addCheckEntry(this, view, "mnuViewBlockTake", "Block to &Take", false,
                                      [this] { mnuViewBlockTake_Click(); });
     addBar(view, "mnuViewBar2");
-    mnuViewGrid =
-        addCheckEntry(this, view, "mnuViewGrid", "&Grid", false, [this] { mnuViewGrid_Click(); });
-    mnuViewGrid->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    mnuViewLevels = addCheckEntry(this, view, "mnuViewLevels", "&Levels", false,
-                                  [this] { mnuViewLevels_Click(); });
-    mnuViewLevels->setShortcut(QKeySequence(Qt::Key_F9));
+    mnuViewGrid = addCheckEntry(
+        this, view, "mnuViewGrid", "&Grid", false, [this] { mnuViewGrid_Click(); },
+        QKeySequence(Qt::CTRL | Qt::Key_G));
+    mnuViewLevels = addCheckEntry(
+        this, view, "mnuViewLevels", "&Levels", false, [this] { mnuViewLevels_Click(); },
+        QKeySequence(Qt::Key_F9));
+    addBar(view, "mnuViewZoomBar");
+    mnuViewZoomIn =
+        addEntry(this, view, "mnuViewZoomIn", "Zoom I&n", &frmMain::mnuViewZoomIn_Click);
+    mnuViewZoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+    mnuViewZoomOut =
+        addEntry(this, view, "mnuViewZoomOut", "Zoom &Out", &frmMain::mnuViewZoomOut_Click,
+                 QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    mnuViewActualSize =
+        addEntry(this, view, "mnuViewActualSize", "&Actual Size", &frmMain::mnuViewActualSize_Click,
+                 QKeySequence(Qt::CTRL | Qt::Key_0));
 
     QMenu* level = addMenu(bar, "mnuLevel", "&Level");
     addEntry(this, level, "mnuLevelDecreaseWidth", "Decrease Width",
@@ -103,8 +77,8 @@ void frmMain::createMenus() {
              &frmMain::mnuLevelDecreaseHeight_Click, QKeySequence(Qt::Key_F3));
     addEntry(this, level, "mnuLevelIncreaseHeight", "Increase Height",
              &frmMain::mnuLevelIncreaseHeight_Click, QKeySequence(Qt::Key_F4));
-    mnuLevelSize = addEntry(level, "mnuLevelSize", "&Size...", QKeySequence(Qt::CTRL | Qt::Key_R));
-    connect(mnuLevelSize, &QAction::triggered, this, &frmMain::mnuLevelSize_Click);
+    mnuLevelSize = addEntry(this, level, "mnuLevelSize", "&Size...", &frmMain::mnuLevelSize_Click,
+                            QKeySequence(Qt::CTRL | Qt::Key_R));
     addBar(level, "mnuLevelBar1");
     addEntry(this, level, "mnuLevelRemove", "&Remove a Level", &frmMain::mnuLevelRemove_Click,
              QKeySequence(Qt::Key_F5));
@@ -131,9 +105,7 @@ void frmMain::createMenus() {
              QKeySequence(Qt::CTRL | Qt::Key_L));
 
     QMenu* tools = addMenu(bar, "mnuTools", "&Tools");
-    QMenu* mouse = tools->addMenu(QStringLiteral("Right &Mouse Button"));
-    mouse->setObjectName(QStringLiteral("mnuToolsMouse"));
-    mouse->menuAction()->setObjectName(QStringLiteral("mnuToolsMouse"));
+    QMenu* mouse = addMenu(tools, "mnuToolsMouse", "Right &Mouse Button");
     const char* const modes[] = {"Set &Positions", "Random &Wall Tile", "Random &Inside Tile",
                                  "Random &Outside Tile"};
     for (int index = 0; index < static_cast<int>(mnuToolsMouseChoice.size()); ++index) {
@@ -168,15 +140,14 @@ void frmMain::createMenus() {
     };
     for (int index = 0; index < static_cast<int>(mnuToolsTool.size()); ++index) {
         const auto tool = static_cast<DrawingTool>(index);
-        mnuToolsTool[index] =
-            addCheckEntry(this, tools, drawingTools[index].name, drawingTools[index].caption,
-                          tool == tool_, [this, tool] { mnuToolsTool_Click(tool); });
-        mnuToolsTool[index]->setShortcut(drawingTools[index].key);
+        mnuToolsTool[index] = addCheckEntry(
+            this, tools, drawingTools[index].name, drawingTools[index].caption, tool == tool_,
+            [this, tool] { mnuToolsTool_Click(tool); }, drawingTools[index].key);
     }
     // The user's commands follow this entry (frmmain_commands.cpp).
     addBar(tools, "mnuToolsBar4");
-    mnuToolsCommands = addEntry(tools, "mnuToolsCommands", "&Commands...");
-    connect(mnuToolsCommands, &QAction::triggered, this, &frmMain::mnuToolsCommands_Click);
+    mnuToolsCommands =
+        addEntry(this, tools, "mnuToolsCommands", "&Commands...", &frmMain::mnuToolsCommands_Click);
 
     QMenu* help = addMenu(bar, "mnuHelp", "&Help");
     addEntry(this, help, "mnuHelpAbout", "&About ", &frmMain::mnuHelpAbout_Click,

@@ -72,7 +72,10 @@ void frmMain::picLevel_MouseMove(int button, int /*shift*/, double x, double y) 
         return;
     }
     const bool inLevel = currentLevel().contains(cell.x(), cell.y());
-    if (inLevel) {
+    // A drag past the edge of the part shown scrolls the map on; a hover leaves it.
+    if (inLevel && button != 0) {
+        moveLevelCursor(cell);
+    } else if (inLevel) {
         levelCursor->setCell(cell.x(), cell.y());
     }
     if (gesture_ == MapGesture::Select) {

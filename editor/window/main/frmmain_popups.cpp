@@ -4,49 +4,34 @@
 
 #include "commands/levels/mapediting.h"
 #include "map/markerframe.h"
+#include "menuentries.h"
 
 #include <QAction>
 #include <QMenu>
 
 namespace vrh {
 
-namespace {
-
-QAction* addPopupEntry(QMenu* menu, const QString& name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    return action;
-}
-
-} // namespace
-
 void frmMain::createPopupMenus() {
     // Owned by the window and opened at the pointer; never part of the menu bar.
     mnuTilePopUp = new QMenu(QStringLiteral("Tile PopUp"), this);
     mnuTilePopUp->setObjectName(QStringLiteral("mnuTilePopUp"));
-    mnuTilePopUpPut = addPopupEntry(mnuTilePopUp, QStringLiteral("mnuTilePopUpPut"),
-                                    QStringLiteral("Set as Block to &Put Type"));
-    mnuTilePopUpTake = addPopupEntry(mnuTilePopUp, QStringLiteral("mnuTilePopUpTake"),
-                                     QStringLiteral("Set as Block to &Take Type"));
+    mnuTilePopUpPut = addEntry(this, mnuTilePopUp, "mnuTilePopUpPut", "Set as Block to &Put Type",
+                               &frmMain::mnuTilePopUpPut_Click);
+    mnuTilePopUpTake = addEntry(this, mnuTilePopUp, "mnuTilePopUpTake",
+                                "Set as Block to &Take Type", &frmMain::mnuTilePopUpTake_Click);
 
     mnuLevelPopUp = new QMenu(QStringLiteral("Level PopUp"), this);
     mnuLevelPopUp->setObjectName(QStringLiteral("mnuLevelPopUp"));
-    mnuLevelPopUpStart = addPopupEntry(mnuLevelPopUp, QStringLiteral("mnuLevelPopUpStart"),
-                                       QStringLiteral("Set as &Start Position"));
-    mnuLevelPopUpFinish = addPopupEntry(mnuLevelPopUp, QStringLiteral("mnuLevelPopUpFinish"),
-                                        QStringLiteral("Set as &Finish Position"));
-    mnuLevelPopUp->addSeparator()->setObjectName(QStringLiteral("mnuLevelPopUpBar1"));
-    mnuLevelPopUpPut = addPopupEntry(mnuLevelPopUp, QStringLiteral("mnuLevelPopUpPut"),
-                                     QStringLiteral("Set as Block to &Put Position"));
-    mnuLevelPopUpTake = addPopupEntry(mnuLevelPopUp, QStringLiteral("mnuLevelPopUpTake"),
-                                      QStringLiteral("Set as Block to &Take Position"));
-
-    connect(mnuTilePopUpPut, &QAction::triggered, this, &frmMain::mnuTilePopUpPut_Click);
-    connect(mnuTilePopUpTake, &QAction::triggered, this, &frmMain::mnuTilePopUpTake_Click);
-    connect(mnuLevelPopUpStart, &QAction::triggered, this, &frmMain::mnuLevelPopUpStart_Click);
-    connect(mnuLevelPopUpFinish, &QAction::triggered, this, &frmMain::mnuLevelPopUpFinish_Click);
-    connect(mnuLevelPopUpPut, &QAction::triggered, this, &frmMain::mnuLevelPopUpPut_Click);
-    connect(mnuLevelPopUpTake, &QAction::triggered, this, &frmMain::mnuLevelPopUpTake_Click);
+    mnuLevelPopUpStart = addEntry(this, mnuLevelPopUp, "mnuLevelPopUpStart",
+                                  "Set as &Start Position", &frmMain::mnuLevelPopUpStart_Click);
+    mnuLevelPopUpFinish = addEntry(this, mnuLevelPopUp, "mnuLevelPopUpFinish",
+                                   "Set as &Finish Position", &frmMain::mnuLevelPopUpFinish_Click);
+    addBar(mnuLevelPopUp, "mnuLevelPopUpBar1");
+    mnuLevelPopUpPut = addEntry(this, mnuLevelPopUp, "mnuLevelPopUpPut",
+                                "Set as Block to &Put Position", &frmMain::mnuLevelPopUpPut_Click);
+    mnuLevelPopUpTake =
+        addEntry(this, mnuLevelPopUp, "mnuLevelPopUpTake", "Set as Block to &Take Position",
+                 &frmMain::mnuLevelPopUpTake_Click);
 }
 
 QAction* frmMain::popupMenu(QMenu* menu, QPoint globalPosition) {

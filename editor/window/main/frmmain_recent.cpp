@@ -5,7 +5,6 @@
 #include "levelset/filepath.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QSettings>
 
 namespace vrh {
@@ -21,19 +20,6 @@ void frmMain::createRecentFiles() {
     settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                             kSettingsName, kSettingsName);
     recentFiles_ = std::make_unique<RecentFiles>(*settings_);
-
-    // Between "Save &As..." and its bar on one side and "E&xit" on the other.
-    auto* exit = findChild<QAction*>(QStringLiteral("mnuFileExit"));
-    auto* file = findChild<QMenu*>(QStringLiteral("mnuFile"));
-    for (int index = 0; index < static_cast<int>(mnuFileRecent.size()); ++index) {
-        auto* entry = new QAction(file);
-        entry->setObjectName(QStringLiteral("mnuFileRecent%1").arg(index + 1));
-        connect(entry, &QAction::triggered, this, [this, index] { mnuFileRecent_Click(index); });
-        file->insertAction(exit, entry);
-        mnuFileRecent[index] = entry;
-    }
-    mnuFileRecentBar = file->insertSeparator(exit);
-    mnuFileRecentBar->setObjectName(QStringLiteral("mnuFileRecentBar"));
 
     recentFiles_->changed = [this] { showRecentFiles(); };
     fileCommands_.setRecentFiles(*recentFiles_);

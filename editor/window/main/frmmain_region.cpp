@@ -16,27 +16,8 @@
 
 namespace vrh {
 
+// The region entries' pictures, the Escape key and the clipboard's watch.
 void frmMain::createRegionEntries(QMenu* edit) {
-    const auto entry = [this, edit](const char* name, const char* caption, QKeySequence key,
-                                    void (frmMain::*handler)()) {
-        QAction* action = edit->addAction(QString::fromLatin1(caption));
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(key);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    edit->addSeparator()->setObjectName(QStringLiteral("mnuEditBar1"));
-    mnuEditCut = entry("mnuEditCut", "Cu&t", Qt::CTRL | Qt::Key_X, &frmMain::mnuEditCut_Click);
-    mnuEditCopy = entry("mnuEditCopy", "&Copy", Qt::CTRL | Qt::Key_C, &frmMain::mnuEditCopy_Click);
-    mnuEditPaste =
-        entry("mnuEditPaste", "&Paste", Qt::CTRL | Qt::Key_V, &frmMain::mnuEditPaste_Click);
-    mnuEditDelete =
-        entry("mnuEditDelete", "&Delete", Qt::Key_Delete, &frmMain::mnuEditDelete_Click);
-    edit->addSeparator()->setObjectName(QStringLiteral("mnuEditBar2"));
-    mnuEditSelectAll = entry("mnuEditSelectAll", "Select &All", Qt::CTRL | Qt::Key_A,
-                             &frmMain::mnuEditSelectAll_Click);
-    mnuEditFill =
-        entry("mnuEditFill", "&Fill Selection", Qt::CTRL | Qt::Key_B, &frmMain::mnuEditFill_Click);
     mnuEditCut->setIcon(QIcon(toolbarIcon(QStringLiteral("Cut"))));
     mnuEditCopy->setIcon(QIcon(toolbarIcon(QStringLiteral("Copy"))));
     mnuEditPaste->setIcon(QIcon(toolbarIcon(QStringLiteral("Paste"))));

@@ -153,12 +153,12 @@ TEST(Popups, StoreWhereTheyWereOpenedIntoTheCurrentLevel) {
     for (const Case& c : cases) {
         LevelRecord level;
         EditingState state;
-        EXPECT_FALSE(setPositionFromPopup(level, state, c.which));
+        setPositionFromPopup(level, state, c.which);
         EXPECT_EQ(level.headerBytes(), LevelRecord{}.headerBytes());
 
         state.popupX = 31;
         state.popupY = 7;
-        EXPECT_TRUE(setPositionFromPopup(level, state, c.which));
+        setPositionFromPopup(level, state, c.which);
         LevelRecord expected;
         expected.*c.x = 31;
         expected.*c.y = 7;
@@ -167,13 +167,14 @@ TEST(Popups, StoreWhereTheyWereOpenedIntoTheCurrentLevel) {
 
     LevelRecord level;
     EditingState state;
-    EXPECT_FALSE(setTypeFromPopup(level, state, BlockType::Put));
+    setTypeFromPopup(level, state, BlockType::Put);
+    EXPECT_EQ(level.headerBytes(), LevelRecord{}.headerBytes());
     state.popupTile = 177;
-    EXPECT_TRUE(setTypeFromPopup(level, state, BlockType::Take));
+    setTypeFromPopup(level, state, BlockType::Take);
     EXPECT_EQ(level.takeType, 177);
     EXPECT_EQ(level.putType, LevelRecord{}.putType);
     state.popupTile = 60;
-    EXPECT_TRUE(setTypeFromPopup(level, state, BlockType::Put));
+    setTypeFromPopup(level, state, BlockType::Put);
     EXPECT_EQ(level.putType, 60);
     EXPECT_EQ(level.takeType, 177);
 }
