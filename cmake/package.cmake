@@ -1,6 +1,9 @@
 # The Debian package, built from the release preset with `cpack --preset deb`:
 # vrhedit_<version>_<arch>.deb holding what `cmake --install` puts under /usr.
 set(CPACK_GENERATOR DEB)
+# The package's terms, where Debian keeps every package's.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vrhedit)
 set(CPACK_PACKAGE_NAME vrhedit)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "VrhEdit developers")

@@ -3,7 +3,8 @@
 # the end-to-end test need, and, for each group named, what that one step needs besides:
 #   windows   VrhEdit.exe and levelsplit.exe: the mingw-w64 cross compiler, what building Qt for
 #             Windows from Debian's source needs (then scripts/build-qt-windows builds it once),
-#             GoogleTest's source, NSIS and zip for the packages, wine to test them
+#             GoogleTest's source, NSIS, zip, git and xz for the packages and their source,
+#             wine to test them
 #   package   the Debian package and the checks of its desktop files
 # Idempotent: when everything is there it only asks dpkg (and finds Qt for Windows built).
 set -euo pipefail
@@ -19,10 +20,10 @@ packages=(
     # fuzzing (libFuzzer with clang 14)
     clang-14 libclang-rt-14-dev
     # the end-to-end test: a real X server, a scripted pointer and keyboard, screenshots, the
-    # X clipboard read from outside
-    xvfb xauth xdotool imagemagick x11-utils libx11-dev python3 xclip
+    # X clipboard read from outside; git for a levelset's text in a repository's diff
+    xvfb xauth xdotool imagemagick x11-utils libx11-dev python3 xclip git
     # what a screen reader gets: a private D-Bus session, the accessibility bus, pyatspi
-    dbus at-spi2-core python3-pyatspi
+    dbus dbus-daemon at-spi2-core python3-pyatspi
 )
 
 build_qt_windows=false
@@ -30,7 +31,7 @@ for group in "$@"; do
     case "$group" in
     windows) build_qt_windows=true
              packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix dpkg-dev patch
-                        googletest nsis zip wine wine64) ;;
+                        googletest nsis zip xz-utils git wine wine64) ;;
     package) packages+=(dpkg-dev desktop-file-utils appstream libxml2-utils shared-mime-info man-db) ;;
     *) echo "install-deps.sh: unknown group '$group' (windows, package)" >&2; exit 2 ;;
     esac

@@ -1,6 +1,7 @@
 // Splitting the largest possible levelset (8 levels of 32 x 32) as a whole process, start to
 // exit, next to cat copying the same file to /dev/null: the process start-up is most of both.
-// Beside them VrhEdit draws the same set into one picture from its command line.
+// Beside them VrhEdit draws the same set into one picture from its command line, writes it as
+// text and says what differs between it and a changed copy.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -43,6 +44,15 @@ class BenchDir {
             }
         }
         std::ofstream(path_ / "zvrhlbig.vrh", std::ios::binary) << set;
+        // The same set after a day's work: a value and a few cells of each level changed.
+        for (int level = 0; level < 8; ++level) {
+            const std::size_t start = 52 + level * (16 + 32 * 32);
+            set[start + 3] = 60;
+            for (int i = 0; i < 12; ++i) {
+                set[start + 16 + i * 85] = '\x5A';
+            }
+        }
+        std::ofstream(path_ / "zvrhlnew.vrh", std::ios::binary) << set;
     }
     ~BenchDir() {
         std::error_code ignored;
@@ -59,8 +69,9 @@ const BenchDir& benchDir() {
     return dir;
 }
 
-// Starts the program with stdout to /dev/null in the scratch directory and waits for it.
-void runProcess(benchmark::State& state, std::vector<const char*> arguments) {
+// Starts the program with stdout to /dev/null in the scratch directory and waits for it to
+// end with the exit status expected.
+void runProcess(benchmark::State& state, std::vector<const char*> arguments, int expected = 0) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -75,7 +86,7 @@ void runProcess(benchmark::State& state, std::vector<const char*> arguments) {
         }
         int status = 0;
         waitpid(child, &status, 0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != expected) {
             state.SkipWithError("the program failed");
             break;
         }
@@ -99,6 +110,18 @@ void BM_VrhEditExportPictureSameFile(benchmark::State& state) {
     runProcess(state, {VRHEDIT_PATH, "--export-picture", "big.png", "zvrhlbig.vrh"});
 }
 BENCHMARK(BM_VrhEditExportPictureSameFile)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The same set as text, as git's diff asks for it.
+void BM_VrhEditPrintSameFile(benchmark::State& state) {
+    runProcess(state, {VRHEDIT_PATH, "--print", "zvrhlbig.vrh"});
+}
+BENCHMARK(BM_VrhEditPrintSameFile)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// What differs between the set and its changed copy: exit 3, some 100 lines.
+void BM_VrhEditDiffTwoSets(benchmark::State& state) {
+    runProcess(state, {VRHEDIT_PATH, "--diff", "zvrhlbig.vrh", "zvrhlnew.vrh"}, 3);
+}
+BENCHMARK(BM_VrhEditDiffTwoSets)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace
 

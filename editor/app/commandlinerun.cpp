@@ -3,6 +3,7 @@
 #include "assets/assets.h"
 #include "commands/levels/levelsetcheck.h"
 #include "levelset/levelsetfile.h"
+#include "levelset/levelsettext.h"
 #include "map/drawlevel.h"
 #include "map/levelpicture.h"
 
@@ -59,7 +60,38 @@ ConsoleAnswer check(const ReadResult& read) {
     return {kCheckFoundExitCode, found.join(QLatin1Char('\n')) + QLatin1Char('\n'), {}};
 }
 
+ConsoleAnswer print(const ReadResult& read) {
+    return {0, levelsetText(read.bytes), {}};
+}
+
+ConsoleAnswer diff(const ReadResult& first, const ReadResult& second) {
+    const QStringList lines = levelsetDifferences(first.bytes, second.bytes);
+    if (lines.isEmpty()) {
+        return {};
+    }
+    return {kCheckFoundExitCode, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'), {}};
+}
+
 } // namespace
+
+bool isTextTask(CommandLineTask task) {
+    return task == CommandLineTask::Print || task == CommandLineTask::Diff;
+}
+
+ConsoleAnswer runTextTask(const CommandLine& commandLine) {
+    const ReadResult first = readWholeLevelsetFile(commandLine.file);
+    if (!first.levelset) {
+        return fileError(first.error);
+    }
+    if (commandLine.task == CommandLineTask::Print) {
+        return print(first);
+    }
+    const ReadResult second = readWholeLevelsetFile(commandLine.secondFile);
+    if (!second.levelset) {
+        return fileError(second.error);
+    }
+    return diff(first, second);
+}
 
 ConsoleAnswer runWithoutWindow(const CommandLine& commandLine) {
     const ReadResult read = readLevelsetFile(commandLine.file);

@@ -18,6 +18,12 @@ struct ConsoleAnswer {
 // editor's box tells it. Needs a QGuiApplication (the picture's text), never a window.
 ConsoleAnswer runWithoutWindow(const CommandLine& commandLine);
 
+// --print and --diff: the levelset as text, or what differs between two (exit 3 when anything
+// does). A file that can't be read is told as runWithoutWindow tells it. They need no
+// application object at all.
+bool isTextTask(CommandLineTask task);
+ConsoleAnswer runTextTask(const CommandLine& commandLine);
+
 // The platform for the application object of runWithoutWindow: one that needs no display.
 const char* platformWithoutDisplay();
 

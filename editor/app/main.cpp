@@ -85,6 +85,10 @@ int main(int argc, char* argv[]) {
         return answer(
             {*commandLine.exitCode, commandLine.standardOutput, commandLine.standardError});
     }
+    // The text of a levelset and the differences between two: no application object at all.
+    if (vrh::isTextTask(commandLine.task)) {
+        return answer(vrh::runTextTask(commandLine));
+    }
     // Pictures and the check: no window, no display; the picture's text still needs fonts.
     if (commandLine.task != vrh::CommandLineTask::OpenEditor) {
         qputenv("QT_QPA_PLATFORM", vrh::platformWithoutDisplay());

@@ -96,7 +96,9 @@ bool FileCommands::fileSave() {
     }
     if (std::exchange(askBeforeSavingOver_, false)) {
         const QString path = levelset_.fileName;
-        if (messages_.showMessage(fileChangedMessage(path), kFileChangedTitle,
+        const QStringList changes =
+            changesOnDisk(levelset_, readLevelsetBytes(path).bytes.value_or(QByteArray()));
+        if (messages_.showMessage(fileChangedMessage(path, changes), kFileChangedTitle,
                                   MessageButtons::YesNoDefaultNo,
                                   MessageIcon::Exclamation) == MessageAnswer::Yes) {
             openFile(path, false);
@@ -125,6 +127,18 @@ bool FileCommands::fileSaveAs() {
 
 bool FileCommands::queryUnload() {
     return savePrompt();
+}
+
+bool FileCommands::readyForCommand(bool saveFirst, bool namesLevelsetFile) {
+    if (saveFirst) {
+        return fileSave();
+    }
+    if (namesLevelsetFile && levelset_.fileName == kUntitled) {
+        messages_.showMessage(kSaveFirstMessage, kApplicationTitle, MessageButtons::Ok,
+                              MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 bool FileCommands::saveLevelset(const QString& file) {

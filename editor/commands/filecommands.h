@@ -21,6 +21,7 @@ inline const QString kHolesAndGuardsMessage =
     QStringLiteral("Either too many Alien Holes or Security Guards on Level ");
 inline const QString kErrorTitle = QStringLiteral("Error!");
 inline const QString kLevelsetFilter = QStringLiteral("VRH Levelsets (zvrhl*.vrh)");
+inline const QString kSaveFirstMessage = QStringLiteral("Save the levelset first.");
 
 // What the file commands ask of the window after they changed the levelset.
 class LevelsetView {
@@ -68,6 +69,10 @@ class FileCommands {
     bool fileSaveAs();
     // Whether the window may close.
     bool queryUnload();
+    // Before a user command runs. With saveFirst the levelset is saved as Save saves it, and
+    // the command may run only if it was written; without, a command that names the
+    // levelset's file can't run while the levelset has none, and says so. Whether it may run.
+    bool readyForCommand(bool saveFirst, bool namesLevelsetFile);
 
     // Writes the levelset to file unless a level breaks the holes and guards limits; on
     // success fileName and the title name file.
@@ -85,6 +90,7 @@ class FileCommands {
     void setRecentFiles(RecentFiles& recent) { recent_ = &recent; }
     // The file the levelset was read from or saved to, as read or written last.
     KnownFile& knownFile() { return knownFile_; }
+    const Levelset& levelset() const { return levelset_; }
 
   private:
     // The save prompt: whether the asking command goes on. A Yes whose save did not happen

@@ -4,7 +4,7 @@ class QDialog;
 
 namespace vrh {
 
-// The window's own modal dialogs (the About box, Level Size, Go to Level), behind a small
+// The window's own modal dialogs (the About box, Level Size, Go to Level, Commands), behind a small
 // interface beside the message boxes and file dialogs, so that tests answer them without
 // waiting.
 class ModalDialogs {

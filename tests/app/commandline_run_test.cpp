@@ -150,6 +150,17 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
          "The file's level count is 9; 8 levels are read\n"
          "112 bytes after the last level are not part of the levelset\n",
          ""},
+        {{"--print", fresh}, 0, "Magic: \"VRH0\"\nName: \"ABC\"\nLevels: 1\n", ""},
+        {{"--print", missing}, 1, "", cantOpen},
+        {{"--diff", fresh, fresh}, 0, "", ""},
+        {{"--diff", twoLevels, fresh},
+         3,
+         "Levels: 2 -> 1\n"
+         "Level 1: startX 12 -> 0\n"
+         "Level 1: 11 cells changed: column 0 row 0 45 -> 00, column 1 row 0 45 -> 00, ",
+         ""},
+        {{"--diff", fresh, missing}, 1, "", cantOpen},
+        {{"--diff", fresh}, 2, "", "VrhEdit: --diff compares two levelsets: name both.\n" + hint},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());

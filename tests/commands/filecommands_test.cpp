@@ -445,3 +445,53 @@ TEST_F(FileCommandsTest, OpenThatFailsSaysWhyAndKeepsEverything) {
 
 } // namespace
 } // namespace vrh
+
+namespace vrh {
+namespace {
+
+// Before a user command: "Save first" saves as Save does and runs nothing when no save
+// happened; without it, only a command that names the levelset's file needs one.
+TEST_F(FileCommandsTest, UserCommandsRunOnASavedLevelsetWhenTheyNeedOne) {
+    const QString file = path(QStringLiteral("zvrhlabc.vrh"));
+    const struct {
+        const char* what;
+        bool named, saveFirst, namesFile;
+        std::optional<QString> dialog; // Save As's answer, when it asks
+        bool runs;
+        bool warned = false;
+    } cases[] = {
+        {"saved first through Save As", false, true, false, file, true},
+        {"Save As cancelled", false, true, true, std::nullopt, false},
+        {"saved first over its file", true, true, true, {}, true},
+        {"a file named, none to name", false, false, true, {}, false, true},
+        {"no file named, none needed", false, false, false, {}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        commands.newLevelset();
+        QFile::remove(file);
+        messages.asked.clear();
+        dialogs.asked.clear();
+        if (c.named) {
+            levelset.fileName = file;
+        }
+        const bool asks = c.saveFirst && !c.named;
+        dialogs.answers.clear();
+        if (asks) {
+            dialogs.answers = {c.dialog};
+        }
+        messages.answers = {MessageAnswer::Ok};
+        EXPECT_EQ(commands.readyForCommand(c.saveFirst, c.namesFile), c.runs);
+        EXPECT_EQ(QFile::exists(file), c.saveFirst && c.runs);
+        EXPECT_EQ(dialogs.asked.size(), asks ? 1u : 0u);
+        ASSERT_EQ(messages.asked.size(), c.warned ? 1u : 0u);
+        if (c.warned) {
+            EXPECT_EQ(messages.asked[0].text, QStringLiteral("Save the levelset first."));
+            EXPECT_EQ(messages.asked[0].title, kApplicationTitle);
+            EXPECT_EQ(messages.asked[0].icon, MessageIcon::Exclamation);
+        }
+    }
+}
+
+} // namespace
+} // namespace vrh

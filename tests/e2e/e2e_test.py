@@ -10,6 +10,7 @@ import os
 import queue
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -774,6 +775,147 @@ def folder_not_in_utf8(display, binary, sheet, workdir, started):
           "and its outside change reloaded")
 
 
+class AccessibilityBus:
+    """A session bus of the run's own with the accessibility bus on it, as a desktop with a screen
+    reader has them; the programs started after it speak to it."""
+
+    def __init__(self, display):
+        for tool in ("dbus-daemon", LAUNCHER, "/usr/bin/python3"):
+            check(os.path.exists(tool) or shutil.which(tool),
+                  f"{tool} is not installed (scripts/install-deps.sh installs it)")
+        address, pid = subprocess.run(
+            ["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
+            env=display.env, capture_output=True, text=True, check=True, timeout=30).stdout.split()
+        self.daemon = int(pid)
+        display.env.update(DBUS_SESSION_BUS_ADDRESS=address, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self.launcher = subprocess.Popen([LAUNCHER, "--launch-immediately"], env=display.env,
+                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.display = display
+
+    def labels(self, title):
+        """The labels of the window so titled, one a line, as a screen reader reads them."""
+        result = subprocess.run(["/usr/bin/python3", os.path.join(HERE, "a11y_texts.py"), title],
+                                env=self.display.env, capture_output=True, text=True, timeout=30)
+        check(result.returncode == 0, f"the accessibility bus could not be read: {result.stderr[-2000:]}")
+        return result.stdout
+
+    def close(self):
+        self.launcher.terminate()
+        self.launcher.wait()
+        os.kill(self.daemon, signal.SIGTERM)
+
+
+LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def designers_loop(display, binary, sheet, workdir, started):
+    """A command of the user's own set up in the Commands dialog and run with Ctrl+1 on the
+    level shown, after saving; another program's change read in the File Changed box; and
+    git showing a levelset's change as the one row it is."""
+    bus = AccessibilityBus(display)
+    try:
+        designers_loop_on_the_bus(display, binary, sheet, workdir, started, bus)
+    finally:
+        bus.close()
+
+
+def designers_loop_on_the_bus(display, binary, sheet, workdir, started, bus):
+    folder = os.path.join(workdir, "my sets")
+    os.mkdir(folder)
+    path = os.path.join(folder, "zvrhlabc.vrh")
+    levels = [(8, 12, default_header(), {}), (8, 12, default_header(), {})]
+    with open(path, "wb") as f:
+        f.write(expected_file(b"ABC", levels))
+    editor = Editor(display, binary, args=[path], file_name=path)
+    started.append(editor)
+
+    editor.keys("alt+t", "c")
+    dialog = display.window("^Commands$")
+    display.keys(dialog, "alt+a")
+    display.type(dialog, "Note")
+    display.keys(dialog, "alt+l")
+    display.type(dialog, """sh -c 'printf "%%s\\n%%s\\n" "$1" "$2" > "$3"' sh %file %level noted.txt""")
+    display.keys(dialog, "Return")
+    wait_for("the dialog to close", lambda: display.no_window("^Commands$"))
+
+    editor.keys("F8")  # the second level
+    editor.pick_tile(89)
+    editor.click_cell(4, 2)
+    editor.keys("ctrl+1")  # saves first, then runs in the levelset's folder
+    noted = os.path.join(folder, "noted.txt")
+    wait_for("the command's file", lambda: os.path.exists(noted) and read(noted).endswith(b"\n2\n"))
+    check(read(noted) == (path + "\n2\n").encode(), f"the command wrote {read(noted)!r}")
+    saved = expected_file(b"ABC", [levels[0], (8, 12, default_header(), {(4, 2): 89})])
+    check(read(path) == saved, "Save first did not save the levelset before the command ran")
+    output = display.window("^Command Output$")
+
+    def output_text():
+        """What Command Output shows, selected and copied as a person would."""
+        display.xdotool("mousemove", "--window", output, 60, 60)
+        display.xdotool("click", 1)
+        display.keys(output, "ctrl+a", "ctrl+c")
+        return x_clipboard(display, "UTF8_STRING").decode(errors="replace")
+
+    shown = wait_for("the command's end", lambda: (lambda t: "Finished" in t and t)(output_text()),
+                     timeout=10)
+    check(shown.startswith("sh -c ") and shown.endswith("Finished with exit code 0."),
+          f"Command Output shows {shown!r}")
+    display.screenshot()
+    keep_shot(display, "command output")
+    print("ok: Ctrl+1 saved, ran the command with %file and %level in the levelset's folder, and "
+          "Command Output showed its end")
+
+    # Another program changes the file: the box says what reading it again would change.
+    changed = bytearray(saved)
+    second = 52 + 16 + 96
+    changed[second + 3] = 60
+    changed[second + 16 + 12 * 3 + 5] = 14
+    with open(path + ".new", "wb") as f:
+        f.write(changed)
+    os.replace(path + ".new", path)
+    display.focus(editor.window)
+    display.window("^File Changed$")
+    text = wait_for("the box's text on the accessibility bus",
+                    lambda: "Level 2" in (t := bus.labels("File Changed")) and t, timeout=10)
+    check(text == "zvrhlabc.vrh was changed by another program. Reload it and lose the changes "
+                  "made here?\n\nLevel 2: time 99 -> 60\nLevel 2: 1 cell changed: column 5 row 3 "
+                  "00 -> 0E\n", f"the File Changed box reads {text!r}")
+    display.answer("^File Changed$", "y")
+    wait_for("the box to close", lambda: display.no_window("^File Changed$"))
+    editor.keys("F8")  # reading it again showed the first level
+    regions_shot(display, editor, sheet, "the second level read again", {(4, 2): 89, (5, 3): 14})
+    editor.exit_without_saving()
+    print("ok: the File Changed box listed the changed value and cell, and Yes read them")
+
+    # git shows a levelset's change through its text: the one row that changed.
+    repository = os.path.join(workdir, "game")
+    os.mkdir(repository)
+    env = dict(display.env, GIT_CONFIG_NOSYSTEM="1", GIT_AUTHOR_NAME="D", GIT_AUTHOR_EMAIL="d@x",
+               GIT_COMMITTER_NAME="D", GIT_COMMITTER_EMAIL="d@x")
+
+    def git(*args):
+        result = subprocess.run(["git", *args], cwd=repository, env=env, capture_output=True,
+                                text=True, timeout=60)
+        check(result.returncode == 0, f"git {' '.join(args)}: {result.stderr}")
+        return result.stdout
+
+    git("init", "-q")
+    git("config", "diff.vrh.textconv", f"{binary} --print")
+    with open(os.path.join(repository, ".gitattributes"), "w") as f:
+        f.write("*.vrh diff=vrh\n")
+    shutil.copy(path, os.path.join(repository, "zvrhlabc.vrh"))
+    git("add", ".")
+    git("commit", "-q", "-m", "levels")
+    changed[second + 16 + 12 * 7 + 11] = 54
+    with open(os.path.join(repository, "zvrhlabc.vrh"), "wb") as f:
+        f.write(changed)
+    lines = [line for line in git("diff", "-U0").splitlines() if line[:1] in "+-" and line[:3] not in ("+++", "---")]
+    check(lines == ["-Level 2 row 7: 00 00 00 00 00 00 00 00 00 00 00 00",
+                    "+Level 2 row 7: 00 00 00 00 00 00 00 00 00 00 00 36"], f"git diff showed {lines}")
+    print("ok: git diff of a .vrh through VrhEdit --print showed the one changed row")
+
+
 def splash(display, binary, sheet, workdir, started):
     """The splash first, gone before the main window is mapped."""
     watcher = subprocess.Popen([TOOLS["xmaplog"]], env=display.env, stdout=subprocess.PIPE, text=True)
@@ -1203,7 +1345,7 @@ def zoom(display, binary, sheet, workdir, started):
 SCENARIOS = {scenario.__name__: scenario for scenario in (
     splash, paint_save_open, start_with_file_and_drops, killed_and_recovered, regions,
     level_commands, pictures_and_command_line, levels_window, drawing_tools, recovery_attacks,
-    folder_not_in_utf8, zoom, screen_reader)}
+    folder_not_in_utf8, zoom, screen_reader, designers_loop)}
 TOOLS = {}
 
 

@@ -52,8 +52,20 @@ env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/VrhEdit" --export-picture "$work/sam
     ok "VrhEdit --export-picture wrote a PNG" || fail "VrhEdit --export-picture wrote no PNG"
 env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/VrhEdit" --check "$sample" && ok "VrhEdit --check: nothing found" ||
     fail "VrhEdit --check of the sample ended with $?"
+[[ $(env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/VrhEdit" --print "$sample" | head -1) == 'Magic: "VRH0"' ]] &&
+    ok "VrhEdit --print: the sample as text" || fail "VrhEdit --print of the sample"
 MANWIDTH=80 man -l "$usr/share/man/man1/VrhEdit.1" 2>&1 | grep -qE "^ +VrhEdit +--export-picture OUT.png" &&
     ok "VrhEdit's man page renders" || fail "VrhEdit's man page does not render"
+
+# Free software, and every file says so: the package's terms and the metainfo.
+copyright=$usr/share/doc/vrhedit/copyright
+grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$copyright" &&
+    grep -qx 'License: GPL-3.0-or-later' "$copyright" &&
+    grep -q '/usr/share/common-licenses/GPL-3' "$copyright" &&
+    grep -q '<project_license>GPL-3.0-or-later</project_license>' \
+        "$usr/share/metainfo/org.varnhold.VrhEdit.metainfo.xml" &&
+    ok "licence: GPL-3.0-or-later in the copyright file and the metainfo" ||
+    fail "the copyright file or the metainfo names no GPL-3.0-or-later"
 
 # The desktop's files.
 desktop-file-validate "$usr/share/applications/org.varnhold.VrhEdit.desktop" &&

@@ -111,8 +111,11 @@ TEST_F(FileWatch, AnotherProgramsChangeOrDeletionIsToldAtOnce) {
             continue;
         }
         ASSERT_TRUE(boxesShown(1));
-        EXPECT_EQ(h.messages.asked[0].text,
-                  gone ? fileGoneMessage(opened) : fileChangedMessage(opened));
+        // The question first; the changes after it are the rule's (filechange_test).
+        const QString text = h.messages.asked[0].text;
+        EXPECT_TRUE(gone ? text == fileGoneMessage(opened)
+                         : text.startsWith(fileChangedMessage(opened)))
+            << text.toStdString();
         EXPECT_EQ(h.messages.asked[0].title, kFileChangedTitle);
         EXPECT_EQ(h.messages.asked[0].buttons,
                   gone ? MessageButtons::Ok : MessageButtons::YesNoDefaultNo);
@@ -142,7 +145,7 @@ TEST_F(FileWatch, OwnSavesUnchangedBytesAndFilesNoLongerOpenAreNoConcern) {
     h.messages.answers = {MessageAnswer::No};
     writeFile(second, levelsetWithFirstTile(3));
     ASSERT_TRUE(boxesShown(2));
-    EXPECT_EQ(h.messages.asked[1].text, fileChangedMessage(second));
+    EXPECT_TRUE(h.messages.asked[1].text.startsWith(fileChangedMessage(second)));
 }
 
 TEST_F(FileWatch, TheBoxWaitsUntilTheWindowCanShowIt) {

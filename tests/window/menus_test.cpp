@@ -135,6 +135,8 @@ TEST(Menus, MenuBarHoldsEveryEntryInOrder) {
         "  mnuToolsLine \"&Line\" L [ ]",
         "  mnuToolsRectangle \"&Rectangle\" R [ ]",
         "  mnuToolsFilledRectangle \"F&illed Rectangle\" Shift+R [ ]",
+        "  mnuToolsBar4 -",
+        "  mnuToolsCommands \"&Commands...\"",
         "mnuHelp \"&Help\"",
         "  mnuHelpAbout \"&About \" F12",
     };

@@ -47,6 +47,49 @@ QString absolutePath(const QString& currentFolder, const QString& path) {
     return QDir::toNativeSeparators(resolvedPath(path, currentFolder));
 }
 
+// --print FILE and --diff FILE SECOND, the levelset as text and the differences between two;
+// nothing when neither is asked for. Each goes with no other task and no --level.
+std::optional<CommandLine> textTask(const QCommandLineParser& parser,
+                                    const QCommandLineOption& print, const QCommandLineOption& diff,
+                                    const QList<const QCommandLineOption*>& others,
+                                    const QString& currentFolder) {
+    const bool printing = parser.isSet(print);
+    const bool comparing = parser.isSet(diff);
+    if (!printing && !comparing) {
+        return std::nullopt;
+    }
+    if (printing && comparing) {
+        return usageError(QStringLiteral("--print and --diff can't go together."));
+    }
+    const QString task = printing ? QStringLiteral("--print") : QStringLiteral("--diff");
+    for (const QCommandLineOption* other : others) {
+        if (parser.isSet(*other)) {
+            return usageError(QStringLiteral("--%1 and %2 can't go together.")
+                                  .arg(other->names().constLast(), task));
+        }
+    }
+    const QStringList files = parser.positionalArguments();
+    if (printing && files.isEmpty()) {
+        return usageError(QStringLiteral("Which levelset? Name its FILE."));
+    }
+    if (printing && files.size() > 1) {
+        return usageError(QStringLiteral("--print reads one levelset."));
+    }
+    if (comparing && files.size() != 2) {
+        return usageError(QStringLiteral("--diff compares two levelsets: name both."));
+    }
+    if (files.contains(QString())) {
+        return usageError(QStringLiteral("The file name is empty."));
+    }
+    CommandLine run;
+    run.task = printing ? CommandLineTask::Print : CommandLineTask::Diff;
+    run.file = absolutePath(currentFolder, files.first());
+    if (comparing) {
+        run.secondFile = absolutePath(currentFolder, files.last());
+    }
+    return run;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments, const QString& currentFolder) {
@@ -78,6 +121,17 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
     parser.addOption(exportPicture);
     parser.addOption(level);
     parser.addOption(check);
+    const QCommandLineOption print(
+        QStringLiteral("print"),
+        QStringLiteral("Writes everything FILE holds to standard output as text, one value or "
+                       "row of cells a line, and exits."));
+    const QCommandLineOption diff(
+        QStringLiteral("diff"),
+        QStringLiteral("Compares FILE with a second levelset named after it and writes what "
+                       "differs, level by level; exits with 3 when they differ, 0 when they hold "
+                       "the same bytes."));
+    parser.addOption(print);
+    parser.addOption(diff);
     addQtOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("FILE"), QStringLiteral("The levelset file (zvrhl???.vrh) to open or read."),
@@ -95,11 +149,15 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
         return answerWith(QStringLiteral("%1 %2\n").arg(kProgramName, QStringLiteral(VRH_VERSION)));
     }
     // Twice is no choice: which one was meant?
-    for (const QCommandLineOption& own : {exportPicture, level, check}) {
+    for (const QCommandLineOption& own : {exportPicture, level, check, print, diff}) {
         const QString name = own.names().first();
         if (parser.optionNames().count(name) > 1) {
             return usageError(QStringLiteral("--%1 is given more than once.").arg(name));
         }
+    }
+    if (std::optional<CommandLine> text =
+            textTask(parser, print, diff, {&exportPicture, &check, &level}, currentFolder)) {
+        return *text;
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {

@@ -13,11 +13,15 @@ enum class CommandLineTask {
     ExportPicture,
     // --check FILE: the holes and guards check and the positions outside their level.
     Check,
+    // --print FILE: everything the file holds as text.
+    Print,
+    // --diff FILE SECOND: what differs between two levelsets.
+    Diff,
 };
 
-// What the editor's command line asks for: VrhEdit [FILE], --export-picture, --check, --help,
-// --version. Options that Qt itself reads (-platform, -style, ...) pass through to the
-// application object.
+// What the editor's command line asks for: VrhEdit [FILE], --export-picture, --check, --print,
+// --diff, --help, --version. Options that Qt itself reads (-platform, -style, ...) pass through to
+// the application object.
 struct CommandLine {
     // Set when the program answers and ends without opening a window: 0 for --help and
     // --version, 2 for a usage error.
@@ -31,9 +35,12 @@ struct CommandLine {
     // them all.
     QString pictureFile;
     std::optional<int> level;
+    // --diff's second levelset, as an absolute path.
+    QString secondFile;
 };
 
-// A file that can't be read or written; a bad command line; --check found something.
+// A file that can't be read or written; a bad command line; --check found something, or
+// --diff a difference.
 inline constexpr int kFileErrorExitCode = 1;
 inline constexpr int kUsageErrorExitCode = 2;
 inline constexpr int kCheckFoundExitCode = 3;

@@ -3,6 +3,7 @@
 #include "commands/filecommands.h"
 #include "levelset/filepath.h"
 #include "levelset/levelsetfile.h"
+#include "levelset/levelsettext.h"
 
 #include <QFileInfo>
 
@@ -18,6 +19,30 @@ QString fileGoneMessage(const QString& path) {
     return QFileInfo(path).fileName() +
            QStringLiteral(" was deleted or moved by another program. The levelset stays open; "
                           "Save writes it again.");
+}
+
+QStringList changesOnDisk(const Levelset& levelset, QByteArrayView onDisk) {
+    // Under the name the file holds: the editor writes another only when it saves.
+    constexpr int kNameOffset = 4;
+    constexpr int kNameLength = 3;
+    const QByteArrayView name = onDisk.size() >= kNameOffset + kNameLength
+                                    ? onDisk.sliced(kNameOffset, kNameLength)
+                                    : QByteArrayView("   ");
+    QStringList changes =
+        levelsetDifferences(serializeLevelset(levelset, name), onDisk, kShownCellsPerChange);
+    if (changes.size() > kShownChanges) {
+        const qsizetype more = changes.size() - kShownChanges;
+        changes.resize(kShownChanges);
+        changes << QStringLiteral("and %1 more").arg(more);
+    }
+    return changes;
+}
+
+QString fileChangedMessage(const QString& path, const QStringList& changes) {
+    if (changes.isEmpty()) {
+        return fileChangedMessage(path);
+    }
+    return fileChangedMessage(path) + QStringLiteral("\r\r") + changes.join(QLatin1Char('\r'));
 }
 
 void KnownFile::remember(const QString& path, const QByteArray& bytes) {
@@ -74,9 +99,10 @@ void reportFileChange(KnownFile& file, MessageBoxes& messages, FileCommands& com
     const QString path = file.path();
     switch (file.lookAgain()) {
     case FileChange::Changed:
-        if (messages.showMessage(fileChangedMessage(path), kFileChangedTitle,
-                                 MessageButtons::YesNoDefaultNo,
-                                 MessageIcon::Exclamation) == MessageAnswer::Yes) {
+        if (messages.showMessage(
+                fileChangedMessage(path, changesOnDisk(commands.levelset(), file.bytesFound())),
+                kFileChangedTitle, MessageButtons::YesNoDefaultNo,
+                MessageIcon::Exclamation) == MessageAnswer::Yes) {
             commands.openFile(path, false);
         }
         break;

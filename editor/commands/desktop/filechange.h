@@ -1,9 +1,11 @@
 #pragma once
 
 #include "commands/userinterface.h"
+#include "levelset/levelset.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace vrh {
@@ -15,6 +17,16 @@ inline const QString kFileChangedTitle = QStringLiteral("File Changed");
 // The texts name the file without its folders: "zvrhlabc.vrh was changed by ...".
 QString fileChangedMessage(const QString& path);
 QString fileGoneMessage(const QString& path);
+
+// What reading the file's bytes again would change in the levelset in the editor, as --diff
+// words it (a few cells a line), the first kShownChanges lines and then "and N more". Empty
+// when the bytes don't read as a levelset, or hold it as it is.
+inline constexpr int kShownChanges = 10;
+inline constexpr int kShownCellsPerChange = 3;
+QStringList changesOnDisk(const Levelset& levelset, QByteArrayView onDisk);
+
+// The question of the "File Changed" box, then those changes after a blank line.
+QString fileChangedMessage(const QString& path, const QStringList& changes);
 
 // What a look at the open file found since the last look.
 enum class FileChange { None, Changed, Gone };
@@ -32,6 +44,8 @@ class KnownFile {
     void forget();
     // Empty while the levelset has no file.
     const QString& path() const { return path_; }
+    // The bytes found at the last look; empty when none could be read.
+    QByteArray bytesFound() const { return reported_.bytes; }
 
     // Looks at the file again. Changed or Gone once for each new state another program left
     // it in; None while it holds what the editor read or wrote, or what was last reported.
@@ -58,6 +72,7 @@ class KnownFile {
 // again: Yes opens it as File > Open would, so a file that no longer reads is reported and the
 // levelset in memory stays; No keeps the levelset for the next Save to write over the file.
 // A deletion or move is reported; the levelset stays open.
+// The box lists what reading the file again would change.
 void reportFileChange(KnownFile& file, MessageBoxes& messages, FileCommands& commands);
 
 } // namespace vrh

@@ -1,6 +1,7 @@
 #include "frmmain.h"
 
 #include "assets/assets.h"
+#include "commands/desktop/commandrun.h"
 #include "commands/desktop/recentfiles.h"
 #include "commands/levels/celldescription.h"
 #include "commands/levels/mapediting.h"
@@ -73,6 +74,7 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* ran
     createDrawingTools();
     createZoom();
     createFileWatch();
+    createUserCommands();
     createDropTarget();
     createRecovery();
     // The window lays the menu bar out at the height it needs for the window's width, which

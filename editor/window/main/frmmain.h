@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/desktop/usercommands.h"
 #include "commands/filecommands.h"
 #include "commands/history/edithistory.h"
 #include "commands/levels/levellist.h"
@@ -32,6 +33,8 @@ class QToolBar;
 
 namespace vrh {
 
+class CommandRun;
+class frmCommandOutput;
 class frmLevels;
 class LevelView;
 class MarkerFrame;
@@ -178,8 +181,8 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     // Where the About box looks for the system-information program (the desktop's own when
     // none is set).
     void setSystemInformation(SystemInformation& system) { systemInformation_ = &system; }
-    // What runs the About box and the Level Size and Go to Level dialogs (the window system
-    // when none is set). Tests answer them without waiting.
+    // What runs the About box and the Level Size, Go to Level and Commands dialogs (the window
+    // system when none is set). Tests answer them without waiting.
     void setModalDialogs(ModalDialogs& dialogs) { modalDialogs_ = &dialogs; }
 
     // Controls, named as their object names.
@@ -415,6 +418,31 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     // Shows the map at zoom (held to 1..4), keeping the cursor's cell in place, or the point
     // at when given.
     void showZoom(int zoom, std::optional<QPointF> at = std::nullopt);
+
+    // The user's own commands (frmmain_commands.cpp): the Tools menu's entries after
+    // Commands..., one at a time running on the levelset, their output in the Command Output
+    // window, made the first time a command runs.
+  public:
+    void mnuToolsCommands_Click();
+    // The command at index in the list, as its entry "mnuToolsCommand1"... runs it.
+    void mnuToolsCommand_Click(int index);
+    QAction* mnuToolsCommands = nullptr;
+    const QList<UserCommand>& userCommands() const { return userCommands_; }
+    bool commandRunning() const;
+    // Null until a command first runs.
+    frmCommandOutput* commandOutput() const { return commandOutput_; }
+
+  private:
+    void createUserCommands();
+    void showUserCommands();
+    void commandOutput_Stop();
+    void commandEnded(const QString& lastLines);
+    // At the close: whether a command still running may be stopped; none running may.
+    bool queryStopCommand();
+    QList<UserCommand> userCommands_;
+    std::vector<QAction*> commandEntries_;
+    std::unique_ptr<CommandRun> commandRun_;
+    frmCommandOutput* commandOutput_ = nullptr;
 };
 
 } // namespace vrh

@@ -1,6 +1,7 @@
 // The File menu and the window's load, close query and unload.
 #include "frmmain.h"
 
+#include "commands/desktop/commandrun.h"
 #include "commands/recovery/recoveryfolder.h"
 
 #include <QApplication>
@@ -13,10 +14,13 @@ void frmMain::Form_Load() {
 }
 
 bool frmMain::Form_QueryUnload() {
-    return fileCommands_.queryUnload();
+    return queryStopCommand() && fileCommands_.queryUnload();
 }
 
 void frmMain::Form_Unload() {
+    if (commandRun_) {
+        commandRun_->stopAndWait();
+    }
     // An editor that ends normally leaves nothing to recover: "No" at the save prompt was the
     // user's choice to discard.
     recoveryFolder_->removeOwn();

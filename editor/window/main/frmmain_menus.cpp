@@ -146,6 +146,10 @@ void frmMain::createMenus() {
             this, tools, drawingTools[index].name, drawingTools[index].caption, tool == tool_,
             [this, tool] { mnuToolsTool_Click(tool); }, drawingTools[index].key);
     }
+    // The user's commands follow this entry (frmmain_commands.cpp).
+    addBar(tools, "mnuToolsBar4");
+    mnuToolsCommands =
+        addEntry(this, tools, "mnuToolsCommands", "&Commands...", &frmMain::mnuToolsCommands_Click);
 
     QMenu* help = addMenu(bar, "mnuHelp", "&Help");
     addEntry(this, help, "mnuHelpAbout", "&About ", &frmMain::mnuHelpAbout_Click,

@@ -18,6 +18,7 @@ TEST(CommandLine, FileHelpVersionAndUsageErrors) {
         CommandLineTask task = CommandLineTask::OpenEditor;
         QString pictureFile = {};
         std::optional<int> level = {};
+        QString secondFile = {};
     };
     const auto usage = [](const char* reason) {
         return QStringLiteral("VrhEdit: %1\n").arg(QString::fromLatin1(reason)) + kUsageHint;
@@ -119,6 +120,39 @@ TEST(CommandLine, FileHelpVersionAndUsageErrors) {
          2,
          usage("--export-picture and --check can't go together."),
          {}},
+        {"print", {"--print", "a.vrh"}, std::nullopt, {}, here + "/a.vrh", CommandLineTask::Print},
+        {"diff",
+         {"--diff", "a.vrh", root + "tmp/b.vrh"},
+         std::nullopt,
+         {},
+         here + "/a.vrh",
+         CommandLineTask::Diff,
+         {},
+         {},
+         root + "tmp/b.vrh"},
+        {"print two", {"--print", "a.vrh", "b.vrh"}, 2, usage("--print reads one levelset."), {}},
+        {"print none", {"--print"}, 2, usage("Which levelset? Name its FILE."), {}},
+        {"diff one",
+         {"--diff", "a.vrh"},
+         2,
+         usage("--diff compares two levelsets: name both."),
+         {}},
+        {"diff, an empty name", {"--diff", "a.vrh", ""}, 2, usage("The file name is empty."), {}},
+        {"print and diff",
+         {"--print", "--diff", "a.vrh", "b.vrh"},
+         2,
+         usage("--print and --diff can't go together."),
+         {}},
+        {"diff and a picture",
+         {"--diff", "--export-picture", "o.png", "a.vrh", "b.vrh"},
+         2,
+         usage("--export-picture and --diff can't go together."),
+         {}},
+        {"print and a level",
+         {"--print", "--level", "2", "a.vrh"},
+         2,
+         usage("--level and --print can't go together."),
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -130,6 +164,7 @@ TEST(CommandLine, FileHelpVersionAndUsageErrors) {
         EXPECT_EQ(line.task, c.task);
         EXPECT_EQ(line.pictureFile, QDir::toNativeSeparators(c.pictureFile));
         EXPECT_EQ(line.level, c.level);
+        EXPECT_EQ(line.secondFile, QDir::toNativeSeparators(c.secondFile));
         if (!c.exitCode || *c.exitCode != 0) {
             EXPECT_EQ(line.standardOutput, QString());
         }
@@ -165,6 +200,18 @@ TEST(CommandLine, VersionAndHelpTexts) {
                              "                              outside its level; exits with 3 when "
                              "it finds one,\n"
                              "                              else 0.\n"
+                             "  --print                     Writes everything FILE holds to "
+                             "standard output\n"
+                             "                              as text, one value or row of cells a "
+                             "line, and\n"
+                             "                              exits.\n"
+                             "  --diff                      Compares FILE with a second levelset "
+                             "named after\n"
+                             "                              it and writes what differs, level by "
+                             "level; exits\n"
+                             "                              with 3 when they differ, 0 when they "
+                             "hold the same\n"
+                             "                              bytes.\n"
                              "\n"
                              "Arguments:\n"
                              "  FILE                        The levelset file (zvrhl???.vrh) to "

@@ -60,7 +60,9 @@ TEST_F(FileChangeTest, NoKeepsTheLevelsetForTheNextSaveYesReadsTheFileAgain) {
     writeFile(file, levelsetWithFirstTile(2));
     messages.answers = {MessageAnswer::No};
     report();
-    expectAsked(0, kChanged, MessageButtons::YesNoDefaultNo);
+    // What reading it again would change: the editor's code before the arrow.
+    expectAsked(0, kChanged + "\r\rLevel 1: 1 cell changed: column 0 row 0 63 -> 02",
+                MessageButtons::YesNoDefaultNo);
     EXPECT_EQ(firstTile(), 99);
 
     ASSERT_TRUE(commands.fileSave());
@@ -72,7 +74,8 @@ TEST_F(FileChangeTest, NoKeepsTheLevelsetForTheNextSaveYesReadsTheFileAgain) {
     writeFile(file, levelsetWithFirstTile(3));
     messages.answers = {MessageAnswer::Yes};
     report();
-    expectAsked(1, kChanged, MessageButtons::YesNoDefaultNo);
+    expectAsked(1, kChanged + "\r\rLevel 1: 1 cell changed: column 0 row 0 63 -> 03",
+                MessageButtons::YesNoDefaultNo);
     EXPECT_EQ(firstTile(), 3);
     EXPECT_EQ(view.replaced, replaced + 1);
 }
@@ -101,6 +104,35 @@ TEST_F(FileChangeTest, AFileThatIsGoneOrNoLongerReadsLeavesTheLevelsetInMemory) 
     EXPECT_EQ(messages.asked[2].icon, MessageIcon::Exclamation);
     EXPECT_EQ(firstTile(), 99);
     EXPECT_EQ(levelset.fileName, file);
+}
+
+TEST_F(FileChangeTest, TheBoxListsTheFirstTenChangesAndHowManyMore) {
+    const QString file = open(QStringLiteral("zvrhlabc.vrh"));
+    QByteArray changed = levelsetWithFirstTile(1);
+    changed.replace(4, 3, "XYZ"); // the stored name is no change to the levelset
+    for (int value = 2; value < 16; ++value) {
+        changed[52 + value] = static_cast<char>(changed[52 + value] + 1);
+    }
+    changed.replace(52 + 16, 5, "\x05\x05\x05\x05\x05");
+    writeFile(file, changed);
+    messages.answers = {MessageAnswer::No};
+    report();
+    expectAsked(0,
+                kChanged + "\r\rLevel 1: objectives 0 -> 1\rLevel 1: time 99 -> 100\r"
+                           "Level 1: putX 1 -> 2\rLevel 1: putY 0 -> 1\rLevel 1: takeX 2 -> 3\r"
+                           "Level 1: takeY 0 -> 1\rLevel 1: putType 89 -> 90\r"
+                           "Level 1: takeType 0 -> 1\rLevel 1: levelType 0 -> 1\r"
+                           "Level 1: alienType 3 -> 4\rand 5 more",
+                MessageButtons::YesNoDefaultNo);
+
+    // The cells of one level on one line, the first three named.
+    writeFile(file, levelsetWithFirstTile(1).replace(52 + 16, 5, "\x05\x05\x05\x05\x05"));
+    messages.answers = {MessageAnswer::No};
+    report();
+    expectAsked(1,
+                kChanged + "\r\rLevel 1: 5 cells changed: column 0 row 0 01 -> 05, column 1 row 0 "
+                           "00 -> 05, column 2 row 0 00 -> 05, ...",
+                MessageButtons::YesNoDefaultNo);
 }
 
 } // namespace
