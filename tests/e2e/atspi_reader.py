@@ -4,6 +4,8 @@ pyatspi. Runs under Debian's own /usr/bin/python3, where python3-pyatspi is.
 
 usage: atspi_reader.py describe NAME...   one JSON line per name: the first accessible object
                                           so named, its role, description, parent and selection
+       atspi_reader.py labels TITLE       the names of the labels in the window so titled, one
+                                          a line, as a screen reader reads a message box
        atspi_reader.py listen             "ready", then one JSON line per event a screen reader
                                           speaks from: description changes and focus moves
 """
@@ -34,6 +36,21 @@ def describe(names):
         print(json.dumps(about(obj) if obj is not None else {"name": name, "missing": True}))
 
 
+def labels(title):
+    def walk(node, depth=0):
+        if node is None or depth > 12:
+            return
+        if node.getRoleName() == "label":
+            print(node.name)
+        for index in range(node.childCount):
+            walk(node.getChildAtIndex(index), depth + 1)
+
+    for app in pyatspi.Registry.getDesktop(0):
+        for window in app or ():
+            if window is not None and window.name == title:
+                walk(window)
+
+
 def listen():
     def heard(event):
         print(json.dumps(dict(about(event.source), event=event.type, detail1=event.detail1)), flush=True)
@@ -47,6 +64,8 @@ def listen():
 if __name__ == "__main__":
     if len(sys.argv) >= 3 and sys.argv[1] == "describe":
         describe(sys.argv[2:])
+    elif len(sys.argv) == 3 and sys.argv[1] == "labels":
+        labels(sys.argv[2])
     elif sys.argv[1:] == ["listen"]:
         listen()
     else:

@@ -10,7 +10,6 @@ import os
 import queue
 import re
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
@@ -775,38 +774,6 @@ def folder_not_in_utf8(display, binary, sheet, workdir, started):
           "and its outside change reloaded")
 
 
-class AccessibilityBus:
-    """A session bus of the run's own with the accessibility bus on it, as a desktop with a screen
-    reader has them; the programs started after it speak to it."""
-
-    def __init__(self, display):
-        for tool in ("dbus-daemon", LAUNCHER, "/usr/bin/python3"):
-            check(os.path.exists(tool) or shutil.which(tool),
-                  f"{tool} is not installed (scripts/install-deps.sh installs it)")
-        address, pid = subprocess.run(
-            ["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
-            env=display.env, capture_output=True, text=True, check=True, timeout=30).stdout.split()
-        self.daemon = int(pid)
-        display.env.update(DBUS_SESSION_BUS_ADDRESS=address, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        self.launcher = subprocess.Popen([LAUNCHER, "--launch-immediately"], env=display.env,
-                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.display = display
-
-    def labels(self, title):
-        """The labels of the window so titled, one a line, as a screen reader reads them."""
-        result = subprocess.run(["/usr/bin/python3", os.path.join(HERE, "a11y_texts.py"), title],
-                                env=self.display.env, capture_output=True, text=True, timeout=30)
-        check(result.returncode == 0, f"the accessibility bus could not be read: {result.stderr[-2000:]}")
-        return result.stdout
-
-    def close(self):
-        self.launcher.terminate()
-        self.launcher.wait()
-        os.kill(self.daemon, signal.SIGTERM)
-
-
-LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
-HERE = os.path.dirname(os.path.abspath(__file__))
 
 
 def designers_loop(display, binary, sheet, workdir, started):
@@ -815,6 +782,7 @@ def designers_loop(display, binary, sheet, workdir, started):
     git showing a levelset's change as the one row it is."""
     bus = AccessibilityBus(display)
     try:
+        display.env = bus.env
         designers_loop_on_the_bus(display, binary, sheet, workdir, started, bus)
     finally:
         bus.close()
@@ -1170,6 +1138,13 @@ class AccessibilityBus:
                                 capture_output=True, text=True, timeout=60)
         check(result.returncode == 0, f"the reader failed: {result.stderr[-2000:]}")
         return [json.loads(line) for line in result.stdout.splitlines()]
+
+    def labels(self, title):
+        """The labels of the window so titled, one a line, as a screen reader reads them."""
+        result = subprocess.run([DEBIAN_PYTHON, ATSPI_READER, "labels", title], env=self.env,
+                                capture_output=True, text=True, timeout=60)
+        check(result.returncode == 0, f"the reader failed: {result.stderr[-2000:]}")
+        return result.stdout
 
     def found(self, name):
         """The object so named, once the bus shows it."""
