@@ -144,7 +144,10 @@ QString resolvedPath(const QString& path, const QString& currentFolder) {
     }
     return fromFileSystemPath(resolved);
 #else
-    return QDir::cleanPath(QDir(currentFolder).absoluteFilePath(path));
+    // Windows itself resolves ".." as text; a path that is already absolute keeps its own
+    // root (a drop's drive-less "/d/x.vrh" names no drive of the current folder's).
+    return QDir::cleanPath(QDir::isAbsolutePath(path) ? path
+                                                      : QDir(currentFolder).absoluteFilePath(path));
 #endif
 }
 
