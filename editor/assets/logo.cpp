@@ -12,8 +12,8 @@ namespace {
 
 // Letters and tiles are read from the sheet one picture pixel (2 x 2 sheet pixels) at a time.
 bool isBlack(const QImage& sheet, int code, int x, int y) {
-    const int left = kTileSize * (code % kSheetColumns);
-    const int top = kTileSize * (code / kSheetColumns);
+    const int left = kCellPixels * sheetColumn(code);
+    const int top = kCellPixels * sheetRow(code);
     return qGray(sheet.pixel(left + 2 * x, top + 2 * y)) < 128;
 }
 

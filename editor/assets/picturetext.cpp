@@ -83,7 +83,7 @@ void checkGrid(const Block& block, const QString& what, int size, const QString&
 } // namespace
 
 std::vector<QImage> readTilePictures(const QString& text, const QString& sourceName) {
-    std::vector<QImage> pictures(kTileCodes);
+    std::vector<QImage> pictures(kPaletteCodes);
     std::map<int, int> drawnAt; // code -> line
     for (const Block& block : readBlocks(text, sourceName)) {
         if (block.words[0] != QLatin1String("tile")) {
@@ -92,10 +92,11 @@ std::vector<QImage> readTilePictures(const QString& text, const QString& sourceN
                      .arg(block.words.join(QLatin1Char(' '))));
         }
         const int code =
-            block.words.size() > 1 ? readNumber(block.words[1], 0, kTileCodes - 1) : -1;
+            block.words.size() > 1 ? readNumber(block.words[1], 0, kPaletteCodes - 1) : -1;
         if (code < 0) {
             fail(sourceName, block.line,
-                 QStringLiteral("the tile code must be a number from 0 to %1").arg(kTileCodes - 1));
+                 QStringLiteral("the tile code must be a number from 0 to %1")
+                     .arg(kPaletteCodes - 1));
         }
         const QString what = QStringLiteral("tile %1").arg(code);
         if (block.words.size() < 3) {
@@ -106,12 +107,12 @@ std::vector<QImage> readTilePictures(const QString& text, const QString& sourceN
                  QStringLiteral("%1 is already drawn at line %2").arg(what).arg(earlier->second));
         }
         drawnAt[code] = block.line;
-        checkGrid(block, what, kTilePixels, QStringLiteral("#."), sourceName);
+        checkGrid(block, what, kPicturePixels, QStringLiteral("#."), sourceName);
 
-        QImage picture(kTilePixels, kTilePixels, QImage::Format_RGB32);
-        for (int y = 0; y < kTilePixels; ++y) {
+        QImage picture(kPicturePixels, kPicturePixels, QImage::Format_RGB32);
+        for (int y = 0; y < kPicturePixels; ++y) {
             const QString& row = block.rows[y].second;
-            for (int x = 0; x < kTilePixels; ++x) {
+            for (int x = 0; x < kPicturePixels; ++x) {
                 picture.setPixel(x, y,
                                  row[x] == QLatin1Char('#') ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
             }
@@ -119,7 +120,7 @@ std::vector<QImage> readTilePictures(const QString& text, const QString& sourceN
         pictures[code] = picture;
     }
     QStringList missing;
-    for (int code = 0; code < kTileCodes; ++code) {
+    for (int code = 0; code < kPaletteCodes; ++code) {
         if (!drawnAt.contains(code)) {
             missing << QString::number(code);
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tilegeometry.h"
+
 #include <QImage>
 #include <QString>
 
@@ -15,9 +17,6 @@ class SourceError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
-
-inline constexpr int kTileCodes = 178;
-inline constexpr int kTilePixels = 8;
 
 // Tile pictures: "tile <code> <name>" followed by 8 rows of 8 characters, '#' black and '.'
 // white. Every code from 0 to 177 exactly once. Returns 178 black-and-white 8 x 8 images in

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/tilegeometry.h"
 #include "commands/regions/cellregion.h"
 #include "levelset/levelrecord.h"
 
@@ -7,9 +8,12 @@
 
 namespace vrh {
 
-inline constexpr int kCellPixels = 16;
 inline constexpr int kMapPixels = kGridSize * kCellPixels; // 512
-inline constexpr std::uint8_t kOutsideCode = 255;
+
+// The code a cell of the 32 x 32 grid shows: its own inside the level, 255 outside.
+inline std::uint8_t shownCode(const LevelRecord& level, int x, int y) {
+    return level.contains(x, y) ? level.tiles[y][x] : kOutsideCode;
+}
 
 // The tile sheet as drawLevel wants it: 128 x 512, Format_RGB32.
 QImage prepareTileSheet(const QImage& sheet);

@@ -28,7 +28,7 @@ void LevelView::drawLevel(const LevelRecord& level, const QImage& sheet) {
     }
     for (int y = 0; y < kGridSize; ++y) {
         for (int x = 0; x < kGridSize; ++x) {
-            const std::uint8_t code = level.contains(x, y) ? level.tiles[y][x] : kOutsideCode;
+            const std::uint8_t code = shownCode(level, x, y);
             std::uint8_t& drawn = (*drawnCodes_)[y][x];
             if (drawn != code) {
                 drawn = code;

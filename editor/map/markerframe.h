@@ -1,5 +1,7 @@
 #pragma once
 
+#include "assets/tilegeometry.h"
+
 #include <QChar>
 #include <QColor>
 #include <QPoint>
@@ -31,7 +33,7 @@ void paintMarker(QPainter& painter, QPoint at, const QColor& colour, QChar lette
 // of the view's image: moving or hiding one repaints only the cells it left and entered.
 class MarkerFrame {
   public:
-    static constexpr int kSize = 16;
+    static constexpr int kSize = kCellPixels;
     static constexpr int kLineWidth = 2;
 
     MarkerFrame(PictureView& view, QString name, QColor colour, bool visible);
@@ -49,7 +51,7 @@ class MarkerFrame {
     // A map cell (column x, row y).
     void setCell(int x, int y) { setPosition({x * kSize, y * kSize}); }
     // A tile code on the palette, 8 codes a row.
-    void setTile(int code) { setCell(code % 8, code / 8); }
+    void setTile(int code) { setCell(sheetColumn(code), sheetRow(code)); }
 
     // The letter the marker carries while its letter is shown; none at first.
     void setLetter(QChar letter);

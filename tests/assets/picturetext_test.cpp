@@ -15,7 +15,7 @@ using vrh::toolbarIconKeys;
 // A well-formed tile source: every code a picture with one black pixel per code's bit.
 QString validTiles() {
     QString text = QStringLiteral("; test tiles\n\n");
-    for (int code = 0; code < kTileCodes; ++code) {
+    for (int code = 0; code < kPaletteCodes; ++code) {
         text += QStringLiteral("tile %1 tile number %1\n").arg(code);
         for (int y = 0; y < 8; ++y) {
             QString row(8, QLatin1Char('.'));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/tilegeometry.h"
 #include "commands/levels/randomsource.h"
 #include "levelset/editingstate.h"
 #include "levelset/levelrecord.h"
@@ -35,11 +36,11 @@ std::optional<std::uint8_t> randomTile(std::int16_t mouseChoice, RandomSource& r
 
 // The palette tile under a cell, 8 codes a row.
 inline int paletteCode(std::int16_t column, std::int16_t row) {
-    return row * 8 + column;
+    return row * kSheetColumns + column;
 }
 // Only the game's own tiles can be chosen; codes from 178 are the silver filler.
 inline bool isChoosableTile(int code) {
-    return code >= 0 && code < 178;
+    return code >= 0 && code < kPaletteCodes;
 }
 // The palette's left click: code in 16-bit arithmetic, then cut to a byte.
 inline std::uint8_t paletteByte(std::int16_t column, std::int16_t row) {

@@ -43,13 +43,13 @@ void frmMain::picLevel_MouseDown(int button, int shift, double x, double y) {
     if (beginShape(button, cell)) {
         return;
     }
-    if (button == 1) {
+    if (button == mouse::kLeft) {
         doLeftButton();
-    } else if (button == 2 && state_.mouseChoice == SetPositions) {
+    } else if (button == mouse::kRight && state_.mouseChoice == SetPositions) {
         state_.popupX = state_.cursorX;
         state_.popupY = state_.cursorY;
         popupMenu(mnuLevelPopUp, QCursor::pos());
-    } else if (button == 2) {
+    } else if (button == mouse::kRight) {
         if (const auto tile = randomTile(state_.mouseChoice, *random_)) {
             doRightButton(*tile);
         }
@@ -62,7 +62,7 @@ void frmMain::picLevel_MouseMove(int button, int /*shift*/, double x, double y) 
     state_.cursorX = pixelToCell(x);
     state_.cursorY = pixelToCell(y);
     const QPoint cell(state_.cursorX, state_.cursorY);
-    if (button == 0) {
+    if (button == mouse::kNoButton) {
         // No button held: no stroke goes on.
         strokeLast_.reset();
     }
@@ -73,7 +73,7 @@ void frmMain::picLevel_MouseMove(int button, int /*shift*/, double x, double y) 
     }
     const bool inLevel = currentLevel().contains(cell.x(), cell.y());
     // A drag past the edge of the part shown scrolls the map on; a hover leaves it.
-    if (inLevel && button != 0) {
+    if (inLevel && button != mouse::kNoButton) {
         moveLevelCursor(cell);
     } else if (inLevel) {
         levelCursor->setCell(cell.x(), cell.y());
@@ -89,13 +89,14 @@ void frmMain::picLevel_MouseMove(int button, int /*shift*/, double x, double y) 
     // A painting drag paints the cells it crossed inside the level, wherever it ends.
     // The popup menu opens on a press only: a right drag in Set Positions paints nothing.
     // Two buttons held add up to a value that matches none of these.
-    const bool painting = gesture_ == MapGesture::Paint &&
-                          (button == 1 || (button == 2 && isRandomMode(state_.mouseChoice)));
+    const bool painting =
+        gesture_ == MapGesture::Paint &&
+        (button == mouse::kLeft || (button == mouse::kRight && isRandomMode(state_.mouseChoice)));
     if (painting) {
         strokeTo(button, cell);
     } else if (!inLevel) {
         setStatusText(kOutOfLevel);
-    } else if (button == 0 && !floating_) {
+    } else if (button == mouse::kNoButton && !floating_) {
         // While a paste floats, the status bar keeps saying how to place it.
         setStatusText(hoverStatus(cell.x(), cell.y(), currentLevel().tiles[cell.y()][cell.x()]));
     }
@@ -104,14 +105,14 @@ void frmMain::picLevel_MouseMove(int button, int /*shift*/, double x, double y) 
 void frmMain::strokeTo(int button, QPoint cell) {
     const QPoint from = strokeLast_.value_or(cell);
     strokeLast_ = cell;
-    const QString& stepName = button == 1 ? stepname::Paint : stepname::RandomTiles;
+    const QString& stepName = button == mouse::kLeft ? stepname::Paint : stepname::RandomTiles;
     bool painted = false;
     for (const QPoint crossed : strokeCells(from, cell)) {
         if (!currentLevel().contains(crossed.x(), crossed.y())) {
             continue;
         }
         std::uint8_t code = state_.curTile;
-        if (button != 1) {
+        if (button != mouse::kLeft) {
             code = *randomTile(state_.mouseChoice, *random_);
         }
         paintCell(crossed, code, stepName);
@@ -168,13 +169,13 @@ void frmMain::paintCell(QPoint cell, std::uint8_t code, const QString& stepName)
 void frmMain::picTiles_MouseDown(int button, int /*shift*/, double x, double y) {
     const std::int16_t column = pixelToCell(x);
     const std::int16_t row = pixelToCell(y);
-    if (button == 1) {
+    if (button == mouse::kLeft) {
         const std::uint8_t code = paletteByte(column, row);
         if (isChoosableTile(code)) {
             state_.curTile = code;
             tileCursor->setCell(column, row);
         }
-    } else if (button == 2) {
+    } else if (button == mouse::kRight) {
         state_.popupTile = paletteCode(column, row);
         if (isChoosableTile(*state_.popupTile)) {
             popupMenu(mnuTilePopUp, QCursor::pos());

@@ -43,16 +43,16 @@ void frmMain::createRegionEntries(QMenu* edit) {
 bool frmMain::regionMouseDown(int button, int shift) {
     gesture_ = MapGesture::Paint;
     const QPoint cell(state_.cursorX, state_.cursorY);
-    if (floating_ && (button == 1 || button == 2)) {
+    if (floating_ && (button == mouse::kLeft || button == mouse::kRight)) {
         gesture_ = MapGesture::Done;
-        if (button == 2) {
+        if (button == mouse::kRight) {
             endPaste();
         } else if (checkInLevel(state_.cursorX, state_.cursorY)) {
             placePaste(cell);
         }
         return true;
     }
-    if (button != 1) {
+    if (button != mouse::kLeft) {
         return false;
     }
     if (shift & PictureView::kCtrlKey) {

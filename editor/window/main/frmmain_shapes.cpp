@@ -23,7 +23,8 @@ std::vector<QPoint> cellsInLevel(const LevelRecord& level, DrawingTool tool, QPo
 // A left press with a shape tool, or a right press in a random mode, anchors a shape.
 bool frmMain::beginShape(int button, QPoint cell) {
     if (tool_ == DrawingTool::Pencil ||
-        !(button == 1 || (button == 2 && isRandomMode(state_.mouseChoice)))) {
+        !(button == mouse::kLeft ||
+          (button == mouse::kRight && isRandomMode(state_.mouseChoice)))) {
         return false;
     }
     gesture_ = MapGesture::Shape;
@@ -42,7 +43,7 @@ void frmMain::shapeTo(QPoint cell) {
 
 // The preview shows the chosen tile, or the first tile of the random mode's range.
 void frmMain::showShape() {
-    const std::uint8_t code = shape_->button == 1
+    const std::uint8_t code = shape_->button == mouse::kLeft
                                   ? state_.curTile
                                   : randomTile(state_.mouseChoice, 0.0f).value_or(state_.curTile);
     picLevel->regions().setShapePreview(
@@ -68,8 +69,9 @@ void frmMain::finishShape(int button) {
         cellsInLevel(currentLevel(), shape.tool, shape.anchor, shape.end);
     const bool changed = history_.record(shapeStepName(shape.tool), [&] {
         for (const QPoint cell : cells) {
-            const std::optional<std::uint8_t> code =
-                shape.button == 1 ? state_.curTile : randomTile(state_.mouseChoice, *random_);
+            const std::optional<std::uint8_t> code = shape.button == mouse::kLeft
+                                                         ? state_.curTile
+                                                         : randomTile(state_.mouseChoice, *random_);
             currentLevel().tiles[cell.y()][cell.x()] = code.value_or(state_.curTile);
         }
     });
