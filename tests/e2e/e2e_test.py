@@ -1331,7 +1331,10 @@ def keyboard(display, binary, sheet, workdir, started):
             time.sleep(0.05)
 
     def frame_pixel(shot, left, top):
-        return shot.pixel(editor.origin[0] + left - 1, editor.origin[1] + editor.menu_bar + top - 1)
+        """The first pixels of the border's inner line above the drawing area, where the focus
+        frame's dots lie."""
+        return [shot.pixel(editor.origin[0] + left + dx, editor.origin[1] + editor.menu_bar + top - 1)
+                for dx in range(6)]
 
     unfocused = display.screenshot()
 
