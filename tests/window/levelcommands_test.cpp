@@ -77,11 +77,20 @@ TEST(LevelMenu, RefusalsAtTheLimitsAreGreyedSilentAndDrawNothing) {
         const char* label;
     };
     const Case cases[] = {
-        {8, 0, "mnuLevelAdd", "Level: 1 / 8"},      {1, 0, "mnuLevelRemove", "Level: 1 / 1"},
-        {1, 0, "mnuLevelPrevious", "Level: 1 / 1"}, {1, 0, "mnuLevelNext", "Level: 1 / 1"},
-        {3, 2, "mnuLevelRemove", "Level: 3 / 3"},   {3, 2, "mnuLevelNext", "Level: 3 / 3"},
-        {0, 0, "mnuLevelRemove", "Level: 1 / 0"},   {0, 0, "mnuLevelNext", "Level: 1 / 0"},
+        {8, 0, "mnuLevelAdd", "Level: 1 / 8"},
+        {1, 0, "mnuLevelRemove", "Level: 1 / 1"},
+        {1, 0, "mnuLevelPrevious", "Level: 1 / 1"},
+        {1, 0, "mnuLevelNext", "Level: 1 / 1"},
+        {3, 2, "mnuLevelRemove", "Level: 3 / 3"},
+        {3, 2, "mnuLevelNext", "Level: 3 / 3"},
+        {0, 0, "mnuLevelRemove", "Level: 1 / 0"},
+        {0, 0, "mnuLevelNext", "Level: 1 / 0"},
         {8, 7, "mnuLevelNext", "Level: 8 / 8"},
+        // Only a level of the set is duplicated, deleted or moved.
+        {0, 0, "mnuLevelDuplicate", "Level: 1 / 0"},
+        {0, 0, "mnuLevelDelete", "Level: 1 / 0"},
+        {0, 0, "mnuLevelMoveEarlier", "Level: 1 / 0"},
+        {0, 0, "mnuLevelMoveLater", "Level: 1 / 0"},
     };
     const std::map<std::string, const char*> buttons = {{"mnuLevelAdd", "tbAddLevel"},
                                                         {"mnuLevelRemove", "tbRemoveLevel"},
@@ -95,7 +104,9 @@ TEST(LevelMenu, RefusalsAtTheLimitsAreGreyedSilentAndDrawNothing) {
         h.level(c.current).tiles[0][0] = 100;
         const QImage map = h.window.picLevel->image();
         EXPECT_FALSE(h.entry(c.entry)->isEnabled());
-        EXPECT_FALSE(h.window.findChild<QAction*>(QLatin1String(buttons.at(c.entry)))->isEnabled());
+        if (const auto button = buttons.find(c.entry); button != buttons.end()) {
+            EXPECT_FALSE(h.window.findChild<QAction*>(QLatin1String(button->second))->isEnabled());
+        }
 
         h.entry(c.entry)->setEnabled(true); // run all the same, as the command would
         h.entry(c.entry)->trigger();
@@ -106,11 +117,20 @@ TEST(LevelMenu, RefusalsAtTheLimitsAreGreyedSilentAndDrawNothing) {
         EXPECT_EQ(h.window.levelCursor->position(), QPoint(48, 32));
         EXPECT_TRUE(h.messages.asked.empty());
     }
-    // From an empty set, Add makes it one level long.
+    // From an empty set, Add makes it one level long, and so does the first cell painted on
+    // the level shown; undo takes both back.
     ActiveWindow h;
     h.showLevel(0, 0);
     h.entry("mnuLevelAdd")->trigger();
     EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 1 / 1"));
+    h.showLevel(0, 0);
+    h.window.state().curTile = 54;
+    testing::drag(h.window.picLevel, {{2, 1}});
+    EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 1 / 1"));
+    EXPECT_TRUE(h.entry("mnuLevelDuplicate")->isEnabled());
+    h.key(Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 1 / 0"));
+    EXPECT_NE(h.level(0).tiles[1][2], 54);
 }
 
 // Each reordering is one step, named by its entry, that shows the level now current; Undo puts

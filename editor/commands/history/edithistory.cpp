@@ -1,5 +1,7 @@
 #include "edithistory.h"
 
+#include "commands/levels/levellist.h"
+
 #include <QSignalBlocker>
 #include <QUndoCommand>
 
@@ -99,7 +101,11 @@ bool EditHistory::endStep() {
     }
     const OpenStep step = *std::move(open_);
     open_.reset();
-    LevelsetDelta delta = LevelsetDelta::between(before_, levelset_);
+    LevelsetDelta found = LevelsetDelta::between(before_, levelset_);
+    // Made part of the set in the same step, so that undo takes both back.
+    const bool taken =
+        found.changesRecord(state_.curLevel) && takeShownLevelIntoSet(levelset_, state_);
+    LevelsetDelta delta = taken ? LevelsetDelta::between(before_, levelset_) : std::move(found);
     if (delta.empty()) {
         return false;
     }

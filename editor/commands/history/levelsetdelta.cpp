@@ -1,5 +1,6 @@
 #include "levelsetdelta.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace vrh {
@@ -82,6 +83,12 @@ LevelsetDelta LevelsetDelta::between(const LevelsetImage& before, const Levelset
         }
     }
     return delta;
+}
+
+bool LevelsetDelta::changesRecord(int index) const {
+    return std::any_of(changes_.begin(), changes_.end(), [index](const ByteChange& change) {
+        return change.offset / kRecordImageBytes == index && change.offset < kHeaderOffset;
+    });
 }
 
 void LevelsetDelta::applyBefore(Levelset& levelset) const {

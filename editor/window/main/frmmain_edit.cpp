@@ -37,6 +37,8 @@ void frmMain::createEditMenu(QMenu* edit) {
     connect(&stack, &QUndoStack::indexChanged, this, &frmMain::updateEditEntries);
     connect(&stack, &QUndoStack::undoTextChanged, this, &frmMain::updateEditEntries);
     connect(&stack, &QUndoStack::redoTextChanged, this, &frmMain::updateEditEntries);
+    // A step may change the count: the first change to a set with no level makes it one long.
+    connect(&stack, &QUndoStack::indexChanged, this, &frmMain::updateLevelLabel);
     updateEditEntries();
 
     createRegionEntries(edit);
