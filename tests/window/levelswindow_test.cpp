@@ -35,8 +35,8 @@ void mouse(QWidget* widget, QEvent::Type type, Qt::MouseButtons held, QPoint at)
 }
 
 // A press on one picture, a move within it and moves in small steps to another point, let go
-// there.
-void dragPicture(frmLevels* levels, int from, QPoint to) {
+// there; midway runs with the button still held.
+void dragPicture(frmLevels* levels, int from, QPoint to, const std::function<void()>& midway = {}) {
     QPoint at = frmLevels::pictureRect(from).center();
     mouse(levels, QEvent::MouseButtonPress, Qt::LeftButton, at);
     at += QPoint(0, 30);
@@ -44,6 +44,9 @@ void dragPicture(frmLevels* levels, int from, QPoint to) {
     while (at != to) {
         at += QPoint(std::clamp(to.x() - at.x(), -20, 20), std::clamp(to.y() - at.y(), -20, 20));
         mouse(levels, QEvent::MouseMove, Qt::LeftButton, at);
+    }
+    if (midway) {
+        midway();
     }
     mouse(levels, QEvent::MouseButtonRelease, Qt::NoButton, to);
 }
@@ -159,6 +162,19 @@ TEST(LevelsWindow, AClickGoesToALevelAndADragMovesItAsOneStepThatUndoTakesBack) 
         EXPECT_EQ(h.bytes(), before);
         EXPECT_EQ(h.window.state().curLevel, c.current);
         expectShown(h, levels);
+    }
+    // A change of the levelset while a drag is under way ends the drag without a move.
+    for (const auto& [key, undoText] :
+         {std::pair{Qt::CTRL | Qt::Key_I, "Insert a Level"}, std::pair{Qt::CTRL | Qt::Key_Z, ""}}) {
+        SCOPED_TRACE(undoText);
+        ActiveWindow h;
+        fourMarkedLevels(h, 0);
+        h.key(Qt::Key_F6); // Add Level: a step to undo
+        frmLevels* levels = openLevelsWindow(h);
+        ASSERT_NE(levels, nullptr);
+        dragPicture(levels, 1, frmLevels::pictureRect(3).center(), [&] { h.key(key); });
+        EXPECT_EQ(h.window.history().stack().undoText(), QString::fromLatin1(undoText));
+        EXPECT_EQ(h.level(1).tiles[0][0], key == (Qt::CTRL | Qt::Key_I) ? 10 : 11);
     }
 }
 

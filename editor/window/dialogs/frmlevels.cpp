@@ -22,6 +22,10 @@ bool drawsTheSame(const LevelRecord& a, const LevelRecord& b) {
     return a.width == b.width && a.height == b.height && a.tiles == b.tiles;
 }
 
+bool sameRecord(const LevelRecord& a, const LevelRecord& b) {
+    return a.tiles == b.tiles && a.headerBytes() == b.headerBytes();
+}
+
 } // namespace
 
 frmLevels::frmLevels(const QImage& tileSheet, QWidget* parent)
@@ -60,16 +64,25 @@ std::optional<int> frmLevels::positionAt(QPoint point) const {
 void frmLevels::showLevels(const Levelset& levelset, int curLevel) {
     const int count = std::min<int>(levelset.numLevels, kMaxLevels);
     bool changed = count != numLevels_ || curLevel != curLevel_;
+    bool levelsChanged = count != numLevels_;
     for (int position = 0; position < count; ++position) {
         const LevelRecord& level = levelset.levels[position];
-        std::optional<LevelRecord>& drawn = drawnFrom_[position];
-        if (drawn && drawsTheSame(*drawn, level)) {
+        std::optional<LevelRecord>& shown = shownFrom_[position];
+        if (shown && sameRecord(*shown, level)) {
             continue;
         }
-        drawn = level;
-        pictures_[position] = drawLevelOverview(level, sheet_);
-        ++picturesDrawn_;
-        changed = true;
+        levelsChanged = true;
+        const bool redraw = !shown || !drawsTheSame(*shown, level);
+        shown = level;
+        if (redraw) {
+            pictures_[position] = drawLevelOverview(level, sheet_);
+            ++picturesDrawn_;
+            changed = true;
+        }
+    }
+    // The level pressed on may no longer be at its place, nor the set the one it was dragged in.
+    if (levelsChanged && pressed_) {
+        endDrag();
     }
     numLevels_ = count;
     curLevel_ = curLevel;

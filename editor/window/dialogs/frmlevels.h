@@ -27,7 +27,8 @@ class frmLevels : public QWidget {
 
     // Shows the first numLevels levels (at most eight) with the one at curLevel framed. Only
     // the pictures of levels whose size or cells changed since the last call are drawn again,
-    // and the window repaints only when something it shows changed.
+    // and the window repaints only when something it shows changed. A change of the levels
+    // ends a drag under way without a move.
     void showLevels(const Levelset& levelset, int curLevel);
 
     const QImage& picture(int position) const { return pictures_[position]; }
@@ -61,8 +62,8 @@ class frmLevels : public QWidget {
     QImage sheet_;
     int numLevels_ = 0;
     int curLevel_ = -1;
-    // What each picture was drawn from: its level's size and cells.
-    std::array<std::optional<LevelRecord>, kMaxLevels> drawnFrom_;
+    // Each position's level as last shown; its picture was drawn from its size and cells.
+    std::array<std::optional<LevelRecord>, kMaxLevels> shownFrom_;
     std::array<QImage, kMaxLevels> pictures_;
     int picturesDrawn_ = 0;
 
