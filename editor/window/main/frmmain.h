@@ -203,6 +203,7 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     QLabel* lblTime = nullptr;
     QLineEdit* txtTime = nullptr;
     QStatusBar* sbStatusBar = nullptr;
+    QLabel* lblRecoveryWarning = nullptr; // shown while recovery can't be written
     QToolBar* tbToolBar = nullptr;
 
     // Marker frames over the map and the palette.
