@@ -5,9 +5,11 @@
 #include "map/markerframe.h"
 #include "window/dialogs/levelsizedialog.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSpinBox>
 
 #include <map>
@@ -252,8 +254,10 @@ TEST(LevelMenu, LevelSizeSetsWidthAndHeightInOneStep) {
             EXPECT_TRUE(dialog.isModal());
             EXPECT_EQ(dialog.spnWidth->value(), c.width);
             EXPECT_EQ(dialog.spnHeight->value(), c.height);
-            EXPECT_EQ(dialog.spnWidth->minimum(), std::min(c.width, 12));
-            EXPECT_EQ(dialog.spnHeight->maximum(), 32);
+            EXPECT_EQ(dialog.lblWidthRange->text(),
+                      QString::number(std::min(c.width, 12)) + " to 32");
+            EXPECT_EQ(dialog.lblHeightRange->text(),
+                      QString::number(std::min(c.height, 8)) + " to 32");
             dialog.spnWidth->setValue(c.newWidth);
             dialog.spnHeight->setValue(c.newHeight);
             c.ok ? dialog.accept() : dialog.reject();
@@ -270,6 +274,26 @@ TEST(LevelMenu, LevelSizeSetsWidthAndHeightInOneStep) {
             EXPECT_EQ(h.level(0).width, c.width);
             EXPECT_EQ(h.level(0).height, c.height);
         }
+    }
+    // A number typed out of range stays as typed and is shown as refused; OK does nothing
+    // until it is in range, and the arrows stop at the limits.
+    const LevelRecord level; // 12 x 8
+    for (const char* typed : {"5", "1000"}) {
+        SCOPED_TRACE(typed);
+        LevelSizeDialog dialog(level, nullptr);
+        QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        dialog.spnWidth->selectAll();
+        QTest::keyClicks(dialog.spnWidth, QString::fromLatin1(typed));
+        EXPECT_EQ(dialog.spnWidth->text(), QString::fromLatin1(typed));
+        EXPECT_EQ(dialog.lblWidthRange->text(), QStringLiteral("Refused: 12 to 32 only"));
+        EXPECT_EQ(dialog.lblHeightRange->text(), QStringLiteral("8 to 32"));
+        EXPECT_FALSE(ok->isEnabled());
+        dialog.accept();
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
+        dialog.spnWidth->setValue(32);
+        dialog.spnWidth->stepUp();
+        EXPECT_EQ(dialog.spnWidth->value(), 32);
+        EXPECT_TRUE(ok->isEnabled());
     }
 }
 
