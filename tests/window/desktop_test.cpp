@@ -148,7 +148,11 @@ TEST_F(Desktop, ExportWritesWhatTheMapShowsAndAFailureKeepsTheFile) {
     EXPECT_EQ(h.dialogs.asked[0].kind, testing::AskedDialog::Kind::Save);
     EXPECT_EQ(h.dialogs.asked[0].setup.title, QStringLiteral("Export Picture"));
     EXPECT_EQ(h.dialogs.asked[0].setup.filter, QStringLiteral("PNG picture (*.png)"));
-    EXPECT_EQ(h.dialogs.asked[1].setup.lastName, picture); // offered again
+    // Each proposes a name of its own, in the folder exported to last.
+    EXPECT_EQ(h.dialogs.asked[0].setup.lastName,
+              QDir::toNativeSeparators(dir.filePath(QStringLiteral("zvrhlabc-level2.png"))));
+    EXPECT_EQ(h.dialogs.asked[1].setup.lastName,
+              QDir::toNativeSeparators(dir.filePath(QStringLiteral("zvrhlabc-levels.png"))));
     EXPECT_TRUE(h.messages.asked.empty());
     EXPECT_EQ(h.window.history().stack().count(), 0); // no step to undo
 
