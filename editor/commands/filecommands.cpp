@@ -65,6 +65,7 @@ void FileCommands::readChosenFile(const QString& path) {
     askBeforeSavingOver_ = false;
     knownFile_.remember(path, read.bytes);
     showReplacedLevelset();
+    view_.levelsetOpened();
     if (recent_) {
         recent_->remember(path);
     }

@@ -37,6 +37,8 @@ class LevelsetView {
     virtual void levelsetReplaced() = 0;
     // The levelset was written to its file.
     virtual void levelsetSaved() = 0;
+    // A levelset read from a file is shown.
+    virtual void levelsetOpened() {}
 };
 
 // New, Open, Save, Save As and the close query on the window's levelset. A command that is

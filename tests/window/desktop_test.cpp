@@ -126,6 +126,7 @@ TEST_F(Desktop, StartUpOpensTheGivenFileWithoutAPrompt) {
 TEST_F(Desktop, ExportWritesWhatTheMapShowsAndAFailureKeepsTheFile) {
     ActiveWindow h;
     h.window.openFile(put("zvrhlabc.vrh", 89), false);
+    EXPECT_EQ(h.window.sbStatusBar->currentMessage(), QStringLiteral("Level 1 of 2"));
     h.window.mnuViewStart_Click(); // hidden: the picture leaves it out
     h.window.mnuViewBlockTake_Click();
     h.key(Qt::Key_F8); // level 2

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 
 #include <map>
 #include <memory>
@@ -170,6 +171,13 @@ TEST(LevelMenu, ReorderingLevelsIsOneStepThatUndoTakesBackExactly) {
         EXPECT_EQ(h.window.txtTime->text(), QString::number(c.shownTime));
         EXPECT_TRUE(h.mapShows(h.level(h.window.state().curLevel)));
         EXPECT_EQ(h.window.mnuEditUndo->text(), QStringLiteral("&Undo ") + c.entry);
+        // The status text says what was done, not what the last gesture said.
+        const QString status = h.window.sbStatusBar->currentMessage();
+        EXPECT_EQ(status, QString::fromLatin1(c.label).replace(": ", " ").replace(" / ", " of "));
+        h.key(Qt::CTRL | Qt::Key_Z);
+        EXPECT_EQ(h.window.sbStatusBar->currentMessage(), QStringLiteral("Undo: ") + c.entry);
+        h.key(Qt::CTRL | Qt::Key_Y);
+        EXPECT_EQ(h.window.sbStatusBar->currentMessage(), QStringLiteral("Redo: ") + c.entry);
         h.key(Qt::CTRL | Qt::Key_Z);
         EXPECT_EQ(h.bytes(), before);
         EXPECT_EQ(h.window.state().curLevel, c.current);

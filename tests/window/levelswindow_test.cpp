@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <tuple>
 #include <vector>
 
 namespace vrh {
@@ -52,14 +53,27 @@ void dragPicture(frmLevels* levels, int from, QPoint to, const std::function<voi
 }
 
 // The window as it paints itself: every level of the set as its picture at 4 pixels a cell in
-// its place, the current one, and no other, framed in orange.
+// its place, its start light green and its finish green, its passcode under it, the current
+// one, and no other, framed in orange.
 void expectShown(ActiveWindow& h, frmLevels* levels) {
     const QImage sheet = prepareOverviewSheet(prepareTileSheet(h.window.picTileset->image()));
     const QImage shot = levels->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (int position = 0; position < h.window.levelset().numLevels; ++position) {
         SCOPED_TRACE(position);
         const QRect r = frmLevels::pictureRect(position);
-        EXPECT_EQ(shot.copy(r), drawLevelOverview(h.level(position), sheet));
+        const LevelRecord& level = h.level(position);
+        QImage expected = drawLevelOverview(level, sheet);
+        for (const auto& [x, y, colour] : {std::tuple{level.startX, level.startY, 0x80ff80},
+                                           std::tuple{level.finishX, level.finishY, 0x00c000}}) {
+            for (int pixel = 0; pixel < 16; ++pixel) {
+                expected.setPixel(x * 4 + pixel % 4, y * 4 + pixel / 4, 0xff000000 | colour);
+            }
+        }
+        EXPECT_EQ(shot.copy(r), expected);
+        EXPECT_EQ(levels->passcodeShown(position),
+                  position == 0
+                      ? QStringLiteral("None")
+                      : QString::fromLatin1(h.window.levelset().passcodes[position - 1].text()));
         const int k = frmLevels::kFrame;
         const bool framed = shot.pixel(r.center().x(), r.top() - k) == kOrange &&
                             shot.pixel(r.left() - 1, r.center().y()) == kOrange &&
@@ -199,6 +213,12 @@ TEST(LevelsWindow, PicturesFollowEveryChangeDrawingOnlyTheChangedLevels) {
         {"Next, which is no step", key(Qt::Key_F8), 0},
         {"a paint step on the second level", paint, 1},
         {"Increase Width", key(Qt::Key_F2), 1},
+        {"a passcode typed: only the band under the picture",
+         [](ActiveWindow& h) {
+             h.window.txtPasscode->setFocus();
+             QTest::keyClicks(h.window.txtPasscode, QStringLiteral("QZ"));
+         },
+         0},
         {"Remove a Level", key(Qt::Key_F5), 0},
         {"Add a Level brings back the same record", key(Qt::Key_F6), 0},
         {"New",

@@ -293,6 +293,7 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void setTitle(const QString& title) override;
     void levelsetReplaced() override;
     void levelsetSaved() override;
+    void levelsetOpened() override;
 
     // HistoryView: an undo or redo moved the levelset.
     void showHistoryMove(bool levelChanged) override;

@@ -60,12 +60,24 @@ void frmMain::updateEditEntries() {
     showEntry(mnuEditRedo, QStringLiteral("&Redo"), stack.canRedo(), stack.redoText());
 }
 
+// The status text names the step taken back or brought back; a stroke still open is a step
+// of its own first.
 void frmMain::mnuEditUndo_Click() {
+    history_.endStep();
+    const int before = history_.stack().index();
     history_.undo();
+    if (history_.stack().index() < before) {
+        setStatusText(QStringLiteral("Undo: ") + history_.stack().redoText());
+    }
 }
 
 void frmMain::mnuEditRedo_Click() {
+    history_.endStep();
+    const int before = history_.stack().index();
     history_.redo();
+    if (history_.stack().index() > before) {
+        setStatusText(QStringLiteral("Redo: ") + history_.stack().undoText());
+    }
 }
 
 void frmMain::showHistoryMove(bool levelChanged) {
@@ -82,6 +94,10 @@ void frmMain::levelsetReplaced() {
     history_.clear();
     endPaste();
     setSelection(std::nullopt);
+}
+
+void frmMain::levelsetOpened() {
+    setStatusText(levelStatus(state_.curLevel, levelset_.numLevels));
 }
 
 void frmMain::levelsetSaved() {
