@@ -80,11 +80,11 @@ class FileCommands {
     // success fileName and the title name file.
     bool saveLevelset(const QString& file);
 
-    // Export Picture and Export All Levels: the save dialog with this title and filter,
-    // offering the proposed name in the folder exported to last, else where the levelset's
-    // dialogs start; write gives the reason a write failed, shown in the "Error!" box. A name
-    // typed without a suffix gets this one. The levelset, fileName and the edit history stay
-    // as they are.
+    // Export Picture and Export All Levels: the save dialog with this title and filter, which
+    // asks before replacing a file, offering the proposed name in the folder exported to last,
+    // else where the levelset's dialogs start; write gives the reason a write failed, shown in the
+    // "Error!" box. A name typed without a suffix gets this one. The levelset, fileName and the
+    // edit history stay as they are.
     void exportFile(const QString& title, const QString& filter, const QString& suffix,
                     const std::function<std::optional<QString>(const QString& path)>& write,
                     const QString& proposedName = QString());

@@ -149,6 +149,7 @@ TEST_F(Desktop, ExportWritesWhatTheMapShowsAndAFailureKeepsTheFile) {
     EXPECT_EQ(h.dialogs.asked[0].kind, testing::AskedDialog::Kind::Save);
     EXPECT_EQ(h.dialogs.asked[0].setup.title, QStringLiteral("Export Picture"));
     EXPECT_EQ(h.dialogs.asked[0].setup.filter, QStringLiteral("PNG picture (*.png)"));
+    EXPECT_TRUE(h.dialogs.asked[0].setup.confirmReplace && h.dialogs.asked[1].setup.confirmReplace);
     // Each proposes a name of its own, in the folder exported to last.
     EXPECT_EQ(h.dialogs.asked[0].setup.lastName,
               QDir::toNativeSeparators(dir.filePath(QStringLiteral("zvrhlabc-level2.png"))));
