@@ -647,8 +647,8 @@ def level_commands(display, binary, sheet, workdir, started):
 
 def overview_centre(position):
     """The centre of a picture in the Levels window: 128 pixels square, 8 apart, four a row, each
-    with a 16-pixel band for its number under it."""
-    return 8 + 136 * (position % 4) + 64, 8 + 152 * (position // 4) + 64
+    with a 30-pixel band for its number and passcode under it."""
+    return 8 + 136 * (position % 4) + 64, 8 + 166 * (position // 4) + 64
 
 
 def levels_window(display, binary, sheet, workdir, started):
