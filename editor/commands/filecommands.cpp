@@ -172,7 +172,8 @@ void FileCommands::exportFile(
     const QString offered = proposedName.isEmpty()
                                 ? lastExportName_
                                 : QDir::toNativeSeparators(QDir(folder).filePath(proposedName));
-    const std::optional<QString> chosen = dialogs_.saveFileName({title, filter, folder, offered});
+    const std::optional<QString> chosen =
+        dialogs_.saveFileName({title, filter, folder, offered, /*confirmReplace=*/true});
     if (!chosen || chosen->isEmpty()) {
         return;
     }

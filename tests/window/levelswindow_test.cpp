@@ -3,6 +3,8 @@
 #include "map/leveloverview.h"
 #include "window/dialogs/frmlevels.h"
 
+#include <QLineEdit>
+
 #include <algorithm>
 #include <functional>
 #include <tuple>

@@ -87,10 +87,12 @@ LevelSizeDialog::LevelSizeDialog(const LevelRecord& level, QWidget* parent)
     layout->addRow(QStringLiteral("Height:"), withRange(spnHeight, lblHeightRange));
     layout->addRow(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    // Each keystroke, not only the end of the typing.
+    // Each keystroke, not only the end of the typing; a value set by the arrows changes the
+    // text without telling.
     for (QSpinBox* box : {spnWidth, spnHeight}) {
         connect(box->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
                 &LevelSizeDialog::showRanges);
+        connect(box, &QSpinBox::valueChanged, this, &LevelSizeDialog::showRanges);
     }
     showRanges();
     spnWidth->selectAll();
