@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -173,6 +174,38 @@ BENCHMARK(BM_HoverOntoNewCells)
     ->ArgName("screenReader")
     ->Arg(0)
     ->Arg(1)
+    ->Iterations(kEvents)
+    ->UseRealTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// The keyboard's cursor one cell on with an arrow key on the focused map, at zoom 1 and 4: the
+// cursor moves (at 4 the map scrolls to keep it in view), the status bar names the cell and the
+// description is made and announced. The walk goes right along a row and back.
+void BM_KeyboardCursorMove(benchmark::State& state) {
+    Editor editor;
+    editor.zoomTo(static_cast<int>(state.range(0)));
+    editor.window.moveLevelCursor({0, 0});
+    editor.window.picLevel->setFocus();
+    int step = 0;
+    for (auto _ : state) {
+        const Qt::Key key = step++ / 31 % 2 == 0 ? Qt::Key_Right : Qt::Key_Left;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(editor.window.picLevel, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(editor.window.picLevel, &release);
+        QApplication::processEvents();
+    }
+    if (editor.window.picLevel->announcements() < state.iterations() ||
+        !editor.window.picLevel->announcedDescription().startsWith(QStringLiteral("Column "))) {
+        state.SkipWithError("a move was not announced");
+    }
+    editor.zoomTo(1);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_KeyboardCursorMove)
+    ->ArgName("zoom")
+    ->Arg(1)
+    ->Arg(4)
     ->Iterations(kEvents)
     ->UseRealTime()
     ->Unit(benchmark::kMicrosecond);

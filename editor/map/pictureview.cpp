@@ -3,6 +3,7 @@
 #include "pictureviewaccessible.h"
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -112,6 +113,19 @@ void PictureView::paintEvent(QPaintEvent* event) {
     }
     painter.resetTransform();
     drawFrame(&painter);
+    if (hasFocus()) {
+        paintFocusFrame(painter);
+    }
+}
+
+// A dotted line on the border's inner pixels, just outside the drawing area, so that no cell is
+// covered.
+void PictureView::paintFocusFrame(QPainter& painter) const {
+    const QRect area = contentsRect().adjusted(-1, -1, 0, 0);
+    QPen pen(palette().color(QPalette::Highlight), 1, Qt::DotLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area);
 }
 
 namespace {
@@ -147,6 +161,44 @@ void PictureView::mouseMoveEvent(QMouseEvent* event) {
 void PictureView::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF at = imagePosition(event->position());
     emit mouseReleased(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
+}
+
+namespace {
+
+bool isCursorKey(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Menu:
+        return true;
+    case Qt::Key_F10:
+        return event.modifiers().testFlag(Qt::ShiftModifier);
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void PictureView::keyPressEvent(QKeyEvent* event) {
+    if (!isCursorKey(*event)) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit keyPressed(event->key(), shiftCode(event->modifiers()), event->isAutoRepeat());
+}
+
+void PictureView::keyReleaseEvent(QKeyEvent* event) {
+    emit keyReleased(event->key(), shiftCode(event->modifiers()), event->isAutoRepeat());
+    QFrame::keyReleaseEvent(event);
 }
 
 void PictureView::putOutlinesUnder(const MarkerFrame& marker) {

@@ -79,6 +79,11 @@ class PictureView : public QFrame {
     void mouseMoved(int buttons, int shift, double x, double y);
     // A button let go, wherever the pointer is by then.
     void mouseReleased(int button, int shift, double x, double y);
+    // Keys while the view has the keyboard focus: a Qt::Key, the keys held as for the mouse,
+    // and whether the key repeats by being held. The view takes the keys that move and work
+    // its cursor (arrows, Home, End, Space, Enter, the Menu key and Shift+F10); the rest pass on.
+    void keyPressed(int key, int shift, bool autoRepeat);
+    void keyReleased(int key, int shift, bool autoRepeat);
 
   protected:
     // What lies over the image and under the markers, and the outlines among the markers;
@@ -90,9 +95,12 @@ class PictureView : public QFrame {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
     void paintMarkers(QPainter& painter, const QRect& area) const;
+    void paintFocusFrame(QPainter& painter) const;
     bool cursorShares() const;
     void announceDescription();
 

@@ -1205,7 +1205,7 @@ def choose(editor, menu, entry):
 
 def screen_reader(display, binary, sheet, workdir, started):
     """The map and the palette by name on the accessibility bus, their cursors' cells spoken as the
-    pointer moves; the Levels window's pictures by name."""
+    arrow keys move them; the Levels window's pictures by name."""
     bus = AccessibilityBus(display)
     try:
         display.env = bus.env
@@ -1221,26 +1221,26 @@ def screen_reader(display, binary, sheet, workdir, started):
 
         bus.listen()
         editor._move(*editor.map_point(3, 2))
-        display.xdotool("click", 2)  # the middle button gives the map the focus and does nothing else
-        editor._move(*editor.map_point(5, 2))
+        display.xdotool("click", 2)  # the middle button gives the map the focus; it picks the floor, chosen already
+        editor._move(60, editor.menu_bar + 300)  # the pointer off the map, where a menu's closing leaves it alone
+        editor.keys("Right", "Right")
         said = "Column 5, row 2: Tile 0: normal floor"
         bus.heard(f"the map describing {said!r}", description_of("Map", said))
         item = bus.heard(f"the focus on {said!r}", focused_item(said))
         check(item["parent"] == "Map", f"the spoken cell is no child of the map: {item}")
-        editor._move(*editor.map_point(0, 0))
+        editor.keys("ctrl+Home")
         bus.heard("the start position spoken", focused_item("Column 0, row 0: Tile 0: normal floor, start position"))
-        editor._move(*editor.map_point(20, 20))  # outside the level: the cursor stays, the menu is clear
         choose(editor, "alt+v", "s")  # the start marker hidden: no longer said
         bus.heard("the hidden start unsaid", description_of("Map", "Column 0, row 0: Tile 0: normal floor"))
-        editor.pick_tile(89)
+        editor.keys("Tab", *["Down"] * 11, "Right")
         bus.heard("the chosen tile spoken", focused_item("Tile 89: random wall tile"))
-        editor.click_cell(7, 3)
+        editor.keys("shift+Tab", *["Right"] * 7, *["Down"] * 3, "space")
         bus.heard("the painted cell spoken", focused_item("Column 7, row 3: Tile 89: random wall tile"))
-        editor._move(*editor.map_point(12, 3))  # the cursor stays on the level's last cell it was on
-        time.sleep(0.3)
-        check(bus.describe("Map")[0]["description"] == "Column 7, row 3: Tile 89: random wall tile",
-              "the description left the cursor's cell")
-        print("ok: moving the pointer, choosing and painting are spoken from the cursor's cell")
+        editor.keys(*["Right"] * 5)  # the keyboard's cursor goes on past the level's edge
+        bus.heard("the cell outside spoken", focused_item("Column 12, row 3: outside the level"))
+        check(bus.describe("Map")[0]["description"] == "Column 12, row 3: outside the level",
+              "the description is not the cursor's cell")
+        print("ok: moving the cursor with keys, choosing and painting are spoken from the cursor's cell")
         bus.stop_listening()
 
         editor.keys("F9")
@@ -1324,11 +1324,76 @@ def zoom(display, binary, sheet, workdir, started):
     editor.exit_without_saving()
 
 
+def keyboard(display, binary, sheet, workdir, started):
+    """A room drawn, selected, filled and given its start from the keyboard alone, the pointer
+    never moved; then zoomed in with keys and painted with the mouse at zoom 3, saved byte for
+    byte."""
+    editor = Editor(display, binary)
+    started.append(editor)
+    display.focus(editor.window)
+
+    def key(*names):
+        """Keys as held down by hand: no modifier cleared around them."""
+        for name in names:
+            display.xdotool("key", name)
+            time.sleep(0.05)
+
+    def frame_pixel(shot, left, top):
+        """The first pixels of the border's inner line above the drawing area, where the focus
+        frame's dots lie."""
+        return [shot.pixel(editor.origin[0] + left + dx, editor.origin[1] + editor.menu_bar + top - 1)
+                for dx in range(6)]
+
+    unfocused = display.screenshot()
+
+    def tab_to(left, top, what):
+        """Tab until the view whose drawing area begins there shows its focus frame."""
+        for _ in range(12):
+            key("Tab")
+            time.sleep(0.2)
+            if frame_pixel(display.screenshot(), left, top) != frame_pixel(unfocused, left, top):
+                return
+        raise Failure(f"Tab never reached {what}")
+
+    tab_to(PALETTE_LEFT, PALETTE_TOP, "the palette")
+    key(*["Down"] * 11, "Right")  # tile 89, the wall
+    key("shift+Tab")
+    key("r", "Right", "Down", "space", *["Right"] * 5, *["Down"] * 4, "space")  # a rectangle's outline
+    key(*["Left"] * 4, *["Up"] * 3)
+    display.xdotool("keydown", "shift")
+    key("Right", "Right", "Right", "Down", "Down")  # the room's inside, 4 x 3
+    display.xdotool("keyup", "shift")
+    key("Tab", "Home", "Down", *["Right"] * 6, "shift+Tab")  # tile 14
+    key("ctrl+space")
+    key("Left", "Left", "Up", "shift+F10")  # the level popup on (3, 3)
+    time.sleep(0.5)
+    key("s")
+    room = {(x, y): 89 for x in range(1, 7) for y in range(1, 6) if x in (1, 6) or y in (1, 5)}
+    room |= {(x, y): 14 for x in range(2, 6) for y in range(2, 5)}
+    regions_shot(display, editor, sheet, "a room from the keyboard", room)
+    print("ok: a room drawn, selected and filled from the keyboard, the start placed by Shift+F10")
+
+    key("p", "ctrl+Home", "ctrl+equal", "ctrl+equal")  # the pencil; zoom 3 about cell (0, 0)
+    z = 3
+    editor.pick_tile(89)
+    editor._move(MAP_LEFT + z * CELL * 8 + z * CELL // 2, editor.menu_bar + MAP_TOP + z * CELL * 7 + z * CELL // 2)
+    display.xdotool("click", 1)
+    painted = room | {(8, 7): 89}
+    header = default_header()
+    header[14:16] = [3, 3]
+    path = os.path.join(workdir, "zvrhlkey.vrh")
+    save_as(display, editor, path)
+    expected = expected_file(b"KEY", [(8, 12, header, painted)])
+    check(read(path) == expected, f"saved file differs:\n{read(path).hex()}\n{expected.hex()}")
+    print("ok: saved byte for byte, the mouse's cell at zoom 3 with the keyboard's room")
+    editor.exit_without_saving()
+
+
 # Each scenario is a test of its own, in a display and a home of its own.
 SCENARIOS = {scenario.__name__: scenario for scenario in (
     splash, paint_save_open, start_with_file_and_drops, killed_and_recovered, regions,
     level_commands, pictures_and_command_line, levels_window, drawing_tools, recovery_attacks,
-    folder_not_in_utf8, zoom, screen_reader, designers_loop)}
+    folder_not_in_utf8, zoom, screen_reader, designers_loop, keyboard)}
 TOOLS = {}
 
 

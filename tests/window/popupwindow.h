@@ -18,10 +18,12 @@ class PopupWindow : public frmMain {
 
     QString choice;
     std::vector<QString> opened;
+    std::vector<QPoint> openedAt;
 
   protected:
-    QAction* popupMenu(QMenu* menu, QPoint) override {
+    QAction* popupMenu(QMenu* menu, QPoint at) override {
         opened.push_back(menu->objectName());
+        openedAt.push_back(at);
         QAction* action = nullptr;
         for (QAction* entry : menu->actions()) {
             if (!choice.isEmpty() && entry->objectName() == choice) {

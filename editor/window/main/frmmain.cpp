@@ -154,6 +154,7 @@ void frmMain::createControls() {
     });
 
     createPanel(central);
+    createStatusFields();
 }
 
 void frmMain::createPanel(QWidget* central) {

@@ -10,6 +10,7 @@
 #include "commands/regions/cellregion.h"
 #include "levelset/editingstate.h"
 #include "levelset/levelset.h"
+#include "maptool.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -70,7 +71,7 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     EditHistory& history() { return history_; }
     // The selected cells of the current level, and whether a paste floats over the map.
     const std::optional<QRect>& selection() const { return selection_; }
-    bool pasteFloating() const { return floating_.has_value(); }
+    bool pasteFloating() const { return paste_.floating(); }
 
     // Drawing and the status bar.
     void drawLevel(std::int16_t level);
@@ -118,6 +119,10 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void picLevel_MouseMove(int button, int shift, double x, double y);
     void picLevel_MouseUp(int button, int shift, double x, double y);
     void picTiles_MouseDown(int button, int shift, double x, double y);
+    // Keys on the focused map and palette (frmmain_keys.cpp): Shift as for the mouse.
+    void picLevel_KeyDown(int key, int shift, bool autoRepeat);
+    void picLevel_KeyUp(int key, int shift, bool autoRepeat);
+    void picTiles_KeyDown(int key, int shift, bool autoRepeat);
     // Whether the cell lies inside the current level; if not, says so in the status bar.
     bool checkInLevel(std::int16_t x, std::int16_t y);
     // Paint curTile, or the tile t, into (cursorX, cursorY) and redraw the map.
@@ -270,6 +275,11 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void createPanel(QWidget* central);
     void connectPanel();
     void createMouseEditing();
+    void createKeyboardEditing();
+    // A key's gesture on the map: pressed as a button on the cell, moved, let go.
+    void keyPress(int button, int shift, QPoint cell);
+    void keyMove(QPoint cell);
+    void keyRelease();
     void createPopupMenus();
     void createMenus();
     void createRecovery();
@@ -309,35 +319,34 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
                       std::uint8_t value);
     // Writes code into the cell as part of the stroke stepName; the caller redraws.
     void paintCell(QPoint cell, std::uint8_t code, const QString& stepName);
-    // A move of a painting drag: every cell from the one the pointer was in, so that a quick
-    // drag leaves no gaps.
-    void strokeTo(int button, QPoint cell);
 
-    // A shape drawn by a drag with a drawing tool (frmmain_shapes.cpp): anchored at the press,
-    // shown over the map while the button is held, painted as one step when it is let go.
-    struct ShapeDrag {
-        DrawingTool tool;
-        int button;
-        QPoint anchor;
-        QPoint end;
-        bool cancelled = false;
-    };
-    bool beginShape(int button, QPoint cell);
-    void shapeTo(QPoint cell);
-    void finishShape(int button);
+    // The map's tools (maptool.h), driven by the mouse and the keyboard alike: a press on a
+    // cell chooses the tool that the moves and the release after it go to.
+    friend class MapTool;
+    friend class PencilTool;
+    friend class ShapeTool;
+    friend class SelectTool;
+    friend class FillTool;
+    friend class PickTool;
+    friend class PasteTool;
+    void mapPress(int button, int shift, QPoint cell);
+    void mapRelease(int button);
     void cancelShape();
-    void showShape();
+    MapTool& toolFor(int button, int shift, QPoint cell);
+    MapTool& activeTool();
+    // The status text of a move that paints nothing.
+    void showCellStatus(int buttons, QPoint cell);
+    // Where the level popup opens for a press on cell: at the pointer, or at the keyboard's cell.
+    QPoint popupPosition(QPoint cell) const;
+    // The pointer over the map: a cross while a shape tool is chosen and it is over the level.
+    void showPointerShape(bool overLevel);
+    // The status bar's fields of the chosen tool and of changes not yet saved.
+    void createStatusFields();
+    void showToolField();
+
     void updateEditEntries();
 
-    // Regions (frmmain_region.cpp, frmmain_clipboard.cpp). What a press on the map began
-    // decides what the drag after it does: paint as ever, select, or nothing more.
-    enum class MapGesture { Paint, Select, Shape, Done };
-    bool regionMouseDown(int button, int shift);
-    void selectTo(QPoint cell);
-    void floatPasteTo(QPoint cell);
-    void showFloatingPaste();
-    void placePaste(QPoint cell);
-    void endPaste();
+    // Regions (frmmain_region.cpp, frmmain_clipboard.cpp).
     void setSelection(const std::optional<QRect>& cells);
     void keepRegionsInLevel();
     void fillSelection(const QString& stepName, std::uint8_t code);
@@ -368,18 +377,21 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     std::unique_ptr<RecoveryFolder> recoveryFolder_;
     std::unique_ptr<RecoveryKeeper> recoveryKeeper_;
     OpenFileWatcher* fileWatcher_ = nullptr;
-    // Regions of cells: the selection and where its drag began, a paste floating over the map
-    // and what the press on the map began.
+    // The selected cells, the map's tools and the one a press began, until its release.
     std::optional<QRect> selection_;
-    QPoint selectionAnchor_;
-    std::optional<CellBlock> floating_;
-    QImage floatingPicture_;
-    std::optional<QPoint> floatingAt_;
-    MapGesture gesture_ = MapGesture::Paint;
-    // Where the pointer was at the last move of a painting drag that began on the map.
-    std::optional<QPoint> strokeLast_;
-    std::optional<ShapeDrag> shape_;
+    PencilTool pencil_{*this};
+    ShapeTool shapeTool_{*this};
+    SelectTool select_{*this};
+    FillTool fill_{*this};
+    PickTool pick_{*this};
+    PasteTool paste_{*this};
+    MapTool* gesture_ = nullptr;
+    // The button a key holds down on the map: 1 for Space, 0 while no key gesture goes on.
+    int keyButton_ = 0;
+    std::optional<QPoint> popupAt_;
     DrawingTool tool_ = DrawingTool::Pencil;
+    QLabel* toolField_ = nullptr;
+    QLabel* modifiedField_ = nullptr;
     // The entries greyed at their limits, menu and toolbar, in updateLimitEntries' order.
     std::vector<std::pair<QAction*, QAction*>> limitEntries_;
     bool clipboardWatched_ = false;

@@ -51,50 +51,12 @@ void frmMain::mnuEditPaste_Click() {
     if (offered.kind != ClipboardCells::Kind::Cells) {
         return;
     }
-    floating_ = std::move(offered.cells);
-    floatingPicture_ = drawCells(*floating_, tileSheet_);
-    floatingAt_.reset();
-    picLevel->regions().clearFloating();
+    paste_.start(std::move(offered.cells));
     setStatusText(kPasteFloating);
     if (picLevel->underMouse()) {
         const QPointF at = picLevel->imagePosition(picLevel->mapFromGlobal(QCursor::pos()));
-        floatPasteTo(QPoint(pixelToCell(at.x()), pixelToCell(at.y())));
+        paste_.follow(QPoint(pixelToCell(at.x()), pixelToCell(at.y())));
     }
-}
-
-// The top-left of a floating paste follows the pointer over any cell of the level.
-void frmMain::floatPasteTo(QPoint cell) {
-    if (floating_ && floatingAt_ != cell && currentLevel().contains(cell.x(), cell.y())) {
-        floatingAt_ = cell;
-        showFloatingPaste();
-    }
-}
-
-void frmMain::showFloatingPaste() {
-    if (floating_ && floatingAt_) {
-        picLevel->regions().setFloating(
-            floatingPicture_, *floatingAt_,
-            landingCells(currentLevel(), floating_->size(), *floatingAt_));
-    }
-}
-
-// Placed once, as one step; what lands becomes the selection.
-void frmMain::placePaste(QPoint cell) {
-    std::optional<QRect> landed;
-    const CellBlock block = *floating_;
-    endPaste();
-    if (history_.record(stepname::Paste,
-                        [&] { landed = pasteCells(currentLevel(), block, cell); })) {
-        redrawMap();
-    }
-    setSelection(landed);
-}
-
-void frmMain::endPaste() {
-    floating_.reset();
-    floatingAt_.reset();
-    floatingPicture_ = QImage();
-    picLevel->regions().clearFloating();
 }
 
 void frmMain::followClipboard() {

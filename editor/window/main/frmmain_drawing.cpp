@@ -2,6 +2,7 @@
 // that would do nothing at their limits.
 #include "frmmain.h"
 
+#include "commands/levels/drawingtools.h"
 #include "commands/levels/levelrules.h"
 #include "map/levelview.h"
 #include "platform/modaldialogs.h"
@@ -16,17 +17,17 @@ namespace {
 
 const QString kToolKey = QStringLiteral("drawingTool");
 const QString kGridKey = QStringLiteral("showGrid");
-const char* const kToolNames[] = {"pencil", "line", "rectangle", "filledRectangle"};
 
 } // namespace
 
 void frmMain::createDrawingTools() {
     const QString tool = settings_->value(kToolKey).toString();
-    for (int index = 0; index < static_cast<int>(std::size(kToolNames)); ++index) {
-        if (tool == QLatin1String(kToolNames[index])) {
-            mnuToolsTool_Click(static_cast<DrawingTool>(index));
+    for (const DrawingToolEntry& entry : drawingTools()) {
+        if (tool == QLatin1String(entry.settingsKey)) {
+            mnuToolsTool_Click(entry.tool);
         }
     }
+    showToolField();
     if (settings_->value(kGridKey, false).toBool()) {
         mnuViewGrid_Click();
     }
@@ -82,7 +83,8 @@ void frmMain::mnuToolsTool_Click(DrawingTool tool) {
     mnuToolsTool[static_cast<int>(tool_)]->setChecked(false);
     tool_ = tool;
     mnuToolsTool[static_cast<int>(tool)]->setChecked(true);
-    settings_->setValue(kToolKey, QLatin1String(kToolNames[static_cast<int>(tool)]));
+    settings_->setValue(kToolKey, QLatin1String(vrh::drawingTool(tool).settingsKey));
+    showToolField();
 }
 
 void frmMain::mnuViewGrid_Click() {

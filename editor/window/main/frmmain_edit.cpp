@@ -92,7 +92,7 @@ void frmMain::showHistoryMove(bool levelChanged) {
 
 void frmMain::levelsetReplaced() {
     history_.clear();
-    endPaste();
+    paste_.end();
     setSelection(std::nullopt);
 }
 

@@ -3,7 +3,10 @@
 
 #include "menuentries.h"
 
+#include "commands/levels/drawingtools.h"
+
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -110,12 +113,14 @@ void frmMain::createMenus() {
     QMenu* mouse = addMenu(tools, "mnuToolsMouse", "Right &Mouse Button");
     const char* const modes[] = {"Set &Positions", "Random &Wall Tile", "Random &Inside Tile",
                                  "Random &Outside Tile"};
+    auto* modeGroup = new QActionGroup(mouse);
     for (int index = 0; index < static_cast<int>(mnuToolsMouseChoice.size()); ++index) {
         const QByteArray name = "mnuToolsMouseChoice" + QByteArray::number(index);
         mnuToolsMouseChoice[index] =
             addCheckEntry(this, mouse, name.constData(), modes[index], index == 0,
                           [this, index] { mnuToolsMouseChoice_Click(index); });
         mnuToolsMouseChoice[index]->setData(index);
+        modeGroup->addAction(mnuToolsMouseChoice[index]);
     }
     addBar(tools, "mnuToolsBar1");
     addEntry(this, tools, "mnuToolsSetFloor", "Set &Floor", &frmMain::mnuToolsSetFloor_Click,
@@ -127,24 +132,16 @@ void frmMain::createMenus() {
              QKeySequence(Qt::CTRL | Qt::Key_P));
     addEntry(this, tools, "mnuToolsDoors", "Count &Doors", &frmMain::mnuToolsDoors_Click,
              QKeySequence(Qt::CTRL | Qt::Key_D));
-    // The drawing tools work as one choice; their one-letter keys type text in a text box.
+    // The drawing tools work as one choice, radio entries as the modes are.
     addBar(tools, "mnuToolsBar3");
-    struct Tool {
-        const char* name;
-        const char* caption;
-        QKeySequence key;
-    };
-    const Tool drawingTools[] = {
-        {"mnuToolsPencil", "Pe&ncil", QKeySequence(Qt::Key_P)},
-        {"mnuToolsLine", "&Line", QKeySequence(Qt::Key_L)},
-        {"mnuToolsRectangle", "&Rectangle", QKeySequence(Qt::Key_R)},
-        {"mnuToolsFilledRectangle", "F&illed Rectangle", QKeySequence(Qt::SHIFT | Qt::Key_R)},
-    };
-    for (int index = 0; index < static_cast<int>(mnuToolsTool.size()); ++index) {
-        const auto tool = static_cast<DrawingTool>(index);
-        mnuToolsTool[index] = addCheckEntry(
-            this, tools, drawingTools[index].name, drawingTools[index].caption, tool == tool_,
-            [this, tool] { mnuToolsTool_Click(tool); }, drawingTools[index].key);
+    auto* toolGroup = new QActionGroup(tools);
+    for (const DrawingToolEntry& entry : drawingTools()) {
+        const DrawingTool tool = entry.tool;
+        QAction* action = addCheckEntry(
+            this, tools, entry.objectName, entry.caption, tool == tool_,
+            [this, tool] { mnuToolsTool_Click(tool); }, QKeySequence(entry.key));
+        toolGroup->addAction(action);
+        mnuToolsTool[static_cast<int>(tool)] = action;
     }
     // The user's commands follow this entry (frmmain_commands.cpp).
     addBar(tools, "mnuToolsBar4");

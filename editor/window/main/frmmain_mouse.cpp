@@ -1,7 +1,8 @@
-// Mouse editing: painting on the map with the left and right buttons, hovering over it, and
-// choosing tiles in the palette.
+// Mouse editing: the map's presses, moves and releases turned into cells for the map's tools,
+// hovering over it, and choosing tiles in the palette.
 #include "frmmain.h"
 
+#include "commands/levels/buttonpaint.h"
 #include "commands/levels/mapediting.h"
 #include "map/levelview.h"
 #include "map/markerframe.h"
@@ -21,54 +22,26 @@ void frmMain::createMouseEditing() {
     connect(picLevel, &PictureView::mouseReleased, this, &frmMain::picLevel_MouseUp);
     connect(picTiles, &PictureView::mousePressed, this, &frmMain::picTiles_MouseDown);
     createPopupMenus();
+    createKeyboardEditing();
 }
 
 void frmMain::picLevel_MouseDown(int button, int shift, double x, double y) {
-    state_.cursorX = pixelToCell(x);
-    state_.cursorY = pixelToCell(y);
-    const QPoint cell(state_.cursorX, state_.cursorY);
-    // Another button pressed while a shape is drawn cancels it, and does nothing else.
-    if (shape_) {
-        cancelShape();
-        return;
-    }
-    // Placing a paste, selecting, filling and replacing: nothing else happens on that press.
-    if (regionMouseDown(button, shift)) {
-        return;
-    }
-    strokeLast_ = cell;
-    if (!checkInLevel(state_.cursorX, state_.cursorY)) {
-        return;
-    }
-    if (beginShape(button, cell)) {
-        return;
-    }
-    if (button == 1) {
-        doLeftButton();
-    } else if (button == 2 && state_.mouseChoice == SetPositions) {
-        state_.popupX = state_.cursorX;
-        state_.popupY = state_.cursorY;
-        popupMenu(mnuLevelPopUp, QCursor::pos());
-    } else if (button == 2) {
-        if (const auto tile = randomTile(state_.mouseChoice, *random_)) {
-            doRightButton(*tile);
-        }
-    }
+    popupAt_.reset();
+    mapPress(button, shift, QPoint(pixelToCell(x), pixelToCell(y)));
 }
 
 void frmMain::picLevel_MouseMove(int button, int /*shift*/, double x, double y) {
-    const std::int16_t oldX = state_.cursorX;
-    const std::int16_t oldY = state_.cursorY;
-    state_.cursorX = pixelToCell(x);
-    state_.cursorY = pixelToCell(y);
-    const QPoint cell(state_.cursorX, state_.cursorY);
+    const QPoint old(state_.cursorX, state_.cursorY);
+    const QPoint cell(pixelToCell(x), pixelToCell(y));
+    state_.cursorX = static_cast<std::int16_t>(cell.x());
+    state_.cursorY = static_cast<std::int16_t>(cell.y());
     if (button == 0) {
         // No button held: no stroke goes on.
-        strokeLast_.reset();
+        pencil_.lift();
     }
     // A paste appears under the pointer as soon as it is over the map.
-    floatPasteTo(cell);
-    if (state_.cursorX == oldX && state_.cursorY == oldY) {
+    paste_.follow(cell);
+    if (cell == old) {
         return;
     }
     const bool inLevel = currentLevel().contains(cell.x(), cell.y());
@@ -78,62 +51,81 @@ void frmMain::picLevel_MouseMove(int button, int /*shift*/, double x, double y) 
     } else if (inLevel) {
         levelCursor->setCell(cell.x(), cell.y());
     }
-    if (gesture_ == MapGesture::Select) {
-        selectTo(cell);
+    showPointerShape(inLevel);
+    activeTool().move(button, cell);
+}
+
+void frmMain::picLevel_MouseUp(int button, int /*shift*/, double /*x*/, double /*y*/) {
+    mapRelease(button);
+}
+
+// What a press begins decides what the moves after it do, until it ends.
+void frmMain::mapPress(int button, int shift, QPoint cell) {
+    state_.cursorX = static_cast<std::int16_t>(cell.x());
+    state_.cursorY = static_cast<std::int16_t>(cell.y());
+    // Another button pressed while a shape is drawn cancels it, and does nothing else.
+    if (gesture_ == &shapeTool_) {
+        shapeTool_.cancel();
         return;
     }
-    if (gesture_ == MapGesture::Shape) {
-        shapeTo(cell);
-        return;
+    gesture_ = &toolFor(button, shift, cell);
+    gesture_->press(button, shift, cell);
+}
+
+// A paste floating takes both buttons; the left button with Ctrl fills, with Shift selects;
+// the middle button or Alt picks. A plain left press clears the selection first.
+MapTool& frmMain::toolFor(int button, int shift, QPoint cell) {
+    if (paste_.floating() && (button == 1 || button == 2)) {
+        return paste_;
     }
-    // A painting drag paints the cells it crossed inside the level, wherever it ends.
-    // The popup menu opens on a press only: a right drag in Set Positions paints nothing.
-    // Two buttons held add up to a value that matches none of these.
-    const bool painting = gesture_ == MapGesture::Paint &&
-                          (button == 1 || (button == 2 && isRandomMode(state_.mouseChoice)));
-    if (painting) {
-        strokeTo(button, cell);
-    } else if (!inLevel) {
+    if (button == 4 || (button == 1 && (shift & PictureView::kAltKey))) {
+        return pick_;
+    }
+    if (button == 1 && (shift & PictureView::kCtrlKey)) {
+        return fill_;
+    }
+    if (button == 1 && (shift & PictureView::kShiftKey)) {
+        return select_;
+    }
+    if (button == 1) {
+        setSelection(std::nullopt);
+    }
+    if (tool_ != DrawingTool::Pencil && buttonPaints(button, state_.mouseChoice) &&
+        currentLevel().contains(cell.x(), cell.y())) {
+        return shapeTool_;
+    }
+    return pencil_;
+}
+
+// A drag that began nowhere on the map paints as the pencil does.
+MapTool& frmMain::activeTool() {
+    return gesture_ ? *gesture_ : pencil_;
+}
+
+void frmMain::mapRelease(int button) {
+    if (activeTool().release(button)) {
+        gesture_ = nullptr;
+    }
+}
+
+void frmMain::cancelShape() {
+    if (gesture_ == &shapeTool_) {
+        shapeTool_.cancel();
+    }
+}
+
+// Outside the level and hovering, the status bar tells of the cell; while a paste floats it
+// keeps saying how to place it.
+void frmMain::showCellStatus(int buttons, QPoint cell) {
+    if (!currentLevel().contains(cell.x(), cell.y())) {
         setStatusText(kOutOfLevel);
-    } else if (button == 0 && !floating_) {
-        // While a paste floats, the status bar keeps saying how to place it.
+    } else if (buttons == 0 && !paste_.floating()) {
         setStatusText(hoverStatus(cell.x(), cell.y(), currentLevel().tiles[cell.y()][cell.x()]));
     }
 }
 
-void frmMain::strokeTo(int button, QPoint cell) {
-    const QPoint from = strokeLast_.value_or(cell);
-    strokeLast_ = cell;
-    const QString& stepName = button == 1 ? stepname::Paint : stepname::RandomTiles;
-    bool painted = false;
-    for (const QPoint crossed : strokeCells(from, cell)) {
-        if (!currentLevel().contains(crossed.x(), crossed.y())) {
-            continue;
-        }
-        std::uint8_t code = state_.curTile;
-        if (button != 1) {
-            code = *randomTile(state_.mouseChoice, *random_);
-        }
-        paintCell(crossed, code, stepName);
-        painted = true;
-    }
-    setStatusText(currentLevel().contains(cell.x(), cell.y()) ? paintStatus(cell.x(), cell.y())
-                                                              : kOutOfLevel);
-    if (painted) {
-        redrawMap();
-    }
-}
-
-// Letting go of the button ends the stroke: all it painted is one step. A selection made
-// by the drag stays.
-void frmMain::picLevel_MouseUp(int button, int /*shift*/, double /*x*/, double /*y*/) {
-    if (shape_) {
-        finishShape(button);
-        return;
-    }
-    history_.endStep();
-    strokeLast_.reset();
-    gesture_ = MapGesture::Paint;
+QPoint frmMain::popupPosition(QPoint /*cell*/) const {
+    return popupAt_.value_or(QCursor::pos());
 }
 
 bool frmMain::checkInLevel(std::int16_t x, std::int16_t y) {

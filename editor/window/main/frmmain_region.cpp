@@ -1,11 +1,10 @@
-// Regions of cells on the map: the Edit menu's region entries, selecting with a Shift drag or
-// Select All, Delete and Fill Selection, flood fill and replace with Ctrl clicks, and Escape.
+// Regions of cells on the map: the Edit menu's region entries, the selection and Select All,
+// Delete and Fill Selection, and Escape. The gestures on regions are the map's tools.
 #include "frmmain.h"
 
 #include "assets/assets.h"
 #include "commands/levels/levelrules.h"
 #include "commands/levels/mapediting.h"
-#include "commands/regions/floodfill.h"
 #include "map/levelview.h"
 #include "map/markerframe.h"
 
@@ -38,54 +37,6 @@ void frmMain::createRegionEntries(QMenu* edit) {
     setSelection(std::nullopt);
 }
 
-// A press that places or cancels a paste, selects, fills or replaces does nothing else; a
-// plain left press clears the selection and paints as ever.
-bool frmMain::regionMouseDown(int button, int shift) {
-    gesture_ = MapGesture::Paint;
-    const QPoint cell(state_.cursorX, state_.cursorY);
-    if (floating_ && (button == 1 || button == 2)) {
-        gesture_ = MapGesture::Done;
-        if (button == 2) {
-            endPaste();
-        } else if (checkInLevel(state_.cursorX, state_.cursorY)) {
-            placePaste(cell);
-        }
-        return true;
-    }
-    if (button != 1) {
-        return false;
-    }
-    if (shift & PictureView::kCtrlKey) {
-        gesture_ = MapGesture::Done;
-        if (checkInLevel(state_.cursorX, state_.cursorY)) {
-            const bool replace = shift & PictureView::kShiftKey;
-            FillResult result;
-            history_.record(replace ? stepname::Replace : stepname::Fill, [&] {
-                result = fillAt(currentLevel(), selection_, cell, state_.curTile,
-                                replace ? FillKind::Replace : FillKind::Flood);
-            });
-            setStatusText(result.status);
-            if (result.changed > 0) {
-                redrawMap();
-            }
-        }
-        return true;
-    }
-    if (shift & PictureView::kShiftKey) {
-        gesture_ = MapGesture::Select;
-        selectionAnchor_ = cell;
-        selectTo(cell);
-        return true;
-    }
-    setSelection(std::nullopt);
-    return false;
-}
-
-void frmMain::selectTo(QPoint cell) {
-    setSelection(selectionBetween(selectionAnchor_, cell, currentLevel()));
-    setStatusText(selection_ ? selectionStatus(*selection_) : kOutOfLevel);
-}
-
 void frmMain::setSelection(const std::optional<QRect>& cells) {
     selection_ = cells;
     picLevel->regions().setSelection(cells);
@@ -100,7 +51,7 @@ void frmMain::keepRegionsInLevel() {
     if (selection_) {
         setSelection(clipToLevel(*selection_, currentLevel()));
     }
-    showFloatingPaste();
+    paste_.show();
 }
 
 void frmMain::fillSelection(const QString& stepName, std::uint8_t code) {
@@ -128,10 +79,14 @@ void frmMain::mnuEditSelectAll_Click() {
 }
 
 void frmMain::mapEscape_Click() {
-    if (shape_) {
+    if (gesture_ == &shapeTool_) {
         cancelShape();
-    } else if (floating_) {
-        endPaste();
+        // A shape the keyboard anchored ends with its cancel: no button is held to let go.
+        if (keyButton_ != 0) {
+            keyRelease();
+        }
+    } else if (paste_.floating()) {
+        paste_.end();
     } else {
         setSelection(std::nullopt);
     }
