@@ -65,6 +65,7 @@ void FileCommands::readChosenFile(const QString& path) {
     askBeforeSavingOver_ = false;
     knownFile_.remember(path, read.bytes);
     showReplacedLevelset();
+    view_.levelsetOpened();
     if (recent_) {
         recent_->remember(path);
     }
@@ -164,9 +165,15 @@ bool FileCommands::saveLevelset(const QString& file) {
 
 void FileCommands::exportFile(
     const QString& title, const QString& filter, const QString& suffix,
-    const std::function<std::optional<QString>(const QString& path)>& write) {
+    const std::function<std::optional<QString>(const QString& path)>& write,
+    const QString& proposedName) {
+    const QString folder =
+        lastExportName_.isEmpty() ? dialogFolder() : QFileInfo(lastExportName_).path();
+    const QString offered = proposedName.isEmpty()
+                                ? lastExportName_
+                                : QDir::toNativeSeparators(QDir(folder).filePath(proposedName));
     const std::optional<QString> chosen =
-        dialogs_.saveFileName({title, filter, dialogFolder(), lastExportName_});
+        dialogs_.saveFileName({title, filter, folder, offered, /*confirmReplace=*/true});
     if (!chosen || chosen->isEmpty()) {
         return;
     }
@@ -221,11 +228,19 @@ void FileCommands::openRecentFile(const QString& path) {
     openFile(path, true);
 }
 
+QString exportPictureName(const QString& levelsetFile, int levelNumber) {
+    const QString base = QFileInfo(levelsetFile).completeBaseName();
+    return base +
+           (levelNumber > 0 ? QStringLiteral("-level") + QString::number(levelNumber)
+                            : QStringLiteral("-levels")) +
+           QStringLiteral(".png");
+}
+
 QString FileCommands::dialogFolder() const {
     if (!recent_) {
         return initialFolder_;
     }
-    return dialogStartFolder(recent_->lastFolder(), initialFolder_, QDir::homePath(),
+    return dialogStartFolder(recent_->lastFolder(), initialFolder_, userDocumentsFolder(),
                              isWritableFolder);
 }
 

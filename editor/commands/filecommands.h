@@ -37,6 +37,8 @@ class LevelsetView {
     virtual void levelsetReplaced() = 0;
     // The levelset was written to its file.
     virtual void levelsetSaved() = 0;
+    // A levelset read from a file is shown.
+    virtual void levelsetOpened() {}
 };
 
 // New, Open, Save, Save As and the close query on the window's levelset. A command that is
@@ -78,12 +80,14 @@ class FileCommands {
     // success fileName and the title name file.
     bool saveLevelset(const QString& file);
 
-    // Export Picture and Export All Levels: the save dialog with this title and filter,
-    // starting where the levelset's dialogs start and offering the last exported name; write
-    // gives the reason a write failed, shown in the "Error!" box. A name typed without a
-    // suffix gets this one. The levelset, fileName and the edit history stay as they are.
+    // Export Picture and Export All Levels: the save dialog with this title and filter, which
+    // asks before replacing a file, offering the proposed name in the folder exported to last,
+    // else where the levelset's dialogs start; write gives the reason a write failed, shown in the
+    // "Error!" box. A name typed without a suffix gets this one. The levelset, fileName and the
+    // edit history stay as they are.
     void exportFile(const QString& title, const QString& filter, const QString& suffix,
-                    const std::function<std::optional<QString>(const QString& path)>& write);
+                    const std::function<std::optional<QString>(const QString& path)>& write,
+                    const QString& proposedName = QString());
 
     // From now on every levelset opened or saved is remembered there, and the dialogs start
     // in the folder of the last one. Without it they start in the initial folder given.
@@ -115,5 +119,9 @@ class FileCommands {
     KnownFile knownFile_;
     bool askBeforeSavingOver_ = false;
 };
+
+// The name Export Picture proposes for a level's picture, "zvrhlabc-level3.png" for the third
+// level of zvrhlabc.vrh, and Export All Levels for the set's, "zvrhlabc-levels.png" (level 0).
+QString exportPictureName(const QString& levelsetFile, int levelNumber);
 
 } // namespace vrh

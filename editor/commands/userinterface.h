@@ -28,6 +28,9 @@ struct FileDialogSetup {
     QString filter;
     QString initialFolder;
     QString lastName; // the name chosen last time, offered again
+    // A save dialog asks before a chosen file that exists is replaced. Save As asks in its
+    // own words and leaves it off.
+    bool confirmReplace = false;
 
     friend bool operator==(const FileDialogSetup&, const FileDialogSetup&) = default;
 };

@@ -61,4 +61,8 @@ QString levelLabel(int curLevel, int numLevels) {
     return QStringLiteral("Level: %1 / %2").arg(curLevel + 1).arg(numLevels);
 }
 
+QString levelStatus(int curLevel, int numLevels) {
+    return QStringLiteral("Level %1 of %2").arg(curLevel + 1).arg(numLevels);
+}
+
 } // namespace vrh

@@ -38,5 +38,7 @@ QString windowTitle(const QString& fileName);
 
 // "Level: " + (curLevel + 1) + " / " + numLevels
 QString levelLabel(int curLevel, int numLevels);
+// The status text after a level command or Open: "Level 3 of 5".
+QString levelStatus(int curLevel, int numLevels);
 
 } // namespace vrh

@@ -28,9 +28,10 @@ std::optional<QString> runDialog(QWidget* parent, const FileDialogSetup& setup,
                                  QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, setup.title, setup.initialFolder, setup.filter);
     dialog.setAcceptMode(mode);
-    // Open takes a typed name of a file that doesn't exist; Save replaces without asking.
+    // Open takes a typed name of a file that doesn't exist; Save replaces without asking
+    // unless the setup wants the dialog to ask.
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !setup.confirmReplace);
     if (!setup.lastName.isEmpty()) {
         dialog.selectFile(setup.lastName);
     }

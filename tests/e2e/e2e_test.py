@@ -505,12 +505,20 @@ def pictures_and_command_line(display, binary, sheet, workdir, started):
           f"the shown block to put is {with_put.pixel(CELL, 0)} in the picture")
     print("ok: the block marker that the View menu shows is in the picture")
 
-    # Never over the levelset drawn from: the Error! box, and the file stays as it was.
+    # Never over the levelset drawn from: the dialog asks before replacing an existing file,
+    # then the Error! box, and the file stays as it was.
     saved = read(path)
     editor.keys("ctrl+shift+e")
     dialog = display.window("^Export Picture$")
     display.type(dialog, path)
     display.keys(dialog, "Return")
+
+    def titled_export():
+        return (display.xdotool("search", "--onlyvisible", "--name", "^Export Picture$") or "").split()
+
+    wait_for("the dialog to ask before replacing the file", lambda: len(titled_export()) == 2)
+    display.keys([w for w in titled_export() if w != dialog][0], "y")
+    print("ok: Export Picture's dialog asked before replacing an existing file")
     display.answer("^Error!$", "Return")
     wait_for("the error box to close", lambda: display.no_window("^Error!$"))
     check(read(path) == saved, "Export Picture wrote over the levelset it was drawn from")
@@ -639,8 +647,8 @@ def level_commands(display, binary, sheet, workdir, started):
 
 def overview_centre(position):
     """The centre of a picture in the Levels window: 128 pixels square, 8 apart, four a row, each
-    with a 16-pixel band for its number under it."""
-    return 8 + 136 * (position % 4) + 64, 8 + 152 * (position // 4) + 64
+    with a 30-pixel band for its number and passcode under it."""
+    return 8 + 136 * (position % 4) + 64, 8 + 166 * (position // 4) + 64
 
 
 def levels_window(display, binary, sheet, workdir, started):

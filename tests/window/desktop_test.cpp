@@ -126,6 +126,7 @@ TEST_F(Desktop, StartUpOpensTheGivenFileWithoutAPrompt) {
 TEST_F(Desktop, ExportWritesWhatTheMapShowsAndAFailureKeepsTheFile) {
     ActiveWindow h;
     h.window.openFile(put("zvrhlabc.vrh", 89), false);
+    EXPECT_EQ(h.window.sbStatusBar->currentMessage(), QStringLiteral("Level 1 of 2"));
     h.window.mnuViewStart_Click(); // hidden: the picture leaves it out
     h.window.mnuViewBlockTake_Click();
     h.key(Qt::Key_F8); // level 2
@@ -148,7 +149,12 @@ TEST_F(Desktop, ExportWritesWhatTheMapShowsAndAFailureKeepsTheFile) {
     EXPECT_EQ(h.dialogs.asked[0].kind, testing::AskedDialog::Kind::Save);
     EXPECT_EQ(h.dialogs.asked[0].setup.title, QStringLiteral("Export Picture"));
     EXPECT_EQ(h.dialogs.asked[0].setup.filter, QStringLiteral("PNG picture (*.png)"));
-    EXPECT_EQ(h.dialogs.asked[1].setup.lastName, picture); // offered again
+    EXPECT_TRUE(h.dialogs.asked[0].setup.confirmReplace && h.dialogs.asked[1].setup.confirmReplace);
+    // Each proposes a name of its own, in the folder exported to last.
+    EXPECT_EQ(h.dialogs.asked[0].setup.lastName,
+              QDir::toNativeSeparators(dir.filePath(QStringLiteral("zvrhlabc-level2.png"))));
+    EXPECT_EQ(h.dialogs.asked[1].setup.lastName,
+              QDir::toNativeSeparators(dir.filePath(QStringLiteral("zvrhlabc-levels.png"))));
     EXPECT_TRUE(h.messages.asked.empty());
     EXPECT_EQ(h.window.history().stack().count(), 0); // no step to undo
 

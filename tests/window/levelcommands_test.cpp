@@ -5,10 +5,13 @@
 #include "map/markerframe.h"
 #include "window/dialogs/levelsizedialog.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 
 #include <map>
 #include <memory>
@@ -77,11 +80,20 @@ TEST(LevelMenu, RefusalsAtTheLimitsAreGreyedSilentAndDrawNothing) {
         const char* label;
     };
     const Case cases[] = {
-        {8, 0, "mnuLevelAdd", "Level: 1 / 8"},      {1, 0, "mnuLevelRemove", "Level: 1 / 1"},
-        {1, 0, "mnuLevelPrevious", "Level: 1 / 1"}, {1, 0, "mnuLevelNext", "Level: 1 / 1"},
-        {3, 2, "mnuLevelRemove", "Level: 3 / 3"},   {3, 2, "mnuLevelNext", "Level: 3 / 3"},
-        {0, 0, "mnuLevelRemove", "Level: 1 / 0"},   {0, 0, "mnuLevelNext", "Level: 1 / 0"},
+        {8, 0, "mnuLevelAdd", "Level: 1 / 8"},
+        {1, 0, "mnuLevelRemove", "Level: 1 / 1"},
+        {1, 0, "mnuLevelPrevious", "Level: 1 / 1"},
+        {1, 0, "mnuLevelNext", "Level: 1 / 1"},
+        {3, 2, "mnuLevelRemove", "Level: 3 / 3"},
+        {3, 2, "mnuLevelNext", "Level: 3 / 3"},
+        {0, 0, "mnuLevelRemove", "Level: 1 / 0"},
+        {0, 0, "mnuLevelNext", "Level: 1 / 0"},
         {8, 7, "mnuLevelNext", "Level: 8 / 8"},
+        // Only a level of the set is duplicated, deleted or moved.
+        {0, 0, "mnuLevelDuplicate", "Level: 1 / 0"},
+        {0, 0, "mnuLevelDelete", "Level: 1 / 0"},
+        {0, 0, "mnuLevelMoveEarlier", "Level: 1 / 0"},
+        {0, 0, "mnuLevelMoveLater", "Level: 1 / 0"},
     };
     const std::map<std::string, const char*> buttons = {{"mnuLevelAdd", "tbAddLevel"},
                                                         {"mnuLevelRemove", "tbRemoveLevel"},
@@ -95,7 +107,9 @@ TEST(LevelMenu, RefusalsAtTheLimitsAreGreyedSilentAndDrawNothing) {
         h.level(c.current).tiles[0][0] = 100;
         const QImage map = h.window.picLevel->image();
         EXPECT_FALSE(h.entry(c.entry)->isEnabled());
-        EXPECT_FALSE(h.window.findChild<QAction*>(QLatin1String(buttons.at(c.entry)))->isEnabled());
+        if (const auto button = buttons.find(c.entry); button != buttons.end()) {
+            EXPECT_FALSE(h.window.findChild<QAction*>(QLatin1String(button->second))->isEnabled());
+        }
 
         h.entry(c.entry)->setEnabled(true); // run all the same, as the command would
         h.entry(c.entry)->trigger();
@@ -106,11 +120,20 @@ TEST(LevelMenu, RefusalsAtTheLimitsAreGreyedSilentAndDrawNothing) {
         EXPECT_EQ(h.window.levelCursor->position(), QPoint(48, 32));
         EXPECT_TRUE(h.messages.asked.empty());
     }
-    // From an empty set, Add makes it one level long.
+    // From an empty set, Add makes it one level long, and so does the first cell painted on
+    // the level shown; undo takes both back.
     ActiveWindow h;
     h.showLevel(0, 0);
     h.entry("mnuLevelAdd")->trigger();
     EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 1 / 1"));
+    h.showLevel(0, 0);
+    h.window.state().curTile = 54;
+    testing::drag(h.window.picLevel, {{2, 1}});
+    EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 1 / 1"));
+    EXPECT_TRUE(h.entry("mnuLevelDuplicate")->isEnabled());
+    h.key(Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(h.window.lblLevelNum->text(), QStringLiteral("Level: 1 / 0"));
+    EXPECT_NE(h.level(0).tiles[1][2], 54);
 }
 
 // Each reordering is one step, named by its entry, that shows the level now current; Undo puts
@@ -148,6 +171,13 @@ TEST(LevelMenu, ReorderingLevelsIsOneStepThatUndoTakesBackExactly) {
         EXPECT_EQ(h.window.txtTime->text(), QString::number(c.shownTime));
         EXPECT_TRUE(h.mapShows(h.level(h.window.state().curLevel)));
         EXPECT_EQ(h.window.mnuEditUndo->text(), QStringLiteral("&Undo ") + c.entry);
+        // The status text says what was done, not what the last gesture said.
+        const QString status = h.window.sbStatusBar->currentMessage();
+        EXPECT_EQ(status, QString::fromLatin1(c.label).replace(": ", " ").replace(" / ", " of "));
+        h.key(Qt::CTRL | Qt::Key_Z);
+        EXPECT_EQ(h.window.sbStatusBar->currentMessage(), QStringLiteral("Undo: ") + c.entry);
+        h.key(Qt::CTRL | Qt::Key_Y);
+        EXPECT_EQ(h.window.sbStatusBar->currentMessage(), QStringLiteral("Redo: ") + c.entry);
         h.key(Qt::CTRL | Qt::Key_Z);
         EXPECT_EQ(h.bytes(), before);
         EXPECT_EQ(h.window.state().curLevel, c.current);
@@ -232,8 +262,10 @@ TEST(LevelMenu, LevelSizeSetsWidthAndHeightInOneStep) {
             EXPECT_TRUE(dialog.isModal());
             EXPECT_EQ(dialog.spnWidth->value(), c.width);
             EXPECT_EQ(dialog.spnHeight->value(), c.height);
-            EXPECT_EQ(dialog.spnWidth->minimum(), std::min(c.width, 12));
-            EXPECT_EQ(dialog.spnHeight->maximum(), 32);
+            EXPECT_EQ(dialog.lblWidthRange->text(),
+                      QString::number(std::min(c.width, 12)) + " to 32");
+            EXPECT_EQ(dialog.lblHeightRange->text(),
+                      QString::number(std::min(c.height, 8)) + " to 32");
             dialog.spnWidth->setValue(c.newWidth);
             dialog.spnHeight->setValue(c.newHeight);
             c.ok ? dialog.accept() : dialog.reject();
@@ -250,6 +282,26 @@ TEST(LevelMenu, LevelSizeSetsWidthAndHeightInOneStep) {
             EXPECT_EQ(h.level(0).width, c.width);
             EXPECT_EQ(h.level(0).height, c.height);
         }
+    }
+    // A number typed out of range stays as typed and is shown as refused; OK does nothing
+    // until it is in range, and the arrows stop at the limits.
+    const LevelRecord level; // 12 x 8
+    for (const char* typed : {"5", "1000"}) {
+        SCOPED_TRACE(typed);
+        LevelSizeDialog dialog(level, nullptr);
+        QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        dialog.spnWidth->selectAll();
+        QTest::keyClicks(dialog.spnWidth, QString::fromLatin1(typed));
+        EXPECT_EQ(dialog.spnWidth->text(), QString::fromLatin1(typed));
+        EXPECT_EQ(dialog.lblWidthRange->text(), QStringLiteral("Refused: 12 to 32 only"));
+        EXPECT_EQ(dialog.lblHeightRange->text(), QStringLiteral("8 to 32"));
+        EXPECT_FALSE(ok->isEnabled());
+        dialog.accept();
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
+        dialog.spnWidth->setValue(32);
+        dialog.spnWidth->stepUp();
+        EXPECT_EQ(dialog.spnWidth->value(), 32);
+        EXPECT_TRUE(ok->isEnabled());
     }
 }
 

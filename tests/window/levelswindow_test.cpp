@@ -3,8 +3,11 @@
 #include "map/leveloverview.h"
 #include "window/dialogs/frmlevels.h"
 
+#include <QLineEdit>
+
 #include <algorithm>
 #include <functional>
+#include <tuple>
 #include <vector>
 
 namespace vrh {
@@ -35,8 +38,8 @@ void mouse(QWidget* widget, QEvent::Type type, Qt::MouseButtons held, QPoint at)
 }
 
 // A press on one picture, a move within it and moves in small steps to another point, let go
-// there.
-void dragPicture(frmLevels* levels, int from, QPoint to) {
+// there; midway runs with the button still held.
+void dragPicture(frmLevels* levels, int from, QPoint to, const std::function<void()>& midway = {}) {
     QPoint at = frmLevels::pictureRect(from).center();
     mouse(levels, QEvent::MouseButtonPress, Qt::LeftButton, at);
     at += QPoint(0, 30);
@@ -45,18 +48,34 @@ void dragPicture(frmLevels* levels, int from, QPoint to) {
         at += QPoint(std::clamp(to.x() - at.x(), -20, 20), std::clamp(to.y() - at.y(), -20, 20));
         mouse(levels, QEvent::MouseMove, Qt::LeftButton, at);
     }
+    if (midway) {
+        midway();
+    }
     mouse(levels, QEvent::MouseButtonRelease, Qt::NoButton, to);
 }
 
 // The window as it paints itself: every level of the set as its picture at 4 pixels a cell in
-// its place, the current one, and no other, framed in orange.
+// its place, its start light green and its finish green, its passcode under it, the current
+// one, and no other, framed in orange.
 void expectShown(ActiveWindow& h, frmLevels* levels) {
     const QImage sheet = prepareOverviewSheet(prepareTileSheet(h.window.picTileset->image()));
     const QImage shot = levels->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (int position = 0; position < h.window.levelset().numLevels; ++position) {
         SCOPED_TRACE(position);
         const QRect r = frmLevels::pictureRect(position);
-        EXPECT_EQ(shot.copy(r), drawLevelOverview(h.level(position), sheet));
+        const LevelRecord& level = h.level(position);
+        QImage expected = drawLevelOverview(level, sheet);
+        for (const auto& [x, y, colour] : {std::tuple{level.startX, level.startY, 0x80ff80},
+                                           std::tuple{level.finishX, level.finishY, 0x00c000}}) {
+            for (int pixel = 0; pixel < 16; ++pixel) {
+                expected.setPixel(x * 4 + pixel % 4, y * 4 + pixel / 4, 0xff000000 | colour);
+            }
+        }
+        EXPECT_EQ(shot.copy(r), expected);
+        EXPECT_EQ(levels->passcodeShown(position),
+                  position == 0
+                      ? QStringLiteral("None")
+                      : QString::fromLatin1(h.window.levelset().passcodes[position - 1].text()));
         const int k = frmLevels::kFrame;
         const bool framed = shot.pixel(r.center().x(), r.top() - k) == kOrange &&
                             shot.pixel(r.left() - 1, r.center().y()) == kOrange &&
@@ -160,6 +179,19 @@ TEST(LevelsWindow, AClickGoesToALevelAndADragMovesItAsOneStepThatUndoTakesBack) 
         EXPECT_EQ(h.window.state().curLevel, c.current);
         expectShown(h, levels);
     }
+    // A change of the levelset while a drag is under way ends the drag without a move.
+    for (const auto& [key, undoText] :
+         {std::pair{Qt::CTRL | Qt::Key_I, "Insert a Level"}, std::pair{Qt::CTRL | Qt::Key_Z, ""}}) {
+        SCOPED_TRACE(undoText);
+        ActiveWindow h;
+        fourMarkedLevels(h, 0);
+        h.key(Qt::Key_F6); // Add Level: a step to undo
+        frmLevels* levels = openLevelsWindow(h);
+        ASSERT_NE(levels, nullptr);
+        dragPicture(levels, 1, frmLevels::pictureRect(3).center(), [&] { h.key(key); });
+        EXPECT_EQ(h.window.history().stack().undoText(), QString::fromLatin1(undoText));
+        EXPECT_EQ(h.level(1).tiles[0][0], key == (Qt::CTRL | Qt::Key_I) ? 10 : 11);
+    }
 }
 
 // Each change draws the pictures of the levels it changed and no other.
@@ -183,6 +215,12 @@ TEST(LevelsWindow, PicturesFollowEveryChangeDrawingOnlyTheChangedLevels) {
         {"Next, which is no step", key(Qt::Key_F8), 0},
         {"a paint step on the second level", paint, 1},
         {"Increase Width", key(Qt::Key_F2), 1},
+        {"a passcode typed: only the band under the picture",
+         [](ActiveWindow& h) {
+             h.window.txtPasscode->setFocus();
+             QTest::keyClicks(h.window.txtPasscode, QStringLiteral("QZ"));
+         },
+         0},
         {"Remove a Level", key(Qt::Key_F5), 0},
         {"Add a Level brings back the same record", key(Qt::Key_F6), 0},
         {"New",

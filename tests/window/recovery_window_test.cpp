@@ -136,6 +136,37 @@ TEST(Recovery, EachStepIsKeptUntilSaveNewOpenOrANormalEndRemovesIt) {
     }
 }
 
+// While recovery can't be written (a full disk) a warning stays beside the status text, its
+// tooltip naming the folder and the reason, until a write succeeds again; the temporary of the
+// failed write is gone at once.
+TEST(Recovery, AWarningStaysWhileRecoveryCantBeWritten) {
+    if (!QFileInfo::exists(QStringLiteral("/dev/full"))) {
+        GTEST_SKIP() << "no /dev/full to stand for a full disk";
+    }
+    TemporaryUserFolders folders;
+    ActiveWindow h;
+    auto* warning = h.window.findChild<QLabel*>(QStringLiteral("lblRecoveryWarning"));
+    ASSERT_NE(warning, nullptr);
+    h.window.mnuLevelIncreaseWidth_Click(); // the first write makes the editor's own file
+    const QStringList own = recoveryEntries().filter(QRegularExpression("\\.vrh$"));
+    ASSERT_EQ(own.size(), 1);
+    const QString temporary = RecoveryFolder::standardPath() + "/" + own.front() + ".new";
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), temporary));
+    EXPECT_TRUE(warning->isHidden());
+
+    h.window.mnuLevelIncreaseWidth_Click();
+    EXPECT_FALSE(QFileInfo(temporary).isSymLink());
+    EXPECT_FALSE(warning->isHidden());
+    EXPECT_EQ(warning->toolTip(), "Unsaved changes can't be kept for recovery in " +
+                                      QDir::toNativeSeparators(RecoveryFolder::standardPath()) +
+                                      ": No space left on device");
+    h.window.setStatusText(QStringLiteral("Filled 12 cells")); // as the next gesture does
+    EXPECT_FALSE(warning->isHidden());
+
+    h.window.mnuLevelIncreaseWidth_Click();
+    EXPECT_TRUE(warning->isHidden());
+}
+
 TEST(Recovery, AKilledEditorsFileHoldsItsLevelsetNameAndTime) {
     TemporaryUserFolders folders;
     ActiveWindow h;

@@ -1,16 +1,23 @@
 #include "dialogfolder.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace vrh {
 
 QString dialogStartFolder(const QString& lastFolder, const QString& programFolder,
-                          const QString& homeFolder,
+                          const QString& userFolder,
                           const std::function<bool(const QString&)>& canWrite) {
     if (!lastFolder.isEmpty() && QFileInfo(lastFolder).isDir()) {
         return lastFolder;
     }
-    return canWrite(programFolder) ? programFolder : homeFolder;
+    return canWrite(programFolder) ? programFolder : userFolder;
+}
+
+QString userDocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 bool isWritableFolder(const QString& folder) {

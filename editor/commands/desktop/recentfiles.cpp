@@ -85,11 +85,62 @@ void RecentFiles::store(const QStringList& files) {
     }
 }
 
-QString recentFileCaption(int index, const QString& path) {
-    QString name = QFileInfo(path).fileName();
-    // A '&' in the name is shown, not taken as the entry's access key.
-    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return QStringLiteral("&%1 %2").arg(index + 1).arg(name);
+namespace {
+
+// The last count names of path's folder, or all of them.
+QString folderTail(const QString& path, qsizetype count) {
+    const QStringList parts = QDir::fromNativeSeparators(path).split(QLatin1Char('/'));
+    const QStringList folder = parts.mid(0, parts.size() - 1);
+    if (count >= folder.size()) {
+        return QDir::toNativeSeparators(QFileInfo(path).path());
+    }
+    return QDir::toNativeSeparators(folder.mid(folder.size() - count).join(QLatin1Char('/')));
+}
+
+// How much of each file's folder is shown: none for a name no other file has, else the fewest
+// last names that tell the files of that name apart.
+QStringList shownFolders(const QStringList& files) {
+    QStringList shown(files.size());
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString name = QFileInfo(files[i]).fileName();
+        QStringList same; // the folders' paths of the files of this name
+        for (const QString& other : files) {
+            if (QFileInfo(other).fileName() == name) {
+                same << other;
+            }
+        }
+        if (same.size() < 2) {
+            continue;
+        }
+        const qsizetype deepest = QDir::fromNativeSeparators(files[i]).count(QLatin1Char('/'));
+        for (qsizetype count = 1; count <= deepest; ++count) {
+            shown[i] = folderTail(files[i], count);
+            const bool alone = std::none_of(same.begin(), same.end(), [&](const QString& other) {
+                return other != files[i] && folderTail(other, count) == shown[i];
+            });
+            if (alone) {
+                break;
+            }
+        }
+    }
+    return shown;
+}
+
+} // namespace
+
+QStringList recentFileCaptions(const QStringList& files) {
+    const QStringList folders = shownFolders(files);
+    QStringList captions;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        QString shown = QFileInfo(files[i]).fileName();
+        if (!folders[i].isEmpty()) {
+            shown += QStringLiteral(" (") + folders[i] + QLatin1Char(')');
+        }
+        // A '&' in the name is shown, not taken as the entry's access key.
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        captions << QStringLiteral("&%1 %2").arg(i + 1).arg(shown);
+    }
+    return captions;
 }
 
 } // namespace vrh

@@ -36,7 +36,8 @@ class RecentFiles {
     QSettings& settings_;
 };
 
-// The caption of a recent file's menu entry: "&1 zvrhlabc.vrh" for the first.
-QString recentFileCaption(int index, const QString& path);
+// The captions of the recent files' menu entries, "&1 zvrhlabc.vrh" for the first. Where two
+// share a name each shows as much of its folder as tells them apart: "&2 zvrhlabc.vrh (old)".
+QStringList recentFileCaptions(const QStringList& files);
 
 } // namespace vrh

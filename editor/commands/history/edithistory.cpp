@@ -1,5 +1,7 @@
 #include "edithistory.h"
 
+#include "commands/levels/levellist.h"
+
 #include <QSignalBlocker>
 #include <QUndoCommand>
 
@@ -20,9 +22,11 @@ class EditHistory::Step : public QUndoCommand {
     Step(const Step&) = delete;
     Step& operator=(const Step&) = delete;
 
-    // The same step on another stack, not yet pushed.
-    Step* copy() const {
-        auto* step = new Step(history_, text(), delta_, levelBefore_, levelAfter_, box_, run_);
+    // The same step for another stack, not yet pushed, its changes moved rather than copied:
+    // this one is left holding nothing and is only fit to be destroyed.
+    Step* handOver() {
+        auto* step =
+            new Step(history_, text(), std::move(delta_), levelBefore_, levelAfter_, box_, run_);
         step->setObsolete(isObsolete());
         return step;
     }
@@ -97,7 +101,11 @@ bool EditHistory::endStep() {
     }
     const OpenStep step = *std::move(open_);
     open_.reset();
-    LevelsetDelta delta = LevelsetDelta::between(before_, levelset_);
+    LevelsetDelta found = LevelsetDelta::between(before_, levelset_);
+    // Made part of the set in the same step, so that undo takes both back.
+    const bool taken =
+        found.changesRecord(state_.curLevel) && takeShownLevelIntoSet(levelset_, state_);
+    LevelsetDelta delta = taken ? LevelsetDelta::between(before_, levelset_) : std::move(found);
     if (delta.empty()) {
         return false;
     }
@@ -113,8 +121,9 @@ bool EditHistory::endStep() {
 }
 
 // QUndoStack can only drop its oldest steps by a count set while it is empty, so the steps
-// kept are copied, the stack emptied and the copies pushed again as they were: after a push
-// every step on it is done, and a pushed step's first redo changes nothing. Nothing that
+// kept are handed over to new ones, the stack emptied and the new ones pushed as they were:
+// after a push every step on it is done, and a pushed step's first redo changes nothing. Their
+// changes move, so the history never holds more than its bound while it drops. Nothing that
 // listens to the stack sees it: the levelset, the newest step and the saved state stay.
 void EditHistory::dropOldestSteps() {
     const std::size_t keep = maxBytes_ - maxBytes_ / 4;
@@ -124,7 +133,9 @@ void EditHistory::dropOldestSteps() {
     }
     std::vector<std::unique_ptr<Step>> kept;
     for (int i = first; i < stack_.count(); ++i) {
-        kept.emplace_back(static_cast<const Step*>(stack_.command(i))->copy());
+        // The stack gives its steps out as const; they are this history's own.
+        kept.emplace_back(
+            const_cast<Step*>(static_cast<const Step*>(stack_.command(i)))->handOver());
     }
     const int saved = stack_.cleanIndex() - first; // below 0: the saved state went
     const QSignalBlocker quiet(&stack_);

@@ -1,5 +1,6 @@
 #include "levelsetdelta.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace vrh {
@@ -56,14 +57,25 @@ void captureImage(const Levelset& levelset, LevelsetImage& image) {
 LevelsetDelta LevelsetDelta::between(const LevelsetImage& before, const Levelset& after) {
     LevelsetImage now;
     captureImage(after, now);
-    LevelsetDelta delta;
     // Most edits touch one record: whole records that are alike are skipped at memcmp speed.
-    for (int start = 0; start < kLevelsetImageBytes; start += kRecordImageBytes) {
+    std::array<bool, kLevelsetImageBytes / kRecordImageBytes + 1> differs{};
+    qsizetype changed = 0;
+    for (int start = 0, record = 0; start < kLevelsetImageBytes;
+         start += kRecordImageBytes, ++record) {
         const int end = std::min(start + kRecordImageBytes, kLevelsetImageBytes);
-        if (std::memcmp(before.data() + start, now.data() + start, end - start) == 0) {
-            continue;
+        differs[record] = std::memcmp(before.data() + start, now.data() + start, end - start) != 0;
+        for (int offset = start; differs[record] && offset < end; ++offset) {
+            changed += before[offset] != now[offset];
         }
-        for (int offset = start; offset < end; ++offset) {
+    }
+    // Room for exactly the changes: the history keeps the delta for long and counts its size,
+    // and the array's growth by doubling would hold up to twice that.
+    LevelsetDelta delta;
+    delta.changes_.reserve(changed);
+    for (int start = 0, record = 0; start < kLevelsetImageBytes;
+         start += kRecordImageBytes, ++record) {
+        const int end = std::min(start + kRecordImageBytes, kLevelsetImageBytes);
+        for (int offset = start; differs[record] && offset < end; ++offset) {
             if (before[offset] != now[offset]) {
                 delta.changes_.append(
                     {static_cast<std::uint16_t>(offset), before[offset], now[offset]});
@@ -71,6 +83,12 @@ LevelsetDelta LevelsetDelta::between(const LevelsetImage& before, const Levelset
         }
     }
     return delta;
+}
+
+bool LevelsetDelta::changesRecord(int index) const {
+    return std::any_of(changes_.begin(), changes_.end(), [index](const ByteChange& change) {
+        return change.offset / kRecordImageBytes == index && change.offset < kHeaderOffset;
+    });
 }
 
 void LevelsetDelta::applyBefore(Levelset& levelset) const {

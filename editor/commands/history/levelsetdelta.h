@@ -32,6 +32,8 @@ class LevelsetDelta {
     static LevelsetDelta between(const LevelsetImage& before, const Levelset& after);
 
     bool empty() const { return changes_.isEmpty(); }
+    // Whether a byte of the record of the level at index changed.
+    bool changesRecord(int index) const;
     qsizetype size() const { return changes_.size(); }
 
     void applyBefore(Levelset& levelset) const;

@@ -19,8 +19,19 @@ LevelListLimits possibleLevelListCommands(const Levelset& levelset, const Editin
     const bool several = count > 1;
     // The level shown is never the one removed.
     const bool lastNotShown = state.curLevel + 1 < count;
-    return {room, several && lastNotShown, state.curLevel > 0,
-            state.curLevel < lastShowableIndex(levelset), several};
+    const bool previous = state.curLevel > 0;
+    const bool next = state.curLevel < lastShowableIndex(levelset);
+    const bool inSet = state.curLevel < count;
+    return {room,          several && lastNotShown, previous,          next,
+            room && inSet, several && inSet,        previous && inSet, next && inSet};
+}
+
+bool takeShownLevelIntoSet(Levelset& levelset, const EditingState& state) {
+    if (levelset.numLevels != 0 || state.curLevel != 0) {
+        return false;
+    }
+    levelset.numLevels = 1;
+    return true;
 }
 
 LevelListChange insertLevel(Levelset& levelset, EditingState& state) {
@@ -36,7 +47,7 @@ LevelListChange insertLevel(Levelset& levelset, EditingState& state) {
 }
 
 LevelListChange duplicateLevel(Levelset& levelset, EditingState& state) {
-    if (!possibleLevelListCommands(levelset, state).add) {
+    if (!possibleLevelListCommands(levelset, state).duplicate) {
         return LevelListChange::Nothing;
     }
     auto& levels = levelset.levels;
@@ -63,10 +74,16 @@ LevelListChange deleteLevel(Levelset& levelset, EditingState& state) {
 }
 
 LevelListChange moveLevelEarlier(Levelset& levelset, EditingState& state) {
+    if (!possibleLevelListCommands(levelset, state).moveEarlier) {
+        return LevelListChange::Nothing;
+    }
     return moveLevel(levelset, state, state.curLevel, state.curLevel - 1);
 }
 
 LevelListChange moveLevelLater(Levelset& levelset, EditingState& state) {
+    if (!possibleLevelListCommands(levelset, state).moveLater) {
+        return LevelListChange::Nothing;
+    }
     return moveLevel(levelset, state, state.curLevel, state.curLevel + 1);
 }
 

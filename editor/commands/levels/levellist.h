@@ -36,14 +36,22 @@ LevelListChange moveLevel(Levelset& levelset, EditingState& state, int from, int
 // Makes the level at index current, if it is one of the set.
 LevelListChange goToLevel(const Levelset& levelset, EditingState& state, int index);
 
+// A set with no level still shows level 1. The first change to it makes it the set's first
+// level, so that what is drawn there is saved. Gives whether it did.
+bool takeShownLevelIntoSet(Levelset& levelset, const EditingState& state);
+
 // Which of the commands would change something: the menu and the toolbar grey the others.
-// Insert and Duplicate go with Add, Move Level Earlier with Previous, Later with Next.
+// Insert goes with Add. Duplicate, Delete and the moves need the current level to be one of
+// the set's, as it is but in a set with no level.
 struct LevelListLimits {
     bool add;
     bool remove;
     bool previous;
     bool next;
+    bool duplicate;
     bool deleteLevel;
+    bool moveEarlier;
+    bool moveLater;
 };
 LevelListLimits possibleLevelListCommands(const Levelset& levelset, const EditingState& state);
 

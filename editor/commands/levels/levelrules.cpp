@@ -64,11 +64,14 @@ SizeRange heightRange(const LevelRecord& level) {
 }
 
 void setLevelSize(LevelRecord& level, int width, int height) {
+    const SizeRange widths = widthRange(level);
+    const SizeRange heights = heightRange(level);
     if (width != level.width) {
-        level.width = static_cast<std::uint8_t>(std::clamp<int>(width, kMinWidth, kMaxWidth));
+        level.width = static_cast<std::uint8_t>(std::clamp(width, widths.smallest, widths.largest));
     }
     if (height != level.height) {
-        level.height = static_cast<std::uint8_t>(std::clamp<int>(height, kMinHeight, kMaxHeight));
+        level.height =
+            static_cast<std::uint8_t>(std::clamp(height, heights.smallest, heights.largest));
     }
 }
 

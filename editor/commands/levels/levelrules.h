@@ -21,15 +21,15 @@ struct ResizeLimits {
 };
 ResizeLimits possibleResizes(const LevelRecord& level);
 // The Level Size dialog: each number box runs from the smaller of its limit and what the level
-// holds to the larger, so a size a file brought can be shown and kept.
+// holds to the larger, so a size a file brought can be shown and kept; the steps above reach
+// every size between it and the limits too.
 struct SizeRange {
     int smallest;
     int largest;
 };
 SizeRange widthRange(const LevelRecord& level);
 SizeRange heightRange(const LevelRecord& level);
-// Sets both at once with the steps' rules: a size that differs from the level's is kept within
-// 12..32 x 8..32, an unchanged one stays as it is; no tile or position is touched.
+// Sets both at once, each kept within the dialog's range above; no tile or position is touched.
 void setLevelSize(LevelRecord& level, int width, int height);
 
 // Set Floor: over all 32 x 32 cells, a normal level's code 1 becomes 0, a hatchery level's

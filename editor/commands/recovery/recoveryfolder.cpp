@@ -89,7 +89,9 @@ std::optional<QString> RecoveryFolder::write(QByteArrayView bytes) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
-        file.remove();
+        // By name: the file's own remove refuses while its failed write is the last error.
+        file.close();
+        QFile::remove(temporary);
         return reason;
     }
     file.close();

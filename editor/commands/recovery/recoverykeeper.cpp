@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QUndoStack>
 
+#include <utility>
+
 namespace vrh {
 
 RecoveryKeeper::RecoveryKeeper(const Levelset& levelset, QUndoStack& stack, RecoveryFolder& folder)
@@ -34,7 +36,9 @@ void RecoveryKeeper::update() {
         folder_.write(encodeRecovery(levelset_, QDateTime::currentDateTimeUtc()));
     if (!failure) {
         written_ = levelset;
-        failureTold_ = false;
+        if (std::exchange(failureTold_, false) && report_) {
+            report_(QString());
+        }
         return;
     }
     if (!failureTold_ && report_) {

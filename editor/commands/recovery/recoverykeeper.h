@@ -27,7 +27,8 @@ class RecoveryKeeper : public QObject {
     void update();
 
     // Told, once until a write succeeds again, when the file can't be written: "Unsaved
-    // changes can't be kept for recovery in <folder>: <reason>". Editing goes on.
+    // changes can't be kept for recovery in <folder>: <reason>". Editing goes on. Told an
+    // empty text when a write succeeds again.
     void setFailureReport(std::function<void(const QString&)> report) {
         report_ = std::move(report);
     }

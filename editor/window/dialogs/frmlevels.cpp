@@ -2,12 +2,14 @@
 
 #include "levelswindowaccessible.h"
 #include "map/leveloverview.h"
+#include "map/markerframe.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace vrh {
 
@@ -22,7 +24,22 @@ bool drawsTheSame(const LevelRecord& a, const LevelRecord& b) {
     return a.width == b.width && a.height == b.height && a.tiles == b.tiles;
 }
 
+bool sameRecord(const LevelRecord& a, const LevelRecord& b) {
+    return a.tiles == b.tiles && a.headerBytes() == b.headerBytes();
+}
+
 } // namespace
+
+// A position of the level as its cell filled in the marker's colour, as long as it lies on the
+// grid.
+void paintPositionMarker(QPainter& painter, const QRect& picture, int x, int y,
+                         const QColor& colour) {
+    if (x < kGridSize && y < kGridSize) {
+        painter.fillRect(picture.left() + x * kOverviewCellPixels,
+                         picture.top() + y * kOverviewCellPixels, kOverviewCellPixels,
+                         kOverviewCellPixels, colour);
+    }
+}
 
 frmLevels::frmLevels(const QImage& tileSheet, QWidget* parent)
     : QWidget(parent, Qt::Tool), sheet_(prepareOverviewSheet(tileSheet)) {
@@ -60,17 +77,34 @@ std::optional<int> frmLevels::positionAt(QPoint point) const {
 void frmLevels::showLevels(const Levelset& levelset, int curLevel) {
     const int count = std::min<int>(levelset.numLevels, kMaxLevels);
     bool changed = count != numLevels_ || curLevel != curLevel_;
+    bool levelsChanged = count != numLevels_;
     for (int position = 0; position < count; ++position) {
         const LevelRecord& level = levelset.levels[position];
-        std::optional<LevelRecord>& drawn = drawnFrom_[position];
-        if (drawn && drawsTheSame(*drawn, level)) {
+        std::optional<LevelRecord>& shown = shownFrom_[position];
+        if (shown && sameRecord(*shown, level)) {
             continue;
         }
-        drawn = level;
-        pictures_[position] = drawLevelOverview(level, sheet_);
-        ++picturesDrawn_;
-        changed = true;
+        levelsChanged = true;
+        const bool redraw = !shown || !drawsTheSame(*shown, level);
+        shown = level;
+        if (redraw) {
+            pictures_[position] = drawLevelOverview(level, sheet_);
+            ++picturesDrawn_;
+            changed = true;
+        }
     }
+    // The level pressed on may no longer be at its place, nor the set the one it was dragged in.
+    if (levelsChanged && pressed_) {
+        endDrag();
+    }
+    for (int position = 0; position < count; ++position) {
+        const QString passcode = position == 0
+                                     ? QStringLiteral("None")
+                                     : QString::fromLatin1(levelset.passcodes[position - 1].text());
+        changed |= std::exchange(passcodes_[position], passcode) != passcode;
+    }
+    // The markers are painted over the pictures from the records.
+    changed |= levelsChanged;
     numLevels_ = count;
     curLevel_ = curLevel;
     if (changed) {
@@ -83,8 +117,14 @@ void frmLevels::paintEvent(QPaintEvent* /*event*/) {
     for (int position = 0; position < numLevels_; ++position) {
         const QRect picture = pictureRect(position);
         painter.drawImage(picture.topLeft(), pictures_[position]);
-        const QRect number(picture.left(), picture.bottom() + 1, picture.width(), kNumberHeight);
-        painter.drawText(number, Qt::AlignCenter, QString::number(position + 1));
+        const LevelRecord& level = *shownFrom_[position];
+        paintPositionMarker(painter, picture, level.startX, level.startY, kStartMarkerColour);
+        paintPositionMarker(painter, picture, level.finishX, level.finishY, kFinishMarkerColour);
+        const QRect band(picture.left(), picture.bottom() + 1, picture.width(), kNumberHeight);
+        painter.drawText(band.adjusted(0, 0, 0, -kNumberHeight / 2), Qt::AlignCenter,
+                         QString::number(position + 1));
+        painter.drawText(band.adjusted(0, kNumberHeight / 2, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
+                         passcodes_[position]);
     }
     if (curLevel_ >= 0 && curLevel_ < numLevels_) {
         const QRect frame = pictureRect(curLevel_).adjusted(-kFrame, -kFrame, kFrame, kFrame);

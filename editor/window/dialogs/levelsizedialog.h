@@ -4,11 +4,15 @@
 
 #include <QDialog>
 
+class QLabel;
+class QPushButton;
 class QSpinBox;
 
 namespace vrh {
 
-// The Level Size dialog: the level's width and height in two number boxes, OK and Cancel.
+// The Level Size dialog: the level's width and height in two number boxes, each with its range
+// beside it, OK and Cancel. A number outside its range stays as typed, shown as refused, and
+// OK is greyed until both are in range.
 class LevelSizeDialog : public QDialog {
     Q_OBJECT
   public:
@@ -16,9 +20,22 @@ class LevelSizeDialog : public QDialog {
 
     int levelWidth() const;
     int levelHeight() const;
+    bool sizeInRange() const;
+
+    // Only with both sizes in their ranges.
+    void accept() override;
 
     QSpinBox* spnWidth = nullptr;
     QSpinBox* spnHeight = nullptr;
+    QLabel* lblWidthRange = nullptr;
+    QLabel* lblHeightRange = nullptr;
+
+  private:
+    void showRanges();
+
+    SizeRange widthRange_;
+    SizeRange heightRange_;
+    QPushButton* ok_ = nullptr;
 };
 
 } // namespace vrh

@@ -208,6 +208,7 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     QLabel* lblTime = nullptr;
     QLineEdit* txtTime = nullptr;
     QStatusBar* sbStatusBar = nullptr;
+    QLabel* lblRecoveryWarning = nullptr; // shown while recovery can't be written
     QToolBar* tbToolBar = nullptr;
 
     // Marker frames over the map and the palette.
@@ -302,6 +303,7 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void setTitle(const QString& title) override;
     void levelsetReplaced() override;
     void levelsetSaved() override;
+    void levelsetOpened() override;
 
     // HistoryView: an undo or redo moved the levelset.
     void showHistoryMove(bool levelChanged) override;

@@ -65,11 +65,11 @@ void frmMain::updateLimitEntries() {
     const ResizeLimits size = possibleResizes(currentLevel());
     const LevelListLimits list = possibleLevelListCommands(levelset_, state_);
     // In the order of the entries above.
-    const bool possible[] = {
-        size.decreaseWidth, size.increaseWidth, size.decreaseHeight, size.increaseHeight,
-        list.remove,        list.add,           list.previous,       list.next,
-        list.add,           list.add,           list.deleteLevel,    list.previous,
-        list.next};
+    const bool possible[] = {size.decreaseWidth,  size.increaseWidth, size.decreaseHeight,
+                             size.increaseHeight, list.remove,        list.add,
+                             list.previous,       list.next,          list.add,
+                             list.duplicate,      list.deleteLevel,   list.moveEarlier,
+                             list.moveLater};
     for (std::size_t index = 0; index < limitEntries_.size(); ++index) {
         limitEntries_[index].first->setEnabled(possible[index]);
         if (QAction* button = limitEntries_[index].second) {

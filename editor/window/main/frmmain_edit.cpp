@@ -37,6 +37,8 @@ void frmMain::createEditMenu(QMenu* edit) {
     connect(&stack, &QUndoStack::indexChanged, this, &frmMain::updateEditEntries);
     connect(&stack, &QUndoStack::undoTextChanged, this, &frmMain::updateEditEntries);
     connect(&stack, &QUndoStack::redoTextChanged, this, &frmMain::updateEditEntries);
+    // A step may change the count: the first change to a set with no level makes it one long.
+    connect(&stack, &QUndoStack::indexChanged, this, &frmMain::updateLevelLabel);
     updateEditEntries();
 
     createRegionEntries(edit);
@@ -58,12 +60,24 @@ void frmMain::updateEditEntries() {
     showEntry(mnuEditRedo, QStringLiteral("&Redo"), stack.canRedo(), stack.redoText());
 }
 
+// The status text names the step taken back or brought back; a stroke still open is a step
+// of its own first.
 void frmMain::mnuEditUndo_Click() {
+    history_.endStep();
+    const int before = history_.stack().index();
     history_.undo();
+    if (history_.stack().index() < before) {
+        setStatusText(QStringLiteral("Undo: ") + history_.stack().redoText());
+    }
 }
 
 void frmMain::mnuEditRedo_Click() {
+    history_.endStep();
+    const int before = history_.stack().index();
     history_.redo();
+    if (history_.stack().index() > before) {
+        setStatusText(QStringLiteral("Redo: ") + history_.stack().undoText());
+    }
 }
 
 void frmMain::showHistoryMove(bool levelChanged) {
@@ -80,6 +94,10 @@ void frmMain::levelsetReplaced() {
     history_.clear();
     paste_.end();
     setSelection(std::nullopt);
+}
+
+void frmMain::levelsetOpened() {
+    setStatusText(levelStatus(state_.curLevel, levelset_.numLevels));
 }
 
 void frmMain::levelsetSaved() {

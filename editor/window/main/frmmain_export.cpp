@@ -8,18 +8,22 @@ namespace vrh {
 
 void frmMain::mnuFileExportPicture_Click() {
     fileCommands_.exportFile(
-        kExportPictureTitle, kPictureFilter, kPictureSuffix, [this](const QString& path) {
+        kExportPictureTitle, kPictureFilter, kPictureSuffix,
+        [this](const QString& path) {
             return writePictureFile(levelPicture(currentLevel(), tileSheet_, shownMarkers()), path,
                                     levelset_.fileName);
-        });
+        },
+        exportPictureName(levelset_.fileName, state_.curLevel + 1));
 }
 
 void frmMain::mnuFileExportAll_Click() {
     fileCommands_.exportFile(
-        kExportPictureTitle, kPictureFilter, kPictureSuffix, [this](const QString& path) {
+        kExportPictureTitle, kPictureFilter, kPictureSuffix,
+        [this](const QString& path) {
             return writePictureFile(allLevelsPicture(levelset_, tileSheet_, shownMarkers()), path,
                                     levelset_.fileName);
-        });
+        },
+        exportPictureName(levelset_.fileName, 0));
 }
 
 } // namespace vrh

@@ -15,6 +15,7 @@ void frmMain::showLevelListChange(LevelListChange change) {
         break;
     case LevelListChange::Label:
         updateLevelLabel();
+        setStatusText(levelStatus(state_.curLevel, levelset_.numLevels));
         break;
     case LevelListChange::CurrentLevel:
         history_.endTypingRun();
@@ -24,6 +25,7 @@ void frmMain::showLevelListChange(LevelListChange change) {
         updateLevelLabel();
         moveLevelCursor({0, 0});
         loadLevel(state_.curLevel);
+        setStatusText(levelStatus(state_.curLevel, levelset_.numLevels));
         break;
     }
 }

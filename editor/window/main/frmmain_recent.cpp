@@ -28,10 +28,11 @@ void frmMain::createRecentFiles() {
 
 void frmMain::showRecentFiles() {
     const QStringList files = recentFiles_->files();
+    const QStringList captions = recentFileCaptions(files);
     for (int index = 0; index < static_cast<int>(mnuFileRecent.size()); ++index) {
         QAction* entry = mnuFileRecent[index];
         const QString path = files.value(index);
-        entry->setText(path.isEmpty() ? QString() : shownText(recentFileCaption(index, path)));
+        entry->setText(shownText(captions.value(index)));
         entry->setStatusTip(shownText(path));
         entry->setData(path);
         entry->setVisible(!path.isEmpty());

@@ -6,13 +6,30 @@
 #include "commands/recovery/recoveryfolder.h"
 #include "commands/recovery/recoverykeeper.h"
 
+#include <QLabel>
+#include <QStatusBar>
+
 namespace vrh {
 
 void frmMain::createRecovery() {
     recoveryFolder_ = std::make_unique<RecoveryFolder>(RecoveryFolder::standardPath());
     recoveryKeeper_ =
         std::make_unique<RecoveryKeeper>(levelset_, history_.stack(), *recoveryFolder_);
-    recoveryKeeper_->setFailureReport([this](const QString& text) { setStatusText(text); });
+    // The status text is replaced by the next gesture; the warning beside it stays while
+    // nothing is kept, its tooltip saying where and why.
+    lblRecoveryWarning = new QLabel(QStringLiteral("Not kept for recovery"), sbStatusBar);
+    lblRecoveryWarning->setObjectName(QStringLiteral("lblRecoveryWarning"));
+    lblRecoveryWarning->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold"));
+    sbStatusBar->addPermanentWidget(lblRecoveryWarning);
+    lblRecoveryWarning->hide();
+    recoveryKeeper_->setFailureReport([this](const QString& failure) {
+        lblRecoveryWarning->setToolTip(failure);
+        lblRecoveryWarning->setAccessibleDescription(failure);
+        lblRecoveryWarning->setVisible(!failure.isEmpty());
+        if (!failure.isEmpty()) {
+            setStatusText(failure);
+        }
+    });
 }
 
 void frmMain::offerRecovery() {

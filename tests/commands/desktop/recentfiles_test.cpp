@@ -102,22 +102,32 @@ TEST_F(RecentFilesTest, WhatASettingsFileHoldsIsTidiedOnReading) {
                                                         "/e.vrh", "/f.vrh", "/g.vrh", "/h.vrh"}));
 }
 
-TEST(RecentFileCaption, NumberAccessKeyAndTheFileNameAlone) {
-    EXPECT_EQ(recentFileCaption(0, QStringLiteral("/home/d/levels/zvrhlabc.vrh")),
-              QStringLiteral("&1 zvrhlabc.vrh"));
-    EXPECT_EQ(recentFileCaption(7, QStringLiteral("/x/ZVRHLAbc.VRH")),
-              QStringLiteral("&8 ZVRHLAbc.VRH"));
-    EXPECT_EQ(recentFileCaption(2, QStringLiteral("/x/R&D.vrh")), QStringLiteral("&3 R&&D.vrh"));
+// The number as access key and the file's name, with as much of its folder as tells it from
+// another of the same name.
+TEST(RecentFileCaption, NumberAccessKeyTheFileNameAndWhereNeededItsFolder) {
+    const QStringList files = {"/home/d/levels/zvrhlabc.vrh",
+                               "/x/ZVRHLAbc.VRH",
+                               "/x/R&D.vrh",
+                               "/home/d/old/zvrhlabc.vrh",
+                               "/a/set/zvrhlnew.vrh",
+                               "/b/set/zvrhlnew.vrh",
+                               "/zvrhlabc.vrh"};
+    const auto folder = [](const char* path) { return QDir::toNativeSeparators(path); };
+    EXPECT_EQ(recentFileCaptions(files),
+              (QStringList{"&1 zvrhlabc.vrh (levels)", "&2 ZVRHLAbc.VRH", "&3 R&&D.vrh",
+                           "&4 zvrhlabc.vrh (old)", "&5 zvrhlnew.vrh (" + folder("a/set") + ")",
+                           "&6 zvrhlnew.vrh (" + folder("b/set") + ")",
+                           "&7 zvrhlabc.vrh (" + folder("/") + ")"}));
 }
 
-TEST(DialogStartFolder, LastFolderWhileItExistsThenAWritableProgramFolderThenHome) {
+TEST(DialogStartFolder, LastFolderWhileItExistsThenAWritableProgramFolderThenTheUsersFolder) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString last = dir.filePath(QStringLiteral("levels"));
     const QString program = dir.filePath(QStringLiteral("bin"));
     const QString gone = dir.filePath(QStringLiteral("gone"));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("levels")));
-    const QString home = QStringLiteral("/home/designer");
+    const QString documents = QStringLiteral("/home/designer/Documents");
     struct Case {
         const char* what;
         QString lastFolder;
@@ -127,9 +137,9 @@ TEST(DialogStartFolder, LastFolderWhileItExistsThenAWritableProgramFolderThenHom
     const Case cases[] = {
         {"last folder", last, false, last},
         {"none yet, program folder writable", {}, true, program},
-        {"none yet, installed program", {}, false, home},
+        {"none yet, installed program", {}, false, documents},
         {"last folder gone", gone, true, program},
-        {"last folder gone, installed program", gone, false, home},
+        {"last folder gone, installed program", gone, false, documents},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -138,11 +148,30 @@ TEST(DialogStartFolder, LastFolderWhileItExistsThenAWritableProgramFolderThenHom
             asked << folder;
             return c.programWritable;
         };
-        EXPECT_EQ(dialogStartFolder(c.lastFolder, program, home, canWrite), c.expected);
+        EXPECT_EQ(dialogStartFolder(c.lastFolder, program, documents, canWrite), c.expected);
         // Only the program's folder is ever tested for writing.
         EXPECT_TRUE(asked.isEmpty() || asked == QStringList{program});
     }
 }
+
+#ifndef _WIN32
+// The user's folder is the documents folder, the home folder where that is missing.
+TEST(DialogStartFolder, TheUsersFolderIsTheDocumentsFolderWhereThereIsOne) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QByteArray previousHome = qgetenv("HOME");
+    const QByteArray previousConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qunsetenv("XDG_CONFIG_HOME"); // no user-dirs.dirs under the new home: "Documents"
+    EXPECT_EQ(userDocumentsFolder(), home.path());
+    ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+    EXPECT_EQ(userDocumentsFolder(), home.filePath(QStringLiteral("Documents")));
+    qputenv("HOME", previousHome);
+    if (!previousConfig.isEmpty()) {
+        qputenv("XDG_CONFIG_HOME", previousConfig);
+    }
+}
+#endif
 
 TEST(DialogStartFolder, WritableFolderIsAnExistingFolder) {
     QTemporaryDir dir;

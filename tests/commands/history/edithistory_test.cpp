@@ -176,6 +176,7 @@ TEST(EditHistory, EachKindOfStepUndoesAndRedoesEveryByte) {
         const char* step;
         int curLevel;
         int numLevels = 8;
+        int numLevelsAfter = -1; // where the step changes the count
     };
     const Case cases[] = {
         {"Paint", 1},
@@ -198,6 +199,10 @@ TEST(EditHistory, EachKindOfStepUndoesAndRedoesEveryByte) {
         {"Add Level", 0, 5},
         {"Remove Level", 2}, // the removed level's record is kept beyond the last
         {"Set Floor", 2},    // a hatchery level: every 0 becomes 1, beyond its edge too
+        // In a set with no level the shown level becomes its first, in the same step.
+        {"Paint", 0, 0, 1},
+        {"Time", 0, 0, 1},
+        {"Add Level", 0, 0, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.step);
@@ -208,6 +213,9 @@ TEST(EditHistory, EachKindOfStepUndoesAndRedoesEveryByte) {
         action(c.step).run(e);
         const Bytes after = bytesOf(e.levelset);
         ASSERT_NE(after, before);
+        if (c.numLevelsAfter >= 0) {
+            EXPECT_EQ(e.levelset.numLevels, c.numLevelsAfter);
+        }
 
         ASSERT_EQ(e.history.stack().count(), 1);
         EXPECT_EQ(e.history.stack().undoText(), QString::fromLatin1(c.step));

@@ -137,6 +137,7 @@ TEST(LevelList, InsertDuplicateDeleteAndMoveKeepEveryRecordAndThePasscodes) {
         {"duplicate", 3, 1, duplicate, "ABBCdefg", 2},
         {"duplicate the last", 2, 1, duplicate, "ABBcdefg", 2},
         {"duplicate at eight", 8, 0, duplicate, "ABCDEFGH", 0},
+        {"duplicate with none", 0, 0, duplicate, "abcdefgh", 0},
         {"delete keeps the record behind the last level", 4, 1, remove, "ACDbefgh", 1},
         {"delete the last", 3, 2, remove, "ABcdefgh", 1},
         {"delete the only level", 1, 0, remove, "Abcdefgh", 0},
