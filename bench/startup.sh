@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Time from launch to the visible main window, and peak memory, for VrhEdit beside a minimal
 # Qt Widgets window: medians of 7 runs after one warm-up, both under the same Xvfb.
 # Usage: bench/startup.sh            (builds with the release preset first)

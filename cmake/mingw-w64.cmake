@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64, the posix thread variant (packages
 # g++-mingw-w64-x86-64-posix): Qt needs its std::thread and std::mutex.
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built from the release preset with `cpack --preset deb`:
 # vrhedit_<version>_<arch>.deb holding what `cmake --install` puts under /usr.
 set(CPACK_GENERATOR DEB)

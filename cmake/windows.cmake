@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a Windows build adds: each program's icon, version resource and manifest, and
 # GoogleTest built from Debian's source with the cross compiler.
 

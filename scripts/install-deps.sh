@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, the sources' layout check, testing, fuzzing and
 # the end-to-end test need, and, for each group named, what that one step needs besides:
 #   windows   VrhEdit.exe and levelsplit.exe: the mingw-w64 cross compiler, what building Qt for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // levelsplit NAME: splits zvrhlNAME.vrh of the current directory into header.vrh,
 // level1.vrh to level8.vrh and NAME.lst there.
 #include <array>

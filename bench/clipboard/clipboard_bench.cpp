@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What Paste spends on a clipboard of 50 MB of text, from the clipboard's own object as the
 // window asks it: the time, and the memory it takes at its peak beyond the text itself.
 #include "commands/regions/cellclipboard.h"

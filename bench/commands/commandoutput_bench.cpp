@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A user command that writes 10 MB of lines as fast as it can, shown in the Command Output
 // window while a painting drag goes on over the map, beside the same drag with no command. Each
 // move is one mouse event onto a new cell, handled in full (stroke, redraw); after it the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo plus redo of Set Floor on a full level, with the map redrawn and repainted each time;
 // the heap the history holds after 10,000 steps of one painted cell each; the peak resident
 // memory of long runs that reach the history's bound; and what keeping the recovery file costs

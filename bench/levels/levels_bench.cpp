@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Levels window after a one-cell step, with eight 32 x 32 levels: its own part (find the
 // changed level, draw its picture again, repaint), and the whole click on the map with the
 // window shown beside the same click with it hidden.

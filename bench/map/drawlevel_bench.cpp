@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // drawLevel of a full 32 x 32 level beside a plain copy of one 512 x 512 image, the floor that
 // any redraw of the whole map must pay.
 #include "assets/assets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting with a left drag: one move onto a new cell stores the tile, redraws the whole map
 // and repaints the view. Beside it, moves within one cell, which do nothing, quick moves that
 // jump eight cells and paint the cells between, a 32 x 32 filled rectangle, the same paint

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Regions on a full 32 x 32 level: a flood fill of every cell, the rule alone and as a Ctrl
 // click with its step, the redraw and the repaint; a paste of 32 x 32 cells, from Paste to the
 // placing click, with the redraw.

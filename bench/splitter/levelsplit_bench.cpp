@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splitting the largest possible levelset (8 levels of 32 x 32) as a whole process, start to
 // exit, next to cat copying the same file to /dev/null: the process start-up is most of both.
 // Beside them VrhEdit draws the same set into one picture from its command line, writes it as

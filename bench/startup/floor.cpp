@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor any Qt editor stands on: a main window with a menu bar, a toolbar, a status bar
 // and a 512 x 512 picture, and nothing else.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mapwatch TITLE COMMAND [ARGS...]
 // Starts COMMAND and waits, without polling, for the X server to report a MapNotify of a
 // top-level window named TITLE. Prints the milliseconds from launch to that map and the

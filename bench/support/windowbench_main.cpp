@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runner of the window benchmarks: one QApplication, offscreen unless a platform is set.
 #include <QApplication>
 #include <QSettings>

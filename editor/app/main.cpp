@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandlinerun.h"
 #include "app/startup.h"
 #include "assets/assets.h"

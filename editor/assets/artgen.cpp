@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build step: draws the tile sheet, the icons and the splash logo from their text sources.
 // vrh_artgen <tiles.txt> <icons.txt> <output folder> <toolbar icon key>...
 // Any fault in a source stops the build with the file, line and what is wrong.

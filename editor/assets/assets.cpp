@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "assets.h"
 
 // The pictures are drawn at build time from tiles.txt and icons.txt and carried as resources

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box's system-information lookup on Windows: the real registry, the real file
 // test, and the program started in a window of its own.
 #include "desktopsysteminformation.h"

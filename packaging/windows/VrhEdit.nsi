@@ -1,3 +1,4 @@
+; SPDX-License-Identifier: GPL-3.0-or-later
 ; The Windows installer of VrhEdit: for the current user, without administrator rights.
 ; scripts/package-windows runs it as
 ;   makensis -DPRODUCT=VrhEdit -DVERSION=2.0 -DVI_VERSION=2.0.0.0 -DSTAGE=<the zip's folder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // VrhEdit's command line as a shell sees it: what it prints where, its exit status and the
 // pictures it writes.
 #include "assets/assets.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader gets from the running editor, read through the accessibility bus with
 pyatspi. Runs under Debian's own /usr/bin/python3, where python3-pyatspi is.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """VrhEdit driven as a person would: a real X server (Xvfb), the real binary, the pointer and
 keyboard through xdotool, results read from saved files and screenshots (ImageMagick).
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """VrhEdit.exe under wine in Xvfb, driven as a person would: the same painting gestures as on
 the Linux editor, saved through the Windows save dialog, and the two files equal byte for byte;
 the file reopened from the command line; undo; a killed editor's work recovered at the next

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // xdnddrop: drags data onto a window and drops it there as a file manager does, through the
 // X drag-and-drop protocol (XDND).
 //   xdnddrop WINDOW X Y copy|move MIMETYPE DATA

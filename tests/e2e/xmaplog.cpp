@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // xmaplog: prints a line for every top-level window the X server maps or unmaps, as it
 // happens: "map <title>" or "unmap <title>". The end-to-end test reads it to see which window
 // was on screen when, without polling. Runs until killed.

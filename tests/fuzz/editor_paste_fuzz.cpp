@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to what the editor reads from other programs' data: the clipboard's
 // cells type and cell text, and a recovery file. Whatever is taken in stays within a block's
 // limits and comes back unchanged through the editor's own writing; a refusal says why.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the editor as a file name's bytes. Whatever they are (UTF-8 or not,
 // a byte-order mark anywhere), the name carried as text turns back into the same bytes: as the
 // command line, a drop and the recent files carry it, and through a recovery file's name line.

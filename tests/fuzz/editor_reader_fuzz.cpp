@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the editor's levelset reader. A file it accepts must stay within the
 // model's limits and survive a save and a second read unchanged.
 #include "levelset/levelsetfile.h"

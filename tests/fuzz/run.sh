@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets and runs each for the given seconds (default 60) on a copy of the
 # committed seed corpus. Any finding fails the run; its input is kept under build/fuzz/.
 set -euo pipefail

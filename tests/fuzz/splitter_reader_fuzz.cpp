@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to levelsplit's reading and checking of a levelset. A set it accepts
 // must hold its limits, and its level blocks must lie, one after another, inside the input.
 #include "levelsetimage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving must never leave a half-written levelset: a save killed at any moment leaves the file
 // on disk byte for byte the old one or the new one, and no temporary file the user would see.
 #include "levelset/levelsetfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Crash recovery must never leave a torn file: an editor killed at any moment while it edits
 // leaves a recovery file that reads whole and holds one of the levelsets it had reached.
 #include "commands/history/edithistory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "levelset/filepath.h"
 #include "levelset/levelsetfile.h"
 #include "levelset/safesave.h"

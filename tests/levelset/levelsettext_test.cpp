@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A levelset as text and the differences between two, as --print, --diff and the "File
 // Changed" box give them.
 #include "levelset/levelsettext.h"

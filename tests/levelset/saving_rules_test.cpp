@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a save really writes and what it refuses, the same whichever way the bytes reach the
 // disk: through symbolic links, over hard links, over a write-protected file or one another
 // program holds, over a file with the longest name or path, over something that is no regular

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package without installing it: its name, control fields and file list,
 # the programs unpacked from it, and its desktop entry, metainfo and MIME type.
 # usage: check_package.sh VRHEDIT_DEB VERSION

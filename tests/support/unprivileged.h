@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Fork, user ids and POSIX modes: none of them exist on Windows, where the cases that need them

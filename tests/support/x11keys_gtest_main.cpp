@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widget test runner on a platform theme whose text boxes claim the keys they claim on an
 // X11 desktop: Ctrl+E (end of line), Ctrl+D (delete), Ctrl+K and more, as well as Ctrl+Z.
 #include "freshsettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A command for the user-command tests to run, on every platform alike:
 //   commandchild EXIT WORD...     prints its folder, then each word on a line, exits with EXIT
 //   commandchild EXIT --stubborn  prints "waiting" and waits, ignoring a request to end: only a

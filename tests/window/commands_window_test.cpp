@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's commands in the window: the Commands dialog and the Tools menu it fills, and a
 // run with its output, its end, Stop and the close while one runs.
 #include "windowharness.h"

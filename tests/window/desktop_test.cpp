@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on the desktop: a file from the command line, the recent files in the File
 // menu, dropped files and the panel's captions.
 #include "windowharness.h"

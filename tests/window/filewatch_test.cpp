@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The open file watched on disk: another program's changes reach the user in a box as soon as
 // the window can show one, and only those.
 #include "windowharness.h"

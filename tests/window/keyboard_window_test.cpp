@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The map and the palette by keyboard, with real key events to the focused views: the keys
 // drive the same tools as the mouse (frmmain_mouse_test.cpp), so each case names a key rule.
 #include "window/main/frmmain.h"

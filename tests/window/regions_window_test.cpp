@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Regions on the map with real mouse and key events: selecting, the Edit menu's region
 // entries and their greying, the clipboard's three forms, a floating paste, fill and replace.
 // The rules' cases themselves are tested in tests/commands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The map's zoom with real mouse and wheel events: what a gesture points at, the wheel, what
 // is shown, and the View menu's entries.
 #include "windowharness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "recoveryfolder.h"
 
 #include "commands/recovery/recoveryfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clipboard's cells: Cut and Copy put the selection on the system clipboard as cells, text
 // and a picture; Paste floats the clipboard's cells under the pointer until a click places them.
 #include "frmmain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's own commands: kept in the settings, listed in the Tools menu with Ctrl+1 to Ctrl+9,
 // run one at a time on the open levelset with their output in the Command Output window.
 #include "frmmain.h"

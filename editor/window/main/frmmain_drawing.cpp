@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing tools' choice, the grid, the Level Size dialog and the greying of the commands
 // that would do nothing at their limits.
 #include "frmmain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A levelset file dropped anywhere on the window opens as File > Open would.
 #include "frmmain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Edit menu, every entry of it built here; undo and redo of the edit history, and what the
 // window shows after either.
 #include "frmmain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Export Picture and Export All Levels: pictures of the levels as the map shows them.
 #include "frmmain.h"
 

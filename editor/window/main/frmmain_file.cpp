@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu and the window's load, close query and unload.
 #include "frmmain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu: the About box, modal over the main window.
 #include "frmmain.h"
 

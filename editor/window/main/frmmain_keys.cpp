@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The map and the palette by keyboard: the keys move the same cursors the mouse moves, and work
 // the map's tools as the buttons do, Space for the left button and the Menu key for the right.
 #include "frmmain.h"

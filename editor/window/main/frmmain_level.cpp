@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Level menu: resizing the current level and stepping through the list of levels.
 #include "frmmain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Levels window: every level of the set in small pictures beside the map. A click goes to
 // a level, a drag puts a level in another place as one step, and the pictures follow the
 // history's steps and every change of the current level.

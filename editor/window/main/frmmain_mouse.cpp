@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse editing: the map's presses, moves and releases turned into cells for the map's tools,
 // hovering over it, and choosing tiles in the palette.
 #include "frmmain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level property panel: loadLevel and the handlers of its boxes and option buttons.
 #include "frmmain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tile popup and the level popup: block types from the palette, positions on the map.
 // They change the current level and move a marker; the map itself is not redrawn.
 #include "frmmain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recent files in the File menu, and opening a levelset named from outside the dialog.
 #include "frmmain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Crash recovery: the levelset kept in a file of this editor's own while it differs from its
 // file, and what editors that ended without saving left behind offered at start-up.
 #include "frmmain.h"

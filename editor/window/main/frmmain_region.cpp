@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Regions of cells on the map: the Edit menu's region entries, the selection and Select All,
 // Delete and Fill Selection, and Escape. The gestures on regions are the map's tools.
 #include "frmmain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status bar's permanent fields, the chosen tool and whether the levelset differs from its
 // file, and the map's pointer shape for the chosen tool.
 #include "frmmain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar: fifteen buttons, each running the command of its menu entry.
 #include "frmmain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Tools menu: the right mouse button's mode, Set Floor and the three counters.
 #include "frmmain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The View menu: each entry shows or hides its markers. Which markers show belongs to the
 // window, so it stays the same across levels and files.
 #include "frmmain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The open file watched for other programs' changes, which are reported in a box.
 #include "frmmain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The View menu's zoom: the map shown 1 to 4 times its size in its own place, scrolled above
 // 1; Ctrl + wheel zooms at the pointer. The zoom belongs to the window, remembered between runs.
 #include "frmmain.h"

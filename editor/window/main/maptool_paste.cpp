@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A paste floating over the map until a click or Space places it.
 #include "frmmain.h"
 #include "maptool.h"

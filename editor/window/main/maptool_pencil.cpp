@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pencil, and what every tool does with a move or a release it has no use for.
 #include "frmmain.h"
 #include "maptool.h"

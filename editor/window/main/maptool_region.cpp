@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Selecting, filling and replacing on the map, and picking a tile from it.
 #include "frmmain.h"
 #include "maptool.h"

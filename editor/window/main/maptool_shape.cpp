@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lines and rectangles: the shape follows the cursor half transparent over the map and is
 // painted as one step when the button that began it is let go.
 #include "frmmain.h"

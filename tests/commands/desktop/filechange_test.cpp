@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Another program's changes to the open file: what the editor makes of them and what it asks.
 #include "commands/desktop/filechange.h"
 #include "commands/filecommands.h"

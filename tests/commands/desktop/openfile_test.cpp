@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a given file (the command line, a drop, the recent list) and what the file
 // commands remember of the files opened and saved.
 #include "commands/desktop/recentfiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's commands: their words and placeholders, where they run, how they are kept, and
 // their output on its way to the window.
 #include "commands/desktop/outputtail.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/levels/levelrules.h"
 #include "commands/levels/levelsetcheck.h"
 
