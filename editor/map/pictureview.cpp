@@ -202,6 +202,13 @@ void PictureView::keyReleaseEvent(QKeyEvent* event) {
     QFrame::keyReleaseEvent(event);
 }
 
+void PictureView::focusOutEvent(QFocusEvent* event) {
+    QFrame::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason) {
+        emit focusLeft();
+    }
+}
+
 void PictureView::putOutlinesUnder(const MarkerFrame& marker) {
     outlinesUnder_ = &marker;
     update();

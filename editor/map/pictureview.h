@@ -85,6 +85,8 @@ class PictureView : public QFrame {
     // its cursor (arrows, Home, End, Space, Enter, the Menu key and Shift+F10); the rest pass on.
     void keyPressed(int key, int shift, bool autoRepeat);
     void keyReleased(int key, int shift, bool autoRepeat);
+    // The keyboard focus went elsewhere, not to a popup menu: a key held now is let go unheard.
+    void focusLeft();
 
   protected:
     // What lies over the image and under the markers, and the outlines among the markers;
@@ -98,6 +100,7 @@ class PictureView : public QFrame {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void paintMarkers(QPainter& painter, const QRect& area) const;

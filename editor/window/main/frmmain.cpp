@@ -88,9 +88,10 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* ran
 
 // Taking the window down moves the keyboard focus out of it and empties the history's stack:
 // by then the handlers that listen to the application's focus, the clipboard and the history
-// must no longer hear it.
+// must no longer hear it, nor the map that loses the focus on its way out.
 frmMain::~frmMain() {
     disconnect(qApp, nullptr, this, nullptr);
+    picLevel->disconnect(this);
     QGuiApplication::clipboard()->disconnect(this);
     disconnect(&history_.stack(), nullptr, this, nullptr);
 }

@@ -124,6 +124,7 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void picLevel_KeyDown(int key, int shift, bool autoRepeat);
     void picLevel_KeyUp(int key, int shift, bool autoRepeat);
     void picTiles_KeyDown(int key, int shift, bool autoRepeat);
+    void picLevel_LostFocus();
     // Whether the cell lies inside the current level; if not, says so in the status bar.
     bool checkInLevel(std::int16_t x, std::int16_t y);
     // Paint curTile, or the tile t, into (cursorX, cursorY) and redraw the map.

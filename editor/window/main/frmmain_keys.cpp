@@ -33,6 +33,16 @@ void frmMain::createKeyboardEditing() {
     connect(picLevel, &PictureView::keyPressed, this, &frmMain::picLevel_KeyDown);
     connect(picLevel, &PictureView::keyReleased, this, &frmMain::picLevel_KeyUp);
     connect(picTiles, &PictureView::keyPressed, this, &frmMain::picTiles_KeyDown);
+    connect(picLevel, &PictureView::focusLeft, this, &frmMain::picLevel_LostFocus);
+}
+
+// Space or Shift let go elsewhere never comes back here: what they held ends now, and a shape
+// they anchored is dropped rather than drawn.
+void frmMain::picLevel_LostFocus() {
+    if (keyButton_ != 0) {
+        cancelShape();
+        keyRelease();
+    }
 }
 
 void frmMain::picLevel_KeyDown(int key, int shift, bool autoRepeat) {
