@@ -96,13 +96,14 @@ class FileCommands {
     // The file the levelset was read from or saved to, as read or written last.
     KnownFile& knownFile() { return knownFile_; }
     const Levelset& levelset() const { return levelset_; }
+    // Where the levelset's dialogs start now.
+    QString dialogFolder() const;
 
   private:
     // The save prompt: whether the asking command goes on. A Yes whose save did not happen
     // abandons the command, so nothing unsaved is lost.
     bool savePrompt();
     FileDialogSetup dialogSetup(const QString& title) const;
-    QString dialogFolder() const;
     void readChosenFile(const QString& path);
     // Shows a levelset that took the place of the one before.
     void showReplacedLevelset();

@@ -14,6 +14,10 @@
 
 namespace vrh {
 
+namespace {
+void paintGrid(QPainter& painter, const QRect& area, QSize cells);
+}
+
 LevelView::LevelView(QWidget* parent)
     : PictureView(QStringLiteral("picLevel"), QSize(kMapPixels, kMapPixels), parent) {}
 
@@ -70,31 +74,63 @@ void LevelView::setGridShown(bool shown) {
     update();
 }
 
+void LevelView::setTileUses(std::optional<std::uint8_t> code) {
+    if (tileUses_ != code) {
+        tileUses_ = code;
+        update();
+    }
+}
+
 void LevelView::paintUnderMarkers(QPainter& painter, const QRect& area) const {
     if (gridShown_) {
-        paintGrid(painter, area);
+        paintGrid(painter, area, levelCells_);
     }
+    paintTileUses(painter, area);
     regions_.paintCells(painter, area);
 }
 
-// The first pixel column of each cell after the first, and the first pixel row likewise.
-void LevelView::paintGrid(QPainter& painter, const QRect& area) const {
+void LevelView::paintTileUses(QPainter& painter, const QRect& area) const {
+    if (!tileUses_ || !drawnCodes_) {
+        return;
+    }
+    static const QColor kUsesColour(255, 255, 0);
+    constexpr int kWidth = 2;
+    for (int y = 0; y < levelCells_.height(); ++y) {
+        for (int x = 0; x < levelCells_.width(); ++x) {
+            const QRect cell(x * kCellPixels, y * kCellPixels, kCellPixels, kCellPixels);
+            if ((*drawnCodes_)[y][x] != *tileUses_ || !cell.intersects(area)) {
+                continue;
+            }
+            painter.fillRect(cell.x(), cell.y(), kCellPixels, kWidth, kUsesColour);
+            painter.fillRect(cell.x(), cell.bottom() - kWidth + 1, kCellPixels, kWidth,
+                             kUsesColour);
+            painter.fillRect(cell.x(), cell.y(), kWidth, kCellPixels, kUsesColour);
+            painter.fillRect(cell.right() - kWidth + 1, cell.y(), kWidth, kCellPixels, kUsesColour);
+        }
+    }
+}
+
+namespace {
+// The first pixel column of each cell after the first, and the first pixel row likewise, over
+// cells columns by rows.
+void paintGrid(QPainter& painter, const QRect& area, QSize cells) {
     static const QColor kGridColour(128, 128, 128);
-    const int right = levelCells_.width() * kCellPixels;
-    const int bottom = levelCells_.height() * kCellPixels;
-    for (int x = 1; x < levelCells_.width(); ++x) {
+    const int right = cells.width() * kCellPixels;
+    const int bottom = cells.height() * kCellPixels;
+    for (int x = 1; x < cells.width(); ++x) {
         const QRect line(x * kCellPixels, 0, 1, bottom);
         if (line.intersects(area)) {
             painter.fillRect(line, kGridColour);
         }
     }
-    for (int y = 1; y < levelCells_.height(); ++y) {
+    for (int y = 1; y < cells.height(); ++y) {
         const QRect line(0, y * kCellPixels, right, 1);
         if (line.intersects(area)) {
             painter.fillRect(line, kGridColour);
         }
     }
 }
+} // namespace
 
 void LevelView::paintOutlines(QPainter& painter, const QRect& /*area*/) const {
     regions_.paintOutlines(painter);
@@ -103,6 +139,17 @@ void LevelView::paintOutlines(QPainter& painter, const QRect& /*area*/) const {
 TilePalette::TilePalette(const QString& objectName, const QImage& sheet, QWidget* parent)
     : PictureView(objectName, sheet.size(), parent) {
     setImage(sheet);
+}
+
+void TilePalette::setGridShown(bool shown) {
+    gridShown_ = shown;
+    update();
+}
+
+void TilePalette::paintUnderMarkers(QPainter& painter, const QRect& area) const {
+    if (gridShown_) {
+        paintGrid(painter, area, image().size() / kCellPixels);
+    }
 }
 
 bool TilePalette::event(QEvent* event) {

@@ -27,6 +27,10 @@ class LevelView : public PictureView {
     void setGridShown(bool shown);
     bool gridShown() const { return gridShown_; }
 
+    // A 2-pixel yellow frame on every cell inside the level that holds code, over the grid
+    // and under the markers; none when code is empty.
+    void setTileUses(std::optional<std::uint8_t> code);
+
     RegionOverlay& regions() { return regions_; }
     const RegionOverlay& regions() const { return regions_; }
 
@@ -46,13 +50,14 @@ class LevelView : public PictureView {
     void paintOutlines(QPainter& painter, const QRect& area) const override;
 
   private:
-    void paintGrid(QPainter& painter, const QRect& area) const;
+    void paintTileUses(QPainter& painter, const QRect& area) const;
 
     RegionOverlay regions_{*this};
     MapZoom zoom_{*this};
     // What a Ctrl + wheel turned short of a notch, for a wheel that turns in small steps.
     int zoomWheelRest_ = 0;
     bool gridShown_ = false;
+    std::optional<std::uint8_t> tileUses_;
     QSize levelCells_;
     // What the back image shows: the code drawn in each cell and the sheet it came from.
     std::optional<std::array<std::array<std::uint8_t, kGridSize>, kGridSize>> drawnCodes_;
@@ -65,8 +70,15 @@ class TilePalette : public PictureView {
   public:
     TilePalette(const QString& objectName, const QImage& sheet, QWidget* parent = nullptr);
 
+    // Grey lines between the tiles, as the map's grid.
+    void setGridShown(bool shown);
+
   protected:
     bool event(QEvent* event) override;
+    void paintUnderMarkers(QPainter& painter, const QRect& area) const override;
+
+  private:
+    bool gridShown_ = false;
 };
 
 } // namespace vrh

@@ -18,6 +18,15 @@ OpenFileWatcher::OpenFileWatcher(QWidget& window, std::function<void()> report)
     connect(&poll_, &QTimer::timeout, this, &OpenFileWatcher::notified);
 }
 
+OpenFileWatcher* OpenFileWatcher::reportingAtOnce(QWidget& window, std::function<void()> report) {
+    auto* watcher = new OpenFileWatcher(window, std::move(report));
+    watcher->atOnce_ = true;
+    watcher->settle_.setSingleShot(true);
+    watcher->settle_.setInterval(kSettleTime);
+    connect(&watcher->settle_, &QTimer::timeout, watcher, [watcher] { watcher->report_(); });
+    return watcher;
+}
+
 void OpenFileWatcher::watch(const QString& path) {
     if (const QStringList watched = watcher_.files() + watcher_.directories(); !watched.isEmpty()) {
         watcher_.removePaths(watched);
@@ -56,6 +65,10 @@ void OpenFileWatcher::notified() {
     }
     // Watched again before the report looks, so nothing that happens in between is missed.
     watchFileAgain();
+    if (atOnce_) {
+        settle_.start();
+        return;
+    }
     if (!pending_) {
         pending_ = true;
         // Every event that can end what keeps the box back comes through the application.

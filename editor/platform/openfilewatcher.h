@@ -20,6 +20,10 @@ namespace vrh {
 class OpenFileWatcher : public QObject {
   public:
     OpenFileWatcher(QWidget& window, std::function<void()> report);
+    // Reports whatever the window is doing, kSettleTime after the last change seen: for a
+    // file the window only shows, which a program saving it may write in several goes.
+    static OpenFileWatcher* reportingAtOnce(QWidget& window, std::function<void()> report);
+    static constexpr std::chrono::milliseconds kSettleTime{100};
 
     // From now on watches path; nothing when it is empty.
     void watch(const QString& path);
@@ -41,6 +45,8 @@ class OpenFileWatcher : public QObject {
     QFileSystemWatcher watcher_{this};
     QTimer poll_{this};
     QString path_;
+    QTimer settle_{this};
+    bool atOnce_ = false;
     bool pending_ = false;
     bool reporting_ = false;
 };

@@ -232,6 +232,7 @@ TEST_F(Desktop, RecentFilesStandBetweenSaveAsAndExitNewestFirst) {
         "mnuFileBar2",
         "mnuFileExportPicture \"&Export Picture...\"",
         "mnuFileExportAll \"Export All Le&vels...\"",
+        "mnuFileExportTilePictures \"Export Tile Pictu&res...\"",
         "mnuFileBar1",
         "mnuFileRecent1 \"&1 zvrhlsav.vrh\"",
         "mnuFileRecent2 \"&2 zvrhlb&&b.vrh\"",

@@ -81,4 +81,27 @@ CounterReport countPickups(const LevelRecord& level) {
     return report(QStringLiteral("Pick-ups"), kPickupLabels, kPickupCodes, level);
 }
 
+namespace {
+int cellsHolding(const LevelRecord& level, std::uint8_t code) {
+    int count = 0;
+    for (int y = 0; y < level.gridHeight(); ++y) {
+        for (int x = 0; x < level.gridWidth(); ++x) {
+            count += level.contains(x, y) && level.tiles[y][x] == code;
+        }
+    }
+    return count;
+}
+} // namespace
+
+QString tileUsesStatus(const Levelset& levelset, int curLevel, std::uint8_t code) {
+    int inSet = 0;
+    for (int level = 0; level < levelset.numLevels; ++level) {
+        inSet += cellsHolding(levelset.levels[level], code);
+    }
+    return QStringLiteral("Tile %1: %2 cells in this level, %3 in the levelset")
+        .arg(code)
+        .arg(cellsHolding(levelset.levels[curLevel], code))
+        .arg(inSet);
+}
+
 } // namespace vrh

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "levelset/levelrecord.h"
+#include "levelset/levelset.h"
 
 #include <QString>
 
@@ -16,5 +16,9 @@ struct CounterReport {
 CounterReport countDoors(const LevelRecord& level);
 CounterReport countEnemies(const LevelRecord& level);
 CounterReport countPickups(const LevelRecord& level);
+
+// Where a tile is used, for the status bar: "Tile N: K cells in this level, M in the levelset",
+// counting the cells inside the level at curLevel and inside each of the set's levels.
+QString tileUsesStatus(const Levelset& levelset, int curLevel, std::uint8_t code);
 
 } // namespace vrh

@@ -39,9 +39,30 @@ const NamedCodes kNames[] = {
     {176, 177, "black door"},
 };
 
+std::array<QString, 256> builtInNames() {
+    std::array<QString, 256> names;
+    for (int code = 0; code < int(names.size()); ++code) {
+        names[std::size_t(code)] = builtInTileName(code);
+    }
+    return names;
+}
+
+std::array<QString, 256>& namesInUse() {
+    static std::array<QString, 256> names = builtInNames();
+    return names;
+}
+
 } // namespace
 
 QString tileName(int code) {
+    return code >= 0 && code < 256 ? namesInUse()[std::size_t(code)] : QString();
+}
+
+void useTileNames(const std::array<QString, 256>& names) {
+    namesInUse() = names;
+}
+
+QString builtInTileName(int code) {
     for (const NamedCodes& named : kNames) {
         if (code >= named.first && code <= named.last) {
             return QString::fromLatin1(named.name);

@@ -175,7 +175,7 @@ TilePictures builtInTilePictures() {
     TilePictures pictures;
     pictures.sheet = tileSheet().convertToFormat(QImage::Format_RGB32);
     for (int code = 0; code < kSheetCodes; ++code) {
-        pictures.names[std::size_t(code)] = tileName(code);
+        pictures.names[std::size_t(code)] = builtInTileName(code);
     }
     return pictures;
 }

@@ -75,6 +75,17 @@ std::optional<int> frmLevels::positionAt(QPoint point) const {
     return std::nullopt;
 }
 
+void frmLevels::setTileSheet(const QImage& tileSheet) {
+    sheet_ = prepareOverviewSheet(tileSheet);
+    for (int position = 0; position < numLevels_; ++position) {
+        if (shownFrom_[position]) {
+            pictures_[position] = drawLevelOverview(*shownFrom_[position], sheet_);
+            ++picturesDrawn_;
+        }
+    }
+    update();
+}
+
 void frmLevels::showLevels(const Levelset& levelset, int curLevel) {
     const int count = std::min<int>(levelset.numLevels, kMaxLevels);
     bool changed = count != numLevels_ || curLevel != curLevel_;

@@ -34,6 +34,8 @@ class frmLevels : public QWidget {
     // and the window repaints only when something it shows changed. A change of the levels
     // ends a drag under way without a move.
     void showLevels(const Levelset& levelset, int curLevel);
+    // Draws the shown pictures again with other tile pictures (from prepareTileSheet).
+    void setTileSheet(const QImage& tileSheet);
 
     const QImage& picture(int position) const { return pictures_[position]; }
     // What the band under a picture shows below the number: "None" for the first level.

@@ -57,7 +57,7 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource& ran
 
 frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* random,
                  QWidget* parent)
-    : QMainWindow(parent), messages_(messages),
+    : QMainWindow(parent), messages_(messages), fileDialogs_(dialogs),
       fileCommands_(levelset_, state_, messages, dialogs, *this,
                     QCoreApplication::applicationDirPath()),
       history_(levelset_, state_, *this),
@@ -78,12 +78,16 @@ frmMain::frmMain(MessageBoxes& messages, FileDialogs& dialogs, RandomSource* ran
     createUserCommands();
     createDropTarget();
     createRecovery();
+    const QString tilePicturesProblem = createTilePictures();
     // The window lays the menu bar out at the height it needs for the window's width, which
     // Windows' style makes taller than its plain size hint.
     const int barForWidth = menuBar()->heightForWidth(kClientWidth);
     setFixedSize(kClientWidth,
                  kClientHeight + (barForWidth >= 0 ? barForWidth : menuBar()->sizeHint().height()));
     Form_Load();
+    if (!tilePicturesProblem.isEmpty()) {
+        setStatusText(tilePicturesProblem);
+    }
 }
 
 // Taking the window down moves the keyboard focus out of it and empties the history's stack:

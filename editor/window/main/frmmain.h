@@ -9,6 +9,7 @@
 #include "commands/levels/shapes.h"
 #include "commands/levels/shownmarkers.h"
 #include "commands/regions/cellregion.h"
+#include "commands/tiles/tilepictures.h"
 #include "levelset/editingstate.h"
 #include "levelset/levelset.h"
 #include "maptool.h"
@@ -366,6 +367,7 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     Levelset levelset_;
     EditingState state_;
     MessageBoxes& messages_;
+    FileDialogs& fileDialogs_;
     FileCommands fileCommands_;
     EditHistory history_;
     std::unique_ptr<RandomSource> ownRandom_;
@@ -459,6 +461,32 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     std::vector<QAction*> commandEntries_;
     std::unique_ptr<CommandRun> commandRun_;
     frmCommandOutput* commandOutput_ = nullptr;
+
+    // The tile pictures everything draws tiles with (frmmain_tilepictures.cpp): the built-in
+    // ones or a file's, remembered between runs and followed on disk while in use.
+  public:
+    void mnuViewTilePictures_Click();
+    void mnuViewBuiltInTiles_Click();
+    void mnuViewTileUses_Click();
+    void mnuFileExportTilePictures_Click();
+    QAction* mnuViewBuiltInTiles = nullptr;
+    QAction* mnuViewTileUses = nullptr;
+    const TilePictures& tilePictures() const { return tilePictures_; }
+    // The file the pictures in use came from; empty for the built-in ones.
+    const QString& tilePicturesPath() const { return tilePicturesPath_; }
+
+  private:
+    // Reads the remembered pictures; what went wrong, for the status bar, if anything did.
+    QString createTilePictures();
+    void useTilePictures(TilePictures pictures, const QString& path);
+    void tilePicturesFile_Change();
+    // After curTile changed: the uses' frames follow it, and the status bar gives its text,
+    // the palette's own (statusText) unless the uses are shown.
+    void showChosenTile(const QString& statusText);
+    void followChosenTile();
+    TilePictures tilePictures_;
+    QString tilePicturesPath_;
+    OpenFileWatcher* tilePicturesWatcher_ = nullptr;
 };
 
 } // namespace vrh

@@ -91,6 +91,7 @@ void frmMain::mnuToolsTool_Click(DrawingTool tool) {
 void frmMain::mnuViewGrid_Click() {
     mnuViewGrid->setChecked(!mnuViewGrid->isChecked());
     picLevel->setGridShown(mnuViewGrid->isChecked());
+    picTiles->setGridShown(mnuViewGrid->isChecked());
     settings_->setValue(kGridKey, mnuViewGrid->isChecked());
 }
 

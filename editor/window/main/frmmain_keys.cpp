@@ -122,7 +122,7 @@ void frmMain::picTiles_KeyDown(int key, int shift, bool /*autoRepeat*/) {
         return;
     }
     picTiles->update();
-    setStatusText(QStringLiteral("Tile: ") + QString::number(state_.curTile));
+    showChosenTile(QStringLiteral("Tile: ") + QString::number(state_.curTile));
 }
 
 } // namespace vrh

@@ -30,6 +30,8 @@ void frmMain::createMenus() {
              &frmMain::mnuFileExportPicture_Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     addEntry(this, file, "mnuFileExportAll", "Export All Le&vels...",
              &frmMain::mnuFileExportAll_Click);
+    addEntry(this, file, "mnuFileExportTilePictures", "Export Tile Pictu&res...",
+             &frmMain::mnuFileExportTilePictures_Click);
     addBar(file, "mnuFileBar1");
     // The recent files, shown while they hold one (frmmain_recent.cpp).
     for (int index = 0; index < static_cast<int>(mnuFileRecent.size()); ++index) {
@@ -62,6 +64,14 @@ void frmMain::createMenus() {
     mnuViewLevels = addCheckEntry(
         this, view, "mnuViewLevels", "&Levels", false, [this] { mnuViewLevels_Click(); },
         QKeySequence(Qt::Key_F9));
+    addBar(view, "mnuViewTilesBar");
+    addEntry(this, view, "mnuViewTilePictures", "Tile P&ictures...",
+             &frmMain::mnuViewTilePictures_Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    mnuViewBuiltInTiles = addEntry(this, view, "mnuViewBuiltInTiles", "&Built-in Tile Pictures",
+                                   &frmMain::mnuViewBuiltInTiles_Click);
+    mnuViewTileUses = addCheckEntry(
+        this, view, "mnuViewTileUses", "Show &Uses of Selected Tile", false,
+        [this] { mnuViewTileUses_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_U));
     addBar(view, "mnuViewZoomBar");
     mnuViewZoomIn =
         addEntry(this, view, "mnuViewZoomIn", "Zoom I&n", &frmMain::mnuViewZoomIn_Click);

@@ -174,7 +174,7 @@ void frmMain::picTiles_MouseDown(int button, int /*shift*/, double x, double y) 
         }
     }
     picTiles->update();
-    setStatusText(QStringLiteral("Tile: ") + QString::number(state_.curTile));
+    showChosenTile(QStringLiteral("Tile: ") + QString::number(state_.curTile));
 }
 
 } // namespace vrh

@@ -108,6 +108,8 @@ class PasteTool : public MapTool {
     void follow(QPoint cell);
     // Shows where it would land now, after a change of the level.
     void show();
+    // Draws the floating cells again with the window's tile pictures.
+    void redrawPicture();
     void end();
 
   private:

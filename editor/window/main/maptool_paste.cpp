@@ -16,6 +16,13 @@ void PasteTool::start(CellBlock block) {
     window_.picLevel->regions().clearFloating();
 }
 
+void PasteTool::redrawPicture() {
+    if (block_) {
+        picture_ = drawCells(*block_, window_.tileSheet_);
+        show();
+    }
+}
+
 // The top-left follows the cursor over any cell of the level.
 void PasteTool::follow(QPoint cell) {
     if (block_ && at_ != cell && window_.currentLevel().contains(cell.x(), cell.y())) {

@@ -46,6 +46,7 @@ void PickTool::press(int /*button*/, int /*shift*/, QPoint cell) {
     const std::uint8_t code = level.tiles[cell.y()][cell.x()];
     window_.state_.curTile = code;
     window_.tileCursor->setTile(code);
+    window_.followChosenTile();
     const QString name = tileName(code);
     window_.setStatusText(QStringLiteral("Picked tile ") + QString::number(code) +
                           (name.isEmpty() ? QString() : QStringLiteral(": ") + name));
