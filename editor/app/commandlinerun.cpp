@@ -3,6 +3,7 @@
 
 #include "assets/assets.h"
 #include "commands/levels/levelsetcheck.h"
+#include "commands/tiles/tilepictures.h"
 #include "levelset/levelsetfile.h"
 #include "levelset/levelsettext.h"
 #include "map/drawlevel.h"
@@ -28,23 +29,40 @@ QString levelCountText(int count) {
                       : QStringLiteral("The levelset has %1 levels.").arg(count);
 }
 
+// The sheet to draw with: the built-in one, or the one read from --tiles (never the one the
+// editor's settings remember, so that a script draws the same picture on every machine).
+std::optional<QImage> tileSheetFor(const CommandLine& commandLine, QString& refusal) {
+    if (commandLine.tilesFile.isEmpty()) {
+        return prepareTileSheet(tileSheet());
+    }
+    TilePicturesRead read = readTilePictures(commandLine.tilesFile);
+    if (!read.pictures) {
+        refusal = read.refusal;
+        return std::nullopt;
+    }
+    return prepareTileSheet(read.pictures->sheet);
+}
+
 ConsoleAnswer exportPicture(const CommandLine& commandLine, const Levelset& levelset) {
-    const QImage sheet = prepareTileSheet(tileSheet());
+    if (commandLine.level && *commandLine.level > levelset.numLevels) {
+        return {kUsageErrorExitCode,
+                {},
+                QStringLiteral("VrhEdit: There is no level %1 in %2. %3\n")
+                    .arg(*commandLine.level)
+                    .arg(commandLine.file, levelCountText(levelset.numLevels))};
+    }
+    QString refusal;
+    const std::optional<QImage> sheet = tileSheetFor(commandLine, refusal);
+    if (!sheet) {
+        return fileError(refusal);
+    }
     QImage picture;
     if (commandLine.level) {
-        const int number = *commandLine.level;
-        if (number > levelset.numLevels) {
-            return {kUsageErrorExitCode,
-                    {},
-                    QStringLiteral("VrhEdit: There is no level %1 in %2. %3\n")
-                        .arg(number)
-                        .arg(commandLine.file, levelCountText(levelset.numLevels))};
-        }
-        picture = levelPicture(levelset.levels[number - 1], sheet, ShownMarkers{});
+        picture = levelPicture(levelset.levels[*commandLine.level - 1], *sheet, ShownMarkers{});
     } else if (levelset.numLevels == 0) {
         return fileError(cantSaveMessage(commandLine.pictureFile, levelCountText(0)));
     } else {
-        picture = allLevelsPicture(levelset, sheet, ShownMarkers{});
+        picture = allLevelsPicture(levelset, *sheet, ShownMarkers{});
     }
     if (const std::optional<QString> error =
             writePictureFile(picture, commandLine.pictureFile, commandLine.file)) {

@@ -85,6 +85,21 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
 #ifndef _WIN32
     std::filesystem::create_symlink(twoLevels.toStdU16String(), link.toStdU16String());
 #endif
+    // Tile pictures: 8 x 8 tiles of one colour for codes 0 to 7, the same with a names file
+    // that names nothing, and a picture of no tile size.
+    const QString tiles = path("tiles.png");
+    const QString named = path("named.png");
+    const QString odd = path("odd.png");
+    QImage sheet(64, 8, QImage::Format_RGB32);
+    sheet.fill(qRgb(0x12, 0x34, 0x56));
+    ASSERT_TRUE(sheet.save(tiles) && sheet.save(named));
+    ASSERT_TRUE(QImage(100, 40, QImage::Format_RGB32).save(odd));
+    {
+        QFile names(path("named.names"));
+        ASSERT_TRUE(names.open(QIODevice::WriteOnly));
+        names.write("# ours\nbarrel 120\n");
+    }
+    const QByteArray cantUse = " as tile pictures.\n";
     const QString missing = path("zvrhlnot.vrh");
     const QString picture = path("out.png");
     const QString nowhere = path("missing/out.png");
@@ -99,6 +114,8 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
         QByteArray standardOutput; // the start of it, for --help
         QByteArray standardError;
         QSize picture = QSize(0, 0); // the size of the picture written, when one is
+        // the colour in the middle of column 5 row 3, a cell that has no marker, when given
+        std::optional<QRgb> plainCell = {};
     };
     const QString itself = QStringLiteral("That file is the levelset the picture is drawn from.");
     const QByteArray hint = "Try 'VrhEdit --help' for more information.\n";
@@ -120,6 +137,25 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
         // Qt's own options choose no platform that needs a display.
         {{"-platform", "xcb", "--export-picture", picture, fresh}, 0, "", "", {512, 528}},
         {{"--export-picture", picture, missing}, 1, "", cantOpen},
+        {{"--export-picture", picture, "--level", "1", "--tiles", tiles, fresh},
+         0,
+         "",
+         "",
+         {192, 128},
+         qRgb(0x12, 0x34, 0x56)},
+        {{"--export-picture", picture, "--tiles", odd, fresh},
+         1,
+         "",
+         "Can't use " + odd.toLocal8Bit() + cantUse +
+             "The picture is 100 x 40 pixels; tile pictures are 128 or 64 pixels wide and a "
+             "whole number of tile rows high.\n"},
+        {{"--export-picture", picture, "--tiles", named, fresh},
+         1,
+         "",
+         "Can't use " + named.toLocal8Bit() + cantUse + "Line 2 of " +
+             path("named.names").toLocal8Bit() +
+             " does not name a tile; each line is a code from 0 to 255 and its name, as in "
+             "\"120 barrel\".\n"},
         // Never over the levelset drawn from, however named, nor over another levelset.
         {{"--export-picture", twoLevels, twoLevels},
          1,
@@ -171,7 +207,11 @@ TEST(CommandLineRun, AnswersWithoutAWindow) {
         EXPECT_EQ(run.standardOutput.left(c.standardOutput.size()), c.standardOutput);
         EXPECT_EQ(run.standardOutput.isEmpty(), c.standardOutput.isEmpty());
         EXPECT_EQ(run.standardError, c.standardError);
-        EXPECT_EQ(QImage(picture).size(), c.picture);
+        const QImage written(picture);
+        EXPECT_EQ(written.size(), c.picture);
+        if (c.plainCell) {
+            EXPECT_EQ(written.pixel(88, 56), *c.plainCell);
+        }
     }
     EXPECT_EQ(vrh::readLevelsetBytes(twoLevels).bytes, levelsetFile(2, true));
     EXPECT_EQ(vrh::readLevelsetBytes(fresh).bytes, levelsetFile(1, false));

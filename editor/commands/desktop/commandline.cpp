@@ -112,6 +112,12 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
         QStringLiteral("level"),
         QStringLiteral("With --export-picture: only level N (1 to 8), as Export Picture does."),
         QStringLiteral("N"));
+    const QCommandLineOption tiles(
+        QStringLiteral("tiles"),
+        QStringLiteral("With --export-picture: draws with the tile pictures in PICTURES (a "
+                       "picture 128 or 64 pixels wide, or sprite data) and the names in the "
+                       ".names file beside it; without it, with the built-in pictures."),
+        QStringLiteral("PICTURES"));
     const QCommandLineOption check(
         QStringLiteral("check"),
         QStringLiteral("Reports on standard output what the next save would leave out of FILE, "
@@ -121,6 +127,7 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
     parser.addOption(version);
     parser.addOption(exportPicture);
     parser.addOption(level);
+    parser.addOption(tiles);
     parser.addOption(check);
     const QCommandLineOption print(
         QStringLiteral("print"),
@@ -150,14 +157,14 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
         return answerWith(QStringLiteral("%1 %2\n").arg(kProgramName, QStringLiteral(VRH_VERSION)));
     }
     // Twice is no choice: which one was meant?
-    for (const QCommandLineOption& own : {exportPicture, level, check, print, diff}) {
+    for (const QCommandLineOption& own : {exportPicture, level, tiles, check, print, diff}) {
         const QString name = own.names().first();
         if (parser.optionNames().count(name) > 1) {
             return usageError(QStringLiteral("--%1 is given more than once.").arg(name));
         }
     }
-    if (std::optional<CommandLine> text =
-            textTask(parser, print, diff, {&exportPicture, &check, &level}, currentFolder)) {
+    if (std::optional<CommandLine> text = textTask(
+            parser, print, diff, {&exportPicture, &check, &level, &tiles}, currentFolder)) {
         return *text;
     }
     const QStringList files = parser.positionalArguments();
@@ -177,6 +184,9 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
     if (parser.isSet(level) && !parser.isSet(exportPicture)) {
         return usageError(QStringLiteral("--level goes with --export-picture."));
     }
+    if (parser.isSet(tiles) && !parser.isSet(exportPicture)) {
+        return usageError(QStringLiteral("--tiles goes with --export-picture."));
+    }
     if (parser.isSet(exportPicture)) {
         run.task = CommandLineTask::ExportPicture;
         const QString picture = parser.value(exportPicture);
@@ -192,6 +202,13 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
                     QStringLiteral("The level must be a number from 1 to %1.").arg(kMaxLevels));
             }
             run.level = number;
+        }
+        if (parser.isSet(tiles)) {
+            const QString pictures = parser.value(tiles);
+            if (pictures.isEmpty()) {
+                return usageError(QStringLiteral("The tile pictures' file name is empty."));
+            }
+            run.tilesFile = absolutePath(currentFolder, pictures);
         }
     } else if (parser.isSet(check)) {
         run.task = CommandLineTask::Check;

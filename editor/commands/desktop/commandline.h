@@ -10,7 +10,8 @@ namespace vrh {
 // What the editor does for its command line: open a window, or answer without one.
 enum class CommandLineTask {
     OpenEditor,
-    // --export-picture OUT [--level N] FILE: Export Picture of level N, else Export All Levels.
+    // --export-picture OUT [--level N] [--tiles PICTURES] FILE: Export Picture of level N, else
+    // Export All Levels.
     ExportPicture,
     // --check FILE: the holes and guards check and the positions outside their level.
     Check,
@@ -36,6 +37,8 @@ struct CommandLine {
     // them all.
     QString pictureFile;
     std::optional<int> level;
+    // The tile pictures to draw with, as an absolute path; empty for the built-in ones.
+    QString tilesFile;
     // --diff's second levelset, as an absolute path.
     QString secondFile;
 };

@@ -20,6 +20,7 @@ TEST(CommandLine, FileHelpVersionAndUsageErrors) {
         QString pictureFile = {};
         std::optional<int> level = {};
         QString secondFile = {};
+        QString tilesFile = {};
     };
     const auto usage = [](const char* reason) {
         return QStringLiteral("VrhEdit: %1\n").arg(QString::fromLatin1(reason)) + kUsageHint;
@@ -80,6 +81,16 @@ TEST(CommandLine, FileHelpVersionAndUsageErrors) {
          exportPicture,
          root + "tmp/p.png",
          8},
+        {"export with tile pictures",
+         {"--tiles", "art/tiles.png", "--export-picture", "o.png", "a.vrh"},
+         std::nullopt,
+         {},
+         here + "/a.vrh",
+         exportPicture,
+         here + "/o.png",
+         {},
+         {},
+         here + "/art/tiles.png"},
         {"check", {"--check", "a.vrh"}, std::nullopt, {}, here + "/a.vrh", CommandLineTask::Check},
         {"level 0",
          {"--export-picture", "o.png", "--level", "0", "a.vrh"},
@@ -95,6 +106,21 @@ TEST(CommandLine, FileHelpVersionAndUsageErrors) {
          {"--level", "2", "a.vrh"},
          2,
          usage("--level goes with --export-picture."),
+         {}},
+        {"tiles alone",
+         {"--tiles", "t.png", "a.vrh"},
+         2,
+         usage("--tiles goes with --export-picture."),
+         {}},
+        {"empty tile pictures name",
+         {"--export-picture", "o.png", "--tiles", "", "a.vrh"},
+         2,
+         usage("The tile pictures' file name is empty."),
+         {}},
+        {"two tile pictures",
+         {"--export-picture", "o.png", "--tiles", "a.png", "--tiles", "b.png", "a.vrh"},
+         2,
+         usage("--tiles is given more than once."),
          {}},
         {"export without a file",
          {"--export-picture", "o.png"},
@@ -154,6 +180,11 @@ TEST(CommandLine, FileHelpVersionAndUsageErrors) {
          2,
          usage("--level and --print can't go together."),
          {}},
+        {"print with tile pictures",
+         {"--print", "--tiles", "t.png", "a.vrh"},
+         2,
+         usage("--tiles and --print can't go together."),
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -166,6 +197,7 @@ TEST(CommandLine, FileHelpVersionAndUsageErrors) {
         EXPECT_EQ(line.pictureFile, QDir::toNativeSeparators(c.pictureFile));
         EXPECT_EQ(line.level, c.level);
         EXPECT_EQ(line.secondFile, QDir::toNativeSeparators(c.secondFile));
+        EXPECT_EQ(line.tilesFile, QDir::toNativeSeparators(c.tilesFile));
         if (!c.exitCode || *c.exitCode != 0) {
             EXPECT_EQ(line.standardOutput, QString());
         }
@@ -192,6 +224,15 @@ TEST(CommandLine, VersionAndHelpTexts) {
                              "  --level <N>                 With --export-picture: only level N "
                              "(1 to 8), as\n"
                              "                              Export Picture does.\n"
+                             "  --tiles <PICTURES>          With --export-picture: draws with "
+                             "the tile\n"
+                             "                              pictures in PICTURES (a picture 128 "
+                             "or 64 pixels\n"
+                             "                              wide, or sprite data) and the names "
+                             "in the .names\n"
+                             "                              file beside it; without it, with the "
+                             "built-in\n"
+                             "                              pictures.\n"
                              "  --check                     Reports on standard output what the "
                              "next save\n"
                              "                              would leave out of FILE, every level "
