@@ -212,8 +212,9 @@ std::vector<std::string> fileMenu(frmMain& window) {
 TEST_F(Desktop, RecentFilesStandBetweenSaveAsAndExitNewestFirst) {
     ActiveWindow h;
     std::vector<std::string> menu = fileMenu(h.window);
-    // New, Open, bar, Save, Save As, bar, Export Picture, Export All Levels, bar, Exit
-    EXPECT_EQ(menu.size(), 10u);
+    // New, Open, bar, Save, Save As, bar, Export Picture, Export All Levels, Export Tile
+    // Pictures, bar, Exit
+    EXPECT_EQ(menu.size(), 11u);
 
     const QString a = put("zvrhlaaa.vrh");
     const QString b = put("zvrhlb&b.vrh");
