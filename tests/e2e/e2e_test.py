@@ -1390,11 +1390,55 @@ def keyboard(display, binary, sheet, workdir, started):
     editor.exit_without_saving()
 
 
+def tile_pictures(display, binary, sheet, workdir, started):
+    """Tile pictures loaded from a file plainly unlike the built-in ones show on the map and the
+    palette; the file saved over by another program shows at once; a middle click on the map
+    picks the cell's tile, which the next click paints."""
+    mine = os.path.join(workdir, "mine.png")
+    subprocess.run(["convert", TOOLS["tiles_png"], "-negate", mine], env=display.env, check=True)
+    negated = Image.load(mine, display.env)
+    editor = Editor(display, binary)
+    started.append(editor)
+    editor.keys("ctrl+shift+t")
+    dialog = display.window("^Load Tile Pictures$")
+    display.type(dialog, mine)
+    display.keys(dialog, "Return")
+    floor = {(x, y): 0 for x in range(1, 11) for y in range(1, 7)}
+    shot = regions_shot(display, editor, negated, "the map in loaded pictures", floor | {(20, 20): 255})
+    for code in (20, 89, 177):
+        left = editor.origin[0] + PALETTE_LEFT + CELL * (code % 8)
+        top = editor.origin[1] + editor.menu_bar + PALETTE_TOP + CELL * (code // 8)
+        check(all(shot.pixel(left + dx, top + dy) == negated.pixel(CELL * (code % 8) + dx, CELL * (code // 8) + dy)
+                  for dy in range(2, 14) for dx in range(2, 14)),
+              f"the palette does not show the loaded picture of tile {code}")
+    print("ok: the map and the palette show the loaded tile pictures")
+
+    # A paint program saving the file: written beside it, then renamed over it.
+    red = os.path.join(workdir, "red.png")
+    subprocess.run(["convert", "-size", "128x512", "xc:red", red], env=display.env, check=True)
+    reds = Image.load(red, display.env)
+    os.replace(red, mine)
+    regions_shot(display, editor, reds, "the map after the file changed", floor)
+    print("ok: the pictures saved over on disk show at once")
+
+    editor.pick_tile(89)
+    editor.click_cell(3, 3)
+    editor.pick_tile(14)
+    editor.click_cell(3, 3, button=2)
+    editor.click_cell(5, 5)
+    path = os.path.join(workdir, "zvrhltil.vrh")
+    save_as(display, editor, path)
+    expected = expected_file(b"TIL", [(8, 12, default_header(), {(3, 3): 89, (5, 5): 89})])
+    check(read(path) == expected, f"saved file differs:\n{read(path).hex()}\n{expected.hex()}")
+    print("ok: a middle click picked the tile the next click painted")
+    editor.exit_without_saving()
+
+
 # Each scenario is a test of its own, in a display and a home of its own.
 SCENARIOS = {scenario.__name__: scenario for scenario in (
     splash, paint_save_open, start_with_file_and_drops, killed_and_recovered, regions,
     level_commands, pictures_and_command_line, levels_window, drawing_tools, recovery_attacks,
-    folder_not_in_utf8, zoom, screen_reader, designers_loop, keyboard)}
+    folder_not_in_utf8, zoom, screen_reader, designers_loop, keyboard, tile_pictures)}
 TOOLS = {}
 
 
@@ -1404,6 +1448,7 @@ def main():
         return 2
     scenario = SCENARIOS[sys.argv[1]]
     binary, tiles_png, TOOLS["xmaplog"], TOOLS["xdnddrop"] = map(os.path.abspath, sys.argv[2:6])
+    TOOLS["tiles_png"] = tiles_png
     workdir = tempfile.mkdtemp(prefix="vrhedit-e2e-")
     display = Display(workdir)
     started = []
