@@ -94,6 +94,10 @@ TEST(TilePicturesWindow, LoadedPicturesAreUsedEverywhereRememberedAndFollowed) {
     EXPECT_FALSE(h.entry("mnuViewBuiltInTiles")->isEnabled());
     EXPECT_EQ(h.window.tilePicturesPath(), QString());
     EXPECT_EQ(tileName(3), QString());
+    h.dialogs.answers = {std::nullopt};
+    h.entry("mnuViewTilePictures")->trigger();
+    EXPECT_EQ(h.dialogs.asked.back().setup.title, QStringLiteral("Load Tile Pictures"));
+    EXPECT_EQ(h.dialogs.asked.back().setup.initialFolder, dir.path());
 }
 
 // A refused file changes nothing and says why; a remembered one that is gone at start-up brings

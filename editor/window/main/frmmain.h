@@ -486,6 +486,7 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void followChosenTile();
     TilePictures tilePictures_;
     QString tilePicturesPath_;
+    QString lastTilePicturesFolder_;
     OpenFileWatcher* tilePicturesWatcher_ = nullptr;
 };
 

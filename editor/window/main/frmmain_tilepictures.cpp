@@ -55,6 +55,10 @@ QString frmMain::createTilePictures() {
 void frmMain::useTilePictures(TilePictures pictures, const QString& path) {
     tilePictures_ = std::move(pictures);
     tilePicturesPath_ = path;
+    // Also after going back to the built-in pictures, the dialog starts where they came from.
+    if (!path.isEmpty()) {
+        lastTilePicturesFolder_ = QFileInfo(path).absolutePath();
+    }
     tileSheet_ = prepareTileSheet(tilePictures_.sheet);
     useTileNames(tilePictures_.names);
     picTiles->setImage(tileSheet_);
@@ -69,9 +73,8 @@ void frmMain::useTilePictures(TilePictures pictures, const QString& path) {
 }
 
 void frmMain::mnuViewTilePictures_Click() {
-    const QString folder = tilePicturesPath_.isEmpty()
-                               ? fileCommands_.dialogFolder()
-                               : QFileInfo(tilePicturesPath_).absolutePath();
+    const QString folder =
+        lastTilePicturesFolder_.isEmpty() ? fileCommands_.dialogFolder() : lastTilePicturesFolder_;
     FileDialogSetup setup{kLoadTilePicturesTitle, kTilePicturesFilter, folder, {}};
     const std::optional<QString> path = fileDialogs_.openFileName(setup);
     if (!path || path->isEmpty()) {
