@@ -87,10 +87,10 @@ report() { # name output
     ms=$(awk 'NF {print $1}' <<<"$2" | median)
     kib=$(awk 'NF {print $2}' <<<"$2" | median)
     if [[ "$platform" == windows ]]; then
-        printf '%-10s %10s ms\n' "$1" "$ms"
+        printf '%-30s %10s ms\n' "$1" "$ms"
         return
     fi
-    printf '%-10s %10s ms %10.1f MiB\n' "$1" "$ms" "$(awk -v k="$kib" 'BEGIN{print k/1024}')"
+    printf '%-30s %10s ms %10.1f MiB\n' "$1" "$ms" "$(awk -v k="$kib" 'BEGIN{print k/1024}')"
 }
 
 echo "median of $runs runs: time to the mapped main window, peak resident memory"

@@ -5,8 +5,12 @@
 // under :/vrh.
 namespace vrh {
 
+// Decoded once: the window, its palettes and every read of tile pictures start from it, and
+// a copy shares the pixels until it is drawn on.
 QImage tileSheet() {
-    return QImage(QStringLiteral(":/vrh/tiles.png")).convertToFormat(QImage::Format_RGB32);
+    static const QImage sheet =
+        QImage(QStringLiteral(":/vrh/tiles.png")).convertToFormat(QImage::Format_RGB32);
+    return sheet;
 }
 
 QStringList toolbarIconKeys() {
