@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Loading tile pictures from disk: a full 128 x 512 sheet drawn in a paint program, and the
-// largest sprite data taken, 2,048 numbers; then drawLevel with a loaded sheet beside the
-// built-in one, since the map draws with whichever is in use.
-#include "assets/assets.h"
+// largest sprite data taken, 2,048 numbers. drawLevel with a loaded sheet is in drawlevel_bench.
 #include "commands/tiles/tilepictures.h"
-#include "map/drawlevel.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -70,28 +67,6 @@ void BM_LoadSpriteData(benchmark::State& state) {
     loadEach(state, files().sprites);
 }
 BENCHMARK(BM_LoadSpriteData)->Unit(benchmark::kMillisecond);
-
-// A full 32 x 32 level drawn with the built-in sheet (0) or the loaded picture (1).
-void BM_DrawLevelWith(benchmark::State& state) {
-    const QImage sheet = vrh::prepareTileSheet(
-        state.range(0) == 0 ? vrh::tileSheet()
-                            : vrh::readTilePictures(files().sheet).pictures->sheet);
-    QImage back = vrh::makeMapImage();
-    vrh::LevelRecord level;
-    level.width = 32;
-    level.height = 32;
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            level.tiles[y][x] = static_cast<std::uint8_t>((x * 37 + y * 11) % 256);
-        }
-    }
-    for (auto _ : state) {
-        vrh::drawLevel(level, sheet, back);
-        benchmark::DoNotOptimize(back.constBits());
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(BM_DrawLevelWith)->Arg(0)->Arg(1);
 
 } // namespace
 
