@@ -9,7 +9,7 @@
 
 namespace vrh {
 
-// The 128 x 512 tile sheet: 8 tiles of 16 x 16 a row, codes row by row.
+// The 128 x 512 tile sheet, Format_RGB32: 8 tiles of 16 x 16 a row, codes row by row.
 QImage tileSheet();
 
 // The 19 toolbar icon keys, and each key's 16 x 16 picture with silver (192,192,192) masked

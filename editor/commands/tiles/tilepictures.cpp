@@ -118,7 +118,7 @@ std::optional<QImage> sheetFrom(const QByteArray& data, QString& reason) {
         reason = overLimitReason();
         return std::nullopt;
     }
-    QImage sheet = tileSheet().convertToFormat(QImage::Format_RGB32);
+    QImage sheet = tileSheet();
     if (const std::optional<QImage> picture = readPicture(data, reason)) {
         if (!reason.isEmpty()) {
             return std::nullopt;
@@ -173,7 +173,7 @@ std::optional<QByteArray> readLimited(const QString& path, QString& reason) {
 
 TilePictures builtInTilePictures() {
     TilePictures pictures;
-    pictures.sheet = tileSheet().convertToFormat(QImage::Format_RGB32);
+    pictures.sheet = tileSheet();
     for (int code = 0; code < kSheetCodes; ++code) {
         pictures.names[std::size_t(code)] = builtInTileName(code);
     }

@@ -471,20 +471,19 @@ class frmMain : public QMainWindow, private LevelsetView, private HistoryView {
     void mnuFileExportTilePictures_Click();
     QAction* mnuViewBuiltInTiles = nullptr;
     QAction* mnuViewTileUses = nullptr;
-    const TilePictures& tilePictures() const { return tilePictures_; }
     // The file the pictures in use came from; empty for the built-in ones.
     const QString& tilePicturesPath() const { return tilePicturesPath_; }
 
   private:
     // Reads the remembered pictures; what went wrong, for the status bar, if anything did.
     QString createTilePictures();
-    void useTilePictures(TilePictures pictures, const QString& path);
+    // Draws everything with these pictures' sheet (tileSheet_) and names them by their names.
+    void useTilePictures(const TilePictures& pictures, const QString& path);
     void tilePicturesFile_Change();
     // After curTile changed: the uses' frames follow it, and the status bar gives its text,
     // the palette's own (statusText) unless the uses are shown.
     void showChosenTile(const QString& statusText);
     void followChosenTile();
-    TilePictures tilePictures_;
     QString tilePicturesPath_;
     QString lastTilePicturesFolder_;
     OpenFileWatcher* tilePicturesWatcher_ = nullptr;

@@ -36,8 +36,8 @@ QString statusLine(const QString& refusal) {
 QString frmMain::createTilePictures() {
     tilePicturesWatcher_ =
         OpenFileWatcher::reportingAtOnce(*this, [this] { tilePicturesFile_Change(); });
-    tilePictures_ = builtInTilePictures();
-    useTileNames(tilePictures_.names);
+    // The names are the program's: another window may have used others.
+    useTileNames(builtInTilePictures().names);
     mnuViewBuiltInTiles->setEnabled(false);
     const QString remembered = settings_->value(kTilePicturesKey).toString();
     if (remembered.isEmpty()) {
@@ -48,19 +48,18 @@ QString frmMain::createTilePictures() {
     if (!read.pictures) {
         return statusLine(read.refusal) + QStringLiteral(" The built-in tile pictures are shown.");
     }
-    useTilePictures(std::move(*read.pictures), remembered);
+    useTilePictures(*read.pictures, remembered);
     return {};
 }
 
-void frmMain::useTilePictures(TilePictures pictures, const QString& path) {
-    tilePictures_ = std::move(pictures);
+void frmMain::useTilePictures(const TilePictures& pictures, const QString& path) {
     tilePicturesPath_ = path;
     // Also after going back to the built-in pictures, the dialog starts where they came from.
     if (!path.isEmpty()) {
         lastTilePicturesFolder_ = QFileInfo(path).absolutePath();
     }
-    tileSheet_ = prepareTileSheet(tilePictures_.sheet);
-    useTileNames(tilePictures_.names);
+    tileSheet_ = prepareTileSheet(pictures.sheet);
+    useTileNames(pictures.names);
     picTiles->setImage(tileSheet_);
     picTileset->setImage(tileSheet_);
     if (levelsWindow_) {
@@ -86,7 +85,7 @@ void frmMain::mnuViewTilePictures_Click() {
                               MessageIcon::Exclamation);
         return;
     }
-    useTilePictures(std::move(*read.pictures), *path);
+    useTilePictures(*read.pictures, *path);
     settings_->setValue(kTilePicturesKey, *path);
 }
 
@@ -105,7 +104,7 @@ void frmMain::tilePicturesFile_Change() {
         setStatusText(statusLine(read.refusal));
         return;
     }
-    useTilePictures(std::move(*read.pictures), tilePicturesPath_);
+    useTilePictures(*read.pictures, tilePicturesPath_);
 }
 
 void frmMain::mnuFileExportTilePictures_Click() {
